@@ -1,0 +1,22 @@
+#pragma once
+// KEISAN: the whole design calculation of one wall, from the collected
+// design case to the numbers the results window judges and the report prints.
+
+#include "calc/status.h"
+#include "model/design_case.h"
+#include "model/selections.h"
+
+namespace varnholt {
+
+/// Runs every step of the calculation in order on a freshly collected design
+/// case, writing only into `dc`. Branches that the selections do not choose
+/// leave their slots as they were. On failure the status names the first
+/// quantity that could not be computed and Calc[49] is 0, so no result
+/// counts as valid.
+CalcStatus Keisan(DesignCase& dc, const Selections& sel);
+
+/// Checks that every input slot holds a finite number; the first that does
+/// not is named in the status.
+CalcStatus CheckInputsFinite(const DesignCase& dc);
+
+}  // namespace varnholt
