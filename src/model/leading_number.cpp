@@ -1,8 +1,9 @@
 #include "model/leading_number.h"
 
+#include <locale.h>
+
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace varnholt {

@@ -24,11 +24,10 @@ TEST_P(LeadingNumberTest, ReadsTheLongestNumericPrefix) {
 INSTANTIATE_TEST_SUITE_P(
     Table, LeadingNumberTest,
     ::testing::Values(Case{"12.5m", 12.5}, Case{"1 2", 12}, Case{"abc", 0}, Case{"", 0},
-                      Case{"-.5", -0.5}, Case{"1D2", 100}, Case{"1d-1", 0.1},
-                      Case{"2E3", 2000}, Case{"&H1F", 31}, Case{"&h1f", 31},
-                      Case{"&O17", 15}, Case{"&O19", 1}, Case{"&X1", 0}, Case{"1e", 1},
-                      Case{"1e+", 1}, Case{"+", 0}, Case{".", 0}, Case{"-", 0},
-                      Case{"1.2.3", 1.2}, Case{" \t3\n.5 ", 3.5}, Case{"5.", 5},
+                      Case{"-.5", -0.5}, Case{"1D2", 100}, Case{"1d-1", 0.1}, Case{"2E3", 2000},
+                      Case{"&H1F", 31}, Case{"&h1f", 31}, Case{"&O17", 15}, Case{"&O19", 1},
+                      Case{"&X1", 0}, Case{"1e", 1}, Case{"1e+", 1}, Case{"+", 0}, Case{".", 0},
+                      Case{"-", 0}, Case{"1.2.3", 1.2}, Case{" \t3\n.5 ", 3.5}, Case{"5.", 5},
                       Case{"+7", 7}, Case{"1,5", 1}, Case{"0.0", 0},
                       // Full-width digits are not digits of a number.
                       Case{"１２", 0}, Case{"3１", 3},

@@ -126,7 +126,7 @@ class Control {
   // Line shapes: end points in twips.
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   Alignment alignment = Alignment::kLeft;
-  int font_size = 0;   // 0: the window's default
+  int font_size = 0;  // 0: the window's default
   bool bold = false;
   int tool_index = 0;  // toolbar buttons: 1..6
 

@@ -1,0 +1,114 @@
+// Check-method dialogs: Form12 for the normal case (常時) and Form14 for the
+// seismic case and short-term fence loads. No option is selected when a
+// dialog is first loaded.
+
+#include "ui/forms/app.h"
+#include "ui/forms/builders.h"
+#include "ui/forms/windows.h"
+
+namespace varnholt::forms {
+namespace {
+
+constexpr const char* kTitle = "Varnholt";
+constexpr const char* kNormalHeading = "安全性の検討方法（常時）";
+constexpr const char* kOverturnFrame = "転倒に対する検討";
+constexpr const char* kBearingFrame = "地盤支持力に対する検討";
+constexpr const char* kSlidingFrame = "滑動に対する検討";
+constexpr const char* kF15 = "転倒安全率 Ｆ≧1.5 による";
+constexpr const char* kD = "ｄ≧Ｂ/3";
+constexpr const char* kE6 = "ｅ≦Ｂ/6";
+constexpr const char* kF15E6 = "転倒安全率 Ｆ≧1.5 かつ ｅ≦Ｂ/6 による";
+constexpr const char* kSatisfy = "を満足させる";
+constexpr const char* kLegendD = "ｄ：合力の作用位置";
+constexpr const char* kLegendE = "ｅ：偏心距離";
+constexpr const char* kLegendB = "Ｂ：擁壁の底版幅";
+constexpr const char* kSliding15 = "滑動安全率 F≧1.5 による";
+constexpr const char* kKeyNote = "（突起を設ける場合は F≧1.0）";
+constexpr const char* kEffectiveArea = "底版の有効載荷面積（基礎地盤の土の粘着力を考慮する場合）";
+constexpr const char* kDeduct = "偏心の控除をする　　A'=底盤巾-(2×偏心距離)";
+constexpr const char* kNoDeduct = "偏心の控除をしない   B=底盤巾(浮き上がりが生じる部分を控除)";
+constexpr const char* kF10 = "転倒安全率 Ｆ≧1.0 による";
+constexpr const char* kF12 = "転倒安全率 Ｆ≧1.2 による";
+constexpr const char* kE2 = "ｅ≦Ｂ/2 を満足させる";
+constexpr const char* kE3 = "ｅ≦Ｂ/3 を満足させる";
+constexpr const char* kF10E2 = "転倒安全率 Ｆ≧1.0 かつ ｅ≦Ｂ/2 による";
+constexpr const char* kF12E3 = "転倒安全率 Ｆ≧1.2 かつ ｅ≦Ｂ/3 による";
+constexpr const char* kSliding10 = "滑動安全率 Ｆ≧1.0 による";
+constexpr const char* kSliding12 = "滑動安全率 Ｆ≧1.2 による";
+constexpr const char* kOk = "ＯＫ";
+constexpr const char* kCancel = "キャンセル";
+
+}  // namespace
+
+void DefineForm12(ui::Window& w, App& app) {
+  (void)app;
+  w.SetCaption(kTitle);
+  w.is_dialog = true;
+  w.width = 7200;
+  w.height = 6600;
+  AddLabel(w, "Label1", kNormalHeading, 240, 120).bold = true;
+
+  AddFrame(w, "Frame1", kOverturnFrame, 120, 480, 6840, 1680);
+  AddOption(w, "opt1", kF15, 240, 300, "Frame1").width = 3600;
+  AddOption(w, "opt2", kD, 240, 600, "Frame1").width = 1200;
+  AddOption(w, "opt3", kE6, 1560, 600, "Frame1").width = 1200;
+  AddLabel(w, "Label2", kSatisfy, 2880, 630, "Frame1");
+  AddOption(w, "opt6", kF15E6, 240, 900, "Frame1").width = 4800;
+  AddLabel(w, "Label3", kLegendD, 480, 1260, "Frame1");
+  AddLabel(w, "Label4", kLegendE, 2640, 1260, "Frame1");
+  AddLabel(w, "Label9", kLegendB, 4440, 1260, "Frame1");
+
+  AddFrame(w, "Frame2", kBearingFrame, 120, 2280, 6840, 1140);
+  AddLabel(w, "Label5", "", 240, 300, "Frame2");
+  AddLabel(w, "Label6", "", 240, 570, "Frame2");
+  AddLabel(w, "Label7", "", 240, 840, "Frame2");
+
+  AddFrame(w, "Frame3", kSlidingFrame, 120, 3540, 6840, 2160);
+  AddLabel(w, "Label8", kSliding15, 240, 300, "Frame3");
+  AddLabel(w, "Label10", kKeyNote, 3120, 300, "Frame3");
+  AddLabel(w, "lbl1", kEffectiveArea, 240, 660, "Frame3");
+  AddOption(w, "opt4", kDeduct, 480, 1020, "Frame3").width = 6000;
+  AddOption(w, "opt5", kNoDeduct, 480, 1380, "Frame3").width = 6000;
+
+  AddButton(w, "cmd1", kOk, 2280, 5880, 1200);
+  AddButton(w, "cmd2", kCancel, 3720, 5880, 1200);
+}
+
+void DefineForm14(ui::Window& w, App& app) {
+  (void)app;
+  w.SetCaption(kTitle);
+  w.is_dialog = true;
+  w.width = 7200;
+  w.height = 7560;
+  AddLabel(w, "Label1", "", 240, 120).bold = true;
+
+  AddFrame(w, "Frame1", kOverturnFrame, 120, 480, 6840, 2100);
+  AddOption(w, "opt1", kF10, 240, 300, "Frame1").width = 3000;
+  AddOption(w, "opt2", kF12, 3480, 300, "Frame1").width = 3000;
+  AddOption(w, "opt3", kE2, 240, 600, "Frame1").width = 3000;
+  AddOption(w, "opt4", kE3, 3480, 600, "Frame1").width = 3000;
+  AddOption(w, "opt9", kF10E2, 240, 900, "Frame1").width = 5400;
+  AddOption(w, "opt10", kF12E3, 240, 1200, "Frame1").width = 5400;
+  AddLabel(w, "Label3", kLegendE, 480, 1620, "Frame1");
+  AddLabel(w, "Label4", kLegendB, 2640, 1620, "Frame1");
+
+  AddFrame(w, "Frame2", kBearingFrame, 120, 2700, 6840, 1380);
+  AddLabel(w, "Label5", "", 240, 300, "Frame2");
+  AddLabel(w, "Label6", "", 240, 570, "Frame2");
+  AddLabel(w, "Label7", "", 240, 840, "Frame2");
+  AddLabel(w, "Label2", "", 240, 1080, "Frame2");
+
+  AddFrame(w, "Frame3", kSlidingFrame, 120, 4200, 6840, 2460);
+  AddOption(w, "opt5", kSliding10, 240, 300, "Frame3").width = 3000;
+  AddOption(w, "opt6", kSliding12, 3480, 300, "Frame3").width = 3000;
+  AddLabel(w, "Label10", kKeyNote, 240, 600, "Frame3");
+  AddFrame(w, "Frame4", "", 120, 900, 6600, 1440, "Frame3");
+  AddLabel(w, "lbl1", kEffectiveArea, 120, 180, "Frame4");
+  AddOption(w, "opt7", kDeduct, 360, 540, "Frame4").width = 6000;
+  AddOption(w, "opt8", kNoDeduct, 360, 900, "Frame4").width = 6000;
+
+  AddButton(w, "cmd1", kOk, 2280, 6840, 1200);
+  AddButton(w, "cmd2", kCancel, 3720, 6840, 1200);
+}
+
+}  // namespace varnholt::forms

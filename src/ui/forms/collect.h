@@ -1,0 +1,33 @@
+#pragma once
+// The bridge from the windows to the design case: the collection step SUTI,
+// the option states the calculation reads, and the completeness checks run
+// before a calculation.
+
+#include "model/selections.h"
+
+namespace varnholt::forms {
+
+class App;
+
+/// SUTI: copies every control that the current options make relevant into
+/// the design case. Never fails; unreadable numbers become 0. Slots of
+/// windows the options do not use keep their values.
+void Suti(App& app);
+
+/// The option states of the windows, as the calculation and the report read
+/// them. A window not yet opened answers with its defaults.
+Selections ReadSelections(App& app);
+
+/// The completeness check of the calculate command ("安定性の検討"): first
+/// reads β, ho and C that the checks need, then tests the boxes in their
+/// fixed order. On the first empty box it shows its message titled
+/// "エラーメッセージ", puts the focus (caret at the start) into the box and
+/// returns false; for a fence without a chosen load kind it opens the fence
+/// dialog instead.
+bool CheckMainInputs(App& app);
+
+/// The shorter check of the coefficient command "計算する" of Form3. The
+/// seismic case without a method opens the seismic dialog and fails.
+bool CheckCoefficientInputs(App& app);
+
+}  // namespace varnholt::forms

@@ -1,0 +1,90 @@
+#include "ui/forms/dimension_windows.h"
+
+#include <string>
+
+#include "ui/forms/builders.h"
+
+namespace varnholt::forms {
+namespace {
+
+constexpr const char* kKeyFrame = "突起";
+constexpr const char* kNone = "無し";
+constexpr const char* kWith = "有り";
+constexpr const char* kKeyButton = "突起の計算";
+constexpr const char* kSketchTitle = "重力式コンクリート造擁壁の設計";
+constexpr const char* kLineOfAction = "合力の作用線";
+
+// Wall outline of the sketch (twips): toe, front crest, back crest, heel.
+constexpr int kToeX = 1560, kBaseY = 4080;
+constexpr int kCrestFrontX = 2100, kCrestY = 1140;
+constexpr int kCrestBackX = 2880;
+constexpr int kHeelX = 3480;
+
+}  // namespace
+
+void DeclareShearKeyControls(ui::Window& w, int left, int top) {
+  AddFrame(w, "Frame3", kKeyFrame, left, top, 1500, 540);
+  AddOption(w, "opt5", kNone, 60, 270, "Frame3").SetValue(true);
+  AddOption(w, "opt6", kWith, 780, 270, "Frame3");
+  AddButton(w, "cmd3", kKeyButton, left, 4260, 1500).SetVisible(false);
+}
+
+void DeclareWallSketch(ui::Window& w, bool raised_soil) {
+  AddLabel(w, "lblSketchTitle", kSketchTitle, 2760, 90).font_size = 8;
+  // Wall section.
+  AddLine(w, "LineToe", kToeX, kBaseY, kCrestFrontX, kCrestY);
+  AddLine(w, "LineCrest", kCrestFrontX, kCrestY, kCrestBackX, kCrestY);
+  AddLine(w, "LineBack", kCrestBackX, kCrestY, kHeelX, kBaseY);
+  AddLine(w, "LineBase", kToeX, kBaseY, kHeelX, kBaseY);
+  // Front ground and the dimension lines of the heights on the left.
+  AddLine(w, "LineFrontGround", 1200, 3000, 1740, 3000);
+  AddLine(w, "LineDimLeft", 1260, kCrestY, 1260, kBaseY);
+  AddLine(w, "LineDimTick1", 1140, kCrestY, 1380, kCrestY);
+  AddLine(w, "LineDimTick2", 1140, 1620, 1380, 1620);
+  AddLine(w, "LineDimTick3", 1140, 3000, 1380, 3000);
+  AddLine(w, "LineDimTick4", 1140, kBaseY, 1380, kBaseY);
+  // Base dimension and the resultant's line of action.
+  AddLine(w, "LineDimBase", kToeX, 4230, kHeelX, 4230);
+  AddLine(w, "LineAction", 2340, 2400, 2640, kBaseY);
+  AddLabel(w, "lblSkH", "H", 2010, 2700).font_size = 8;
+  AddLabel(w, "lblSkB2", "B/2", 2430, 3840).font_size = 8;
+  AddLabel(w, "lblSkE", "e", 2700, 3840).font_size = 8;
+  AddLabel(w, "lblSkD", "d", 1860, 3840).font_size = 8;
+  AddLabel(w, "lblSkAction", kLineOfAction, 1620, 2160).font_size = 8;
+  AddLabel(w, "lblSkPA", "PA", 3660, 3120).font_size = 8;
+  AddLabel(w, "lblSkDelta", "δ", 3540, 2880).font_size = 8;
+  AddLabel(w, "lblSkTheta", "θ", 2970, 1260).font_size = 8;
+  // Earth pressure arrow on the back face at H/3.
+  AddLine(w, "LinePA", 3720, 3000, 3300, 3300);
+  AddLabel(w, "lblSkH3", "H/3", 3480, 3660).font_size = 8;
+
+  if (!raised_soil) {
+    // The separate surcharge pressure ΔPA acting at H/2 (residential standard).
+    AddLine(w, "Line33", 3840, 1620, 3840, 4080);
+    AddLine(w, "Line37", 3840, 1620, 4140, 1620);
+    AddLine(w, "Line38", 4140, 1620, 4140, 4080);
+    AddLine(w, "Line39", 3840, 4080, 4140, 4080);
+    AddLine(w, "Line46", 4200, 2850, 3780, 2850);
+    AddLine(w, "Line48", 3780, 2850, 3900, 2790);
+    AddLabel(w, "lbl_dPA", "ΔPA", 4260, 2760).font_size = 8;
+    AddLabel(w, "lbl_dPA_delta", "δ", 4020, 2580).font_size = 8;
+    AddLabel(w, "lbl_dPA_H2", "H/2", 4260, 3120).font_size = 8;
+  } else {
+    // Trial wedge: the slip plane at ω from the heel and the raised slope.
+    AddLine(w, "LineWedge", kHeelX, kBaseY, 4980, 1260);
+    AddLine(w, "LineSlope", kCrestBackX + 60, 1620, 3900, 1140);
+    AddLine(w, "LineSlopeTop", 3900, 1140, 5460, 1140);
+    AddLabel(w, "lblSkW", "Ｗ", 3960, 2160).font_size = 8;
+    AddLabel(w, "lblSkOmega", "ω", 3780, 3840).font_size = 8;
+    AddLabel(w, "lblSkSmallB", "ｂ", 4320, 960).font_size = 8;
+    AddLabel(w, "lblSkBeta", "β", 3300, 1440).font_size = 8;
+    // Surcharge on the slope, shown only with 法面上載荷重 有り.
+    for (int i = 0; i < 9; ++i) {
+      const int x = 3000 + 100 * i;
+      const int y = 1590 - static_cast<int>(47.5 * i);
+      AddLine(w, "Line" + std::to_string(58 + i), x, y, x, y - 200).SetVisible(false);
+    }
+  }
+}
+
+}  // namespace varnholt::forms
