@@ -7,7 +7,9 @@
 namespace varnholt {
 namespace {
 
-double WallHeight(const DesignCase& dc) { return dc.Calc[calc::kCrestAbove] + dc.Calc[calc::kHWork]; }
+double WallHeight(const DesignCase& dc) {
+  return dc.Calc[calc::kCrestAbove] + dc.Calc[calc::kHWork];
+}
 
 }  // namespace
 
@@ -29,8 +31,8 @@ CalcStatus ComputeBackFaceAngle(DesignCase& dc) {
 
 CalcStatus ComputeSelfWeight(DesignCase& dc) {
   const double hw = WallHeight(dc);
-  const double w =
-      dc.Cond[cond::kGammaC] * (hw * (dc.Calc[calc::kCrestWidth] + dc.Calc[calc::kBaseWidth]) * 1 / 2);
+  const double w = dc.Cond[cond::kGammaC] *
+                   (hw * (dc.Calc[calc::kCrestWidth] + dc.Calc[calc::kBaseWidth]) * 1 / 2);
   dc.Calc[calc::kWeight] = w;
   if (!std::isfinite(w)) return CalcStatus::NotComputable("躯体自重 W");
   return CalcStatus::Ok();
@@ -57,13 +59,15 @@ CalcStatus ComputeSectionParts(DesignCase& dc) {
   if (area == 0) return CalcStatus::NotComputable("躯体の重心位置 x（断面積が 0）");
   const double x = (x1 * a1 + x2 * a2 + x3 * a3) / area;
   dc.Calc[calc::kXCentroid] = x;
-  if (!std::isfinite(x) || !std::isfinite(area)) return CalcStatus::NotComputable("躯体の重心位置 x");
+  if (!std::isfinite(x) || !std::isfinite(area))
+    return CalcStatus::NotComputable("躯体の重心位置 x");
   return CalcStatus::Ok();
 }
 
 CalcStatus ComputeSectionHeights(DesignCase& dc) {
   // The heights use Hw written out as h + embedment + crest height.
-  const double hw = dc.Calc[calc::kHeightH] + dc.Calc[calc::kEmbedment] + dc.Calc[calc::kCrestAbove];
+  const double hw =
+      dc.Calc[calc::kHeightH] + dc.Calc[calc::kEmbedment] + dc.Calc[calc::kCrestAbove];
   const double y1 = hw / 3;
   const double y2 = hw / 2;
   const double y3 = hw / 3;

@@ -68,10 +68,10 @@ CalcStatus Keisan(DesignCase& dc, const Selections& sel) {
   };
   if (status.ok()) {
     dc.Calc[calc::kHWork] = dc.Calc[calc::kH];  // step 1
-    run(ComputeBackFaceAngle(dc)) &&             // step 2
-        run(ComputeSelfWeight(dc)) &&            // step 5
-        run(ComputeSectionParts(dc)) &&          // step 7
-        run(ComputeSectionHeights(dc));          // step 9
+    run(ComputeBackFaceAngle(dc)) &&            // step 2
+        run(ComputeSelfWeight(dc)) &&           // step 5
+        run(ComputeSectionParts(dc)) &&         // step 7
+        run(ComputeSectionHeights(dc));         // step 9
   }
   if (!status.ok()) dc.Calc[calc::kSlidingF] = 0;
   return status;

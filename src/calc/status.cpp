@@ -7,9 +7,12 @@ std::string CalcStatus::Message() const {
     case CalcFailure::kNone:
       return {};
     case CalcFailure::kBadInput:
-      return "入力値「" + quantity + "」が数値として大きすぎるため、計算できません。\n入力値を確認してください。";
+      return "入力値「" + quantity +
+             "」が数値として大きすぎるため、計算できません。\n入力値を確認してください。";
     case CalcFailure::kNotComputable:
-      return "「" + quantity + "」を計算できません（ゼロによる除算または桁あふれ）。\n入力値を確認してください。";
+      if (!reason.empty()) return reason + "\n入力値を確認してください。";
+      return "「" + quantity +
+             "」を計算できません（ゼロによる除算または桁あふれ）。\n入力値を確認してください。";
   }
   return {};
 }

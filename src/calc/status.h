@@ -20,14 +20,21 @@ enum class CalcFailure {
 struct CalcStatus {
   CalcFailure failure = CalcFailure::kNone;
   std::string quantity;
+  /// A full sentence saying why the quantity cannot be computed, e.g.
+  /// "転倒モーメント Mo が 0 のため、転倒安全率 F を計算できません。"; empty
+  /// when only the quantity is known.
+  std::string reason;
 
   bool ok() const { return failure == CalcFailure::kNone; }
   static CalcStatus Ok() { return {}; }
   static CalcStatus BadInput(std::string quantity) {
-    return {CalcFailure::kBadInput, std::move(quantity)};
+    return {CalcFailure::kBadInput, std::move(quantity), {}};
   }
   static CalcStatus NotComputable(std::string quantity) {
-    return {CalcFailure::kNotComputable, std::move(quantity)};
+    return {CalcFailure::kNotComputable, std::move(quantity), {}};
+  }
+  static CalcStatus NotComputable(std::string quantity, std::string reason) {
+    return {CalcFailure::kNotComputable, std::move(quantity), std::move(reason)};
   }
   /// The message shown to the engineer, in plain Japanese.
   std::string Message() const;

@@ -14,31 +14,31 @@ namespace varnholt {
 
 /// Names of the design-condition slots Cond[0..27].
 namespace cond {
-inline constexpr int kFc = 0;              // concrete design strength Fc (σck), N/mm2
-inline constexpr int kFe = 1;              // allowable bearing, long term fe (qa), kN/m2
-inline constexpr int kFeShort = 2;         // allowable bearing, short term
-inline constexpr int kBeta = 3;            // β, angle of the back ground surface, deg
-inline constexpr int kPhi = 4;             // φ of the backfill, deg
-inline constexpr int kPhiB = 5;            // φB of the foundation ground, deg
-inline constexpr int kKA = 6;              // KA (KAE) as displayed, "0.00#"
-inline constexpr int kMu = 7;              // μ, base friction coefficient
-inline constexpr int kDelta = 8;           // δ, wall friction angle, deg
-inline constexpr int kGamma = 9;           // γ of soil, kN/m3
-inline constexpr int kGammaC = 10;         // γc of concrete, kN/m3
-inline constexpr int kBackCohesion = 11;   // cohesion of the backfill, always 0
-inline constexpr int kCohesion = 12;       // C of the foundation ground, kN/m2
-inline constexpr int kCz = 13;             // regional seismic factor (road standard)
-inline constexpr int kKho = 14;            // standard design horizontal seismic coefficient
-inline constexpr int kKh = 15;             // design horizontal seismic coefficient
-inline constexpr int kKv = 16;             // design vertical seismic coefficient
-inline constexpr int kThetaKRad = 17;      // θk = Atn(Kh/(1−Kv)), rad
-inline constexpr int kThetaKDeg = 18;      // θk in degrees
+inline constexpr int kFc = 0;             // concrete design strength Fc (σck), N/mm2
+inline constexpr int kFe = 1;             // allowable bearing, long term fe (qa), kN/m2
+inline constexpr int kFeShort = 2;        // allowable bearing, short term
+inline constexpr int kBeta = 3;           // β, angle of the back ground surface, deg
+inline constexpr int kPhi = 4;            // φ of the backfill, deg
+inline constexpr int kPhiB = 5;           // φB of the foundation ground, deg
+inline constexpr int kKA = 6;             // KA (KAE) as displayed, "0.00#"
+inline constexpr int kMu = 7;             // μ, base friction coefficient
+inline constexpr int kDelta = 8;          // δ, wall friction angle, deg
+inline constexpr int kGamma = 9;          // γ of soil, kN/m3
+inline constexpr int kGammaC = 10;        // γc of concrete, kN/m3
+inline constexpr int kBackCohesion = 11;  // cohesion of the backfill, always 0
+inline constexpr int kCohesion = 12;      // C of the foundation ground, kN/m2
+inline constexpr int kCz = 13;            // regional seismic factor (road standard)
+inline constexpr int kKho = 14;           // standard design horizontal seismic coefficient
+inline constexpr int kKh = 15;            // design horizontal seismic coefficient
+inline constexpr int kKv = 16;            // design vertical seismic coefficient
+inline constexpr int kThetaKRad = 17;     // θk = Atn(Kh/(1−Kv)), rad
+inline constexpr int kThetaKDeg = 18;     // θk in degrees
 inline constexpr int kUnused19 = 19;
 inline constexpr int kTermNumerator = 20;  // cos²(φ−θ); seismic (1−Kv)·cos²(φ−θ−θk)
 inline constexpr int kTermCos2Theta = 21;  // cos²θ
 inline constexpr int kTermCosThetaDelta = 22;  // cos(θ+δ); seismic cos(δ+θ+θk)
 inline constexpr int kTermSinPhiDelta = 23;    // sin(φ+δ)
-inline constexpr int kTermSinPhiBeta = 24;     // sin(φ−β); seismic sin(φ−β−θk); 0 if negative
+inline constexpr int kTermSinPhiBeta = 24;  // sin(φ−β); seismic sin(φ−β−θk); 0 if negative
 inline constexpr int kTermCosThetaDeltaRoot = 25;  // cos(θ+δ) under the root
 inline constexpr int kTermCosThetaBeta = 26;       // cos(θ−β)
 inline constexpr int kTermCosThetaK = 27;          // cos θk (seismic only)
@@ -47,31 +47,31 @@ inline constexpr int kCount = 28;
 
 /// Names of the geometry, load and result slots Calc[0..69].
 namespace calc {
-inline constexpr int kH = 0;            // earth-pressure height Calc[2] + Calc[3]
-inline constexpr int kHWork = 1;        // working copy of Calc[0]; formulas use this
-inline constexpr int kHeightH = 2;      // h, back ground level down to front ground
-inline constexpr int kEmbedment = 3;    // embedment below the front ground
-inline constexpr int kCrestAbove = 4;   // crest above the back ground level
-inline constexpr int kCrestWidth = 5;   // b
-inline constexpr int kBaseWidth = 6;    // B
-inline constexpr int kFrontProj = 7;    // f
-inline constexpr int kSurcharge = 8;    // q, kN/m2
-inline constexpr int kThetaRad = 9;     // θ of the back face, rad
-inline constexpr int kThetaDeg = 10;    // θ in degrees, snapped to 0 within ±1e-10
-inline constexpr int kPA = 11;          // PA (residential standard)
+inline constexpr int kH = 0;           // earth-pressure height Calc[2] + Calc[3]
+inline constexpr int kHWork = 1;       // working copy of Calc[0]; formulas use this
+inline constexpr int kHeightH = 2;     // h, back ground level down to front ground
+inline constexpr int kEmbedment = 3;   // embedment below the front ground
+inline constexpr int kCrestAbove = 4;  // crest above the back ground level
+inline constexpr int kCrestWidth = 5;  // b
+inline constexpr int kBaseWidth = 6;   // B
+inline constexpr int kFrontProj = 7;   // f
+inline constexpr int kSurcharge = 8;   // q, kN/m2
+inline constexpr int kThetaRad = 9;    // θ of the back face, rad
+inline constexpr int kThetaDeg = 10;   // θ in degrees, snapped to 0 within ±1e-10
+inline constexpr int kPA = 11;         // PA (residential standard)
 inline constexpr int kPAX = 12;
 inline constexpr int kPAY = 13;
-inline constexpr int kDeltaPA = 14;     // ΔPA from the surcharge (residential standard)
+inline constexpr int kDeltaPA = 14;  // ΔPA from the surcharge (residential standard)
 inline constexpr int kDeltaPAX = 15;
 inline constexpr int kDeltaPAY = 16;
-inline constexpr int kPAH = 17;         // combined pressure (road standard)
+inline constexpr int kPAH = 17;  // combined pressure (road standard)
 inline constexpr int kPAHX = 18;
 inline constexpr int kPAHY = 19;
-inline constexpr int kWeight = 20;      // W, self weight
-inline constexpr int kSumV = 21;        // ΣV
-inline constexpr int kA1 = 22;          // front triangle area
-inline constexpr int kA2 = 23;          // rectangle under the crest
-inline constexpr int kA3 = 24;          // back triangle area
+inline constexpr int kWeight = 20;  // W, self weight
+inline constexpr int kSumV = 21;    // ΣV
+inline constexpr int kA1 = 22;      // front triangle area
+inline constexpr int kA2 = 23;      // rectangle under the crest
+inline constexpr int kA3 = 24;      // back triangle area
 inline constexpr int kX1 = 25;
 inline constexpr int kX2 = 26;
 inline constexpr int kX3 = 27;
@@ -93,11 +93,11 @@ inline constexpr int kD = 42;           // (Mr−Mo)/ΣV
 inline constexpr int kE = 43;           // B/2 − d
 inline constexpr int kSigmaMax = 44;
 inline constexpr int kSigmaMin = 45;
-inline constexpr int kSumH = 46;        // ΣH
-inline constexpr int kRH = 47;          // sliding resistance
-inline constexpr int kAEff = 48;        // A' = B − 2|e|
-inline constexpr int kSlidingF = 49;    // Fs, sliding safety factor
-inline constexpr int kDrawScale = 50;   // report drawing scale, m per 1000 twips
+inline constexpr int kSumH = 46;       // ΣH
+inline constexpr int kRH = 47;         // sliding resistance
+inline constexpr int kAEff = 48;       // A' = B − 2|e|
+inline constexpr int kSlidingF = 49;   // Fs, sliding safety factor
+inline constexpr int kDrawScale = 50;  // report drawing scale, m per 1000 twips
 inline constexpr int kWeightTableOffset = 51;
 inline constexpr int kLoadTableOffset = 52;
 inline constexpr int kReactionFigureOffset = 53;
@@ -108,9 +108,19 @@ inline constexpr int kKeyHeight = 57;       // shear key input
 inline constexpr int kKeyInput58 = 58;      // shear key input
 inline constexpr int kKeyInput59 = 59;      // shear key input
 inline constexpr int kKeyLast = 66;
-inline constexpr int kH0 = 67;          // height of the raised-soil slope
-inline constexpr int kB1 = 68;          // width of the trial wedge at the ground surface
-inline constexpr int kB2 = 69;          // H0·cotβ
+inline constexpr int kKeyL = 56;         // L = H0·tan(45° + φB/2), passive wedge length
+inline constexpr int kKeyWidth = 58;     // D, key width (stored, used by no formula)
+inline constexpr int kKeyPosition = 59;  // B1 (L1 under the road standard), toe to key
+inline constexpr int kKeySigma0 = 60;    // σ0 = (σ1 + σ2)/2
+inline constexpr int kKeySigma1 = 61;    // σ1, pressure at the front end of the wedge
+inline constexpr int kKeySigma2 = 62;    // σ2, pressure at the key (q3 on the road standard)
+inline constexpr int kKeyPassive = 63;   // P, passive pressure intensity, kN/m2
+inline constexpr int kKeyWJ = 64;        // WJ, vertical reaction outside the wedge
+inline constexpr int kKeyHk = 65;        // Hk, shear resistance (road standard)
+inline constexpr int kKeyFk = 66;        // Fk, sliding safety factor with the key
+inline constexpr int kH0 = 67;           // height of the raised-soil slope
+inline constexpr int kB1 = 68;           // width of the trial wedge at the ground surface
+inline constexpr int kB2 = 69;           // H0·cotβ
 inline constexpr int kCount = 70;
 }  // namespace calc
 

@@ -20,6 +20,9 @@ enum class LoadCase { kNone, kNormal, kSeismic };
 /// Seismic method of Form20: opt_K1 ① (地震時土圧), opt_K2 ②, opt_D1 (road method).
 enum class SeismicMethod { kNone, kK1, kK2, kD1 };
 
+/// Regional seismic factor of Form20 (road standard): opt_A Cz=1.0, opt_B 0.85, opt_C 0.70.
+enum class SeismicRegion { kNone, kA, kB, kC };
+
 /// Earth pressure coefficient of Form3: opt1 entered directly, opt2 computed.
 enum class CoefficientMode { kNone, kEntered, kComputed };
 
@@ -47,10 +50,10 @@ enum class Deduction { kNone, kDeduct, kNoDeduct };
 /// Overturning criterion of Form12 (常時).
 enum class NormalOverturn {
   kNone,
-  kF15,       // opt1 F ≥ 1.5
-  kD,         // opt2 d ≥ B/3
-  kE,         // opt3 e ≤ B/6
-  kF15AndE,   // opt6 F ≥ 1.5 and e ≤ B/6
+  kF15,      // opt1 F ≥ 1.5
+  kD,        // opt2 d ≥ B/3
+  kE,        // opt3 e ≤ B/6
+  kF15AndE,  // opt6 F ≥ 1.5 and e ≤ B/6
 };
 
 /// Overturning criterion of Form14 (地震時 and short-term fence loads).
@@ -87,6 +90,7 @@ struct Selections {
   GroundShape shape = GroundShape::kLevel;
   LoadCase load_case = LoadCase::kNormal;
   SeismicMethod seismic_method = SeismicMethod::kNone;
+  SeismicRegion seismic_region = SeismicRegion::kNone;
   CoefficientMode coefficient = CoefficientMode::kComputed;
   SlopeSurcharge slope_surcharge = SlopeSurcharge::kWithout;
   FrictionMode friction = FrictionMode::kNone;
