@@ -6,6 +6,8 @@ namespace varnholt::forms {
 
 void RegisterWindows(App& app) {
   ui::WindowSystem& ws = app.windows();
+  ws.Register(kMDIForm1, [&app](ui::Window& w) { DefineMDIForm1(w, app); });
+  ws.Register(kForm11, [&app](ui::Window& w) { DefineForm11(w, app); });
   ws.Register(kForm2, [&app](ui::Window& w) { DefineForm2(w, app); });
   ws.Register(kForm3, [&app](ui::Window& w) { DefineForm3(w, app); });
   ws.Register(kForm16, [&app](ui::Window& w) { DefineForm16(w, app); });
