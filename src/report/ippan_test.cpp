@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include "report/sections.h"
+#include "report/testing.h"
+
+namespace varnholt::report {
+namespace {
+
+using testing::Bench;
+
+// A residential-land design as an engineer would type it.
+void FillResidential(Bench& b) {
+  b.sel.standard = Standard::kResidential;
+  b.sel.friction = FrictionMode::kDirect;
+  b.sel.cohesion = CohesionOption::kNotConsidered;
+  Form2Texts& t = b.inputs.form2;
+  t.txt1 = "東京都八王子市";
+  t.txt2 = "21";
+  t.txt3 = "150";
+  t.txt4 = "18";
+  t.txt5 = "23";
+  t.cbo1 = "砂質土";
+  t.txt6 = "30";
+  t.txt7 = "20";
+  t.cbo2 = "砂質土";
+  t.txt8 = "0";
+  t.txt9 = "30";
+  t.txt10 = "0.5";
+}
+
+// The text printed on the n-th line of page 1 (line 0 at y = 0).
+std::string LineAt(const RecordingSurface& out, int n) {
+  for (const RecordedText& t : out.Texts()) {
+    if (t.y == n * 220.0) return t.text;
+  }
+  return "<no text>";
+}
+
+TEST(IppanTest, ResidentialDumpMatchesReviewedExpectation) {
+  Bench b;
+  FillResidential(b);
+  auto ctx = b.ctx();
+  Ippan(ctx);
+  EXPECT_EQ(testing::CompareWithExpectedDump("ippan_residential.dump", b.out.Dump()), "");
+  EXPECT_EQ(b.out.FontSize, 11);
+  EXPECT_EQ(b.out.CurrentX, 0);
+}
+
+TEST(IppanTest, RoadDumpMatchesReviewedExpectation) {
+  Bench b;
+  FillResidential(b);
+  b.sel.standard = Standard::kRoad;
+  b.sel.friction = FrictionMode::kTanPhi;
+  b.sel.cohesion = CohesionOption::kConsidered;
+  b.inputs.form2.txt1 = "";
+  b.inputs.form2.txt2 = "24";
+  b.inputs.form2.txt3 = "200";
+  b.inputs.form2.txt8 = "12.5";
+  b.inputs.form2.txt9 = "32.5";
+  b.inputs.form2.txt10 = "0.637";
+  b.inputs.form2.cbo2 = "粘性土";
+  auto ctx = b.ctx();
+  Ippan(ctx);
+  EXPECT_EQ(testing::CompareWithExpectedDump("ippan_road.dump", b.out.Dump()), "");
+}
+
+TEST(IppanTest, RefreshCopiesTheWindowIntoTheDesignCase) {
+  Bench b;
+  FillResidential(b);
+  b.inputs.form2.txt3 = "1 50kN";  // blanks ignored, trailing letters ignored
+  b.inputs.form2.txt8 = "15";      // cohesion しない: taken as 0
+  b.dc.Cond[cond::kBackCohesion] = 7;
+  auto ctx = b.ctx();
+  Ippan(ctx);
+  EXPECT_EQ(b.dc.SiteName, "東京都八王子市");
+  EXPECT_EQ(b.dc.BackSoil, "砂質土");
+  EXPECT_EQ(b.dc.Cond[cond::kFe], 150);
+  EXPECT_EQ(b.dc.Cond[cond::kFeShort], 300);
+  EXPECT_EQ(b.dc.Cond[cond::kCohesion], 0);
+  EXPECT_EQ(b.dc.Cond[cond::kBackCohesion], 0);
+  EXPECT_EQ(b.dc.Cond[cond::kMu], 0.5);
+  EXPECT_EQ(LineAt(b.out, 38), "             　 ・土の粘着力･･･････････････････････ C=0 kN/m2");
+
+  Bench road;
+  FillResidential(road);
+  road.sel.standard = Standard::kRoad;
+  road.inputs.form2.txt3 = "200";
+  auto rctx = road.ctx();
+  Ippan(rctx);
+  EXPECT_EQ(road.dc.Cond[cond::kFeShort], 300);
+}
+
+TEST(IppanTest, NumberFormsOfTheLines) {
+  struct Case {
+    const char* cohesion_text;
+    const char* cohesion_line;
+  };
+  const Case cases[] = {
+      {"0", "C=0 kN/m2"},
+      {"12.5", "C=12.5 kN/m2"},
+      {"10", "C=10.0 kN/m2"},
+  };
+  for (const Case& c : cases) {
+    Bench b;
+    FillResidential(b);
+    b.sel.cohesion = CohesionOption::kConsidered;
+    b.inputs.form2.txt8 = c.cohesion_text;
+    auto ctx = b.ctx();
+    Ippan(ctx);
+    EXPECT_EQ(
+        LineAt(b.out, 38),
+        std::string("             　 ・土の粘着力･･･････････････････････ ") + c.cohesion_line);
+  }
+
+  struct MuCase {
+    FrictionMode mode;
+    const char* phi_b;
+    const char* mu;
+    const char* line_end;
+  };
+  const MuCase mu_cases[] = {
+      {FrictionMode::kTanPhi, "30", "0.577", "μ=tan30.0°=0.577"},
+      {FrictionMode::kTanPhi, "32.5", "0.637", "μ=tan32.5°=0.637"},
+      {FrictionMode::kTanPhi, "30", "0.5", "μ=tan30.0°=0.50"},
+      {FrictionMode::kDirect, "30", "0.6", "μ=0.6"},
+      // A μ from an older file, neither option selected: the entered form.
+      {FrictionMode::kNone, "30", "0.45", "μ=0.45"},
+  };
+  for (const MuCase& c : mu_cases) {
+    Bench b;
+    FillResidential(b);
+    b.sel.friction = c.mode;
+    b.inputs.form2.txt9 = c.phi_b;
+    b.inputs.form2.txt10 = c.mu;
+    auto ctx = b.ctx();
+    Ippan(ctx);
+    EXPECT_EQ(LineAt(b.out, 42),
+              std::string("             　 ・底面の摩擦係数･･･････････････････") + c.line_end);
+  }
+}
+
+TEST(IppanTest, EmptySiteStillPrintsTheLiteral) {
+  Bench b;
+  FillResidential(b);
+  b.inputs.form2.txt1 = "";
+  auto ctx = b.ctx();
+  Ippan(ctx);
+  EXPECT_EQ(LineAt(b.out, 10), "              ・築造地 ： ");
+}
+
+}  // namespace
+}  // namespace varnholt::report

@@ -1,0 +1,43 @@
+#pragma once
+// Test support for the report: a beeper that counts, a context bundle, and
+// the comparison of a recorded dump with a reviewed expected dump under
+// src/report/testdata. Used by the report's tests and by the tests of the
+// layers above.
+
+#include <string>
+#include <vector>
+
+#include "report/recording_surface.h"
+#include "report/report_context.h"
+
+namespace varnholt::report::testing {
+
+/// Counts the beeps a section sounds.
+class CountingBeeper final : public Beeper {
+ public:
+  void Beep() override { ++count; }
+  int count = 0;
+};
+
+/// A design case, its selections and window texts with a recording surface,
+/// ready to hand to a section.
+struct Bench {
+  explicit Bench(int page = 1) : out(page) {}
+  DesignCase dc;
+  Selections sel;
+  ReportInputs inputs;
+  RecordingSurface out;
+  CountingBeeper beeper;
+  ReportContext ctx() { return ReportContext{out, dc, sel, inputs, beeper}; }
+};
+
+/// The texts printed on the surface, in drawing order.
+std::vector<std::string> TextsOf(const RecordingSurface& out);
+
+/// Compares `actual` with the expected dump `name` in src/report/testdata.
+/// On a difference the message names the first differing line and the
+/// actual dump is written to varnholt-dumps/`name`.actual in the temporary
+/// directory for review. Returns an empty string when equal.
+std::string CompareWithExpectedDump(const std::string& name, const std::string& actual);
+
+}  // namespace varnholt::report::testing
