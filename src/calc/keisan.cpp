@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include "calc/earth_pressure.h"
 #include "calc/geometry.h"
+#include "calc/loads.h"
+#include "calc/stability.h"
+#include "calc/trial_wedge.h"
 
 namespace varnholt {
 namespace {
@@ -60,18 +64,28 @@ CalcStatus CheckInputsFinite(const DesignCase& dc) {
 }
 
 CalcStatus Keisan(DesignCase& dc, const Selections& sel) {
-  (void)sel;
   CalcStatus status = CheckInputsFinite(dc);
   auto run = [&](CalcStatus s) {
-    if (status.ok() && !s.ok()) status = s;
+    if (status.ok() && !s.ok()) status = std::move(s);
     return status.ok();
   };
   if (status.ok()) {
-    dc.Calc[calc::kHWork] = dc.Calc[calc::kH];  // step 1
-    run(ComputeBackFaceAngle(dc)) &&            // step 2
-        run(ComputeSelfWeight(dc)) &&           // step 5
-        run(ComputeSectionParts(dc)) &&         // step 7
-        run(ComputeSectionHeights(dc));         // step 9
+    dc.Calc[calc::kHWork] = dc.Calc[calc::kH];           // step 1
+    run(ComputeBackFaceAngle(dc)) &&                     // step 2
+        run(ComputeEarthPressureResultants(dc, sel)) &&  // step 3
+        (sel.shape != GroundShape::kRaisedSoil ||        // step 4
+         run(ComputeTrialWedge(dc, sel))) &&             //
+        run(ComputeSelfWeight(dc)) &&                    // step 5
+        run(ComputeSumV(dc, sel)) &&                     // step 6
+        run(ComputeSectionParts(dc)) &&                  // step 7
+        run(ComputePressureLeverArms(dc)) &&             //
+        run(ComputeFenceLeverArms(dc)) &&                // step 8
+        run(ComputeSectionHeights(dc)) &&                // step 9
+        run(ComputeFenceHeights(dc)) &&                  //
+        run(ComputeMoments(dc, sel)) &&                  // step 10
+        run(ComputeOverturningAndBearing(dc)) &&         // step 11
+        run(ComputeSumH(dc, sel)) &&                     // step 12
+        run(ComputeSliding(dc, sel));                    // step 13
   }
   if (!status.ok()) dc.Calc[calc::kSlidingF] = 0;
   return status;

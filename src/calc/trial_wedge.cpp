@@ -1,0 +1,229 @@
+#include "calc/trial_wedge.h"
+
+#include <array>
+#include <cmath>
+
+#include "calc/angles.h"
+#include "calc/checks.h"
+
+namespace varnholt {
+namespace {
+
+// sin ω, cot ω and cos ω of the 900 trial angles do not depend on the
+// design: they are worked out once, with exactly the expressions the
+// formulas use, so the table is the same as evaluating every entry afresh.
+struct OmegaTable {
+  std::array<double, kWedgeEntries + 1> omega{};
+  std::array<double, kWedgeEntries + 1> sin{};
+  std::array<double, kWedgeEntries + 1> cot{};
+  std::array<double, kWedgeEntries + 1> cos{};
+};
+
+const OmegaTable& Omegas() {
+  static const OmegaTable table = [] {
+    OmegaTable t;
+    for (int i = 1; i <= kWedgeEntries; ++i) {
+      const auto k = static_cast<size_t>(i);
+      t.omega[k] = 0.1 * i;
+      t.sin[k] = SinDeg(t.omega[k]);
+      t.cot[k] = CotDeg(t.omega[k]);
+      t.cos[k] = CosDeg(t.omega[k]);
+    }
+    return t;
+  }();
+  return table;
+}
+
+// With π taken as 3.14159 the computed sine or cosine of a straight or right
+// angle is about 2.65e-6 per 180°, so a computed value above 1e-3 cannot
+// belong to such an angle as long as the angle stays below 60 000°. This
+// keeps the exact test on the angle out of the 900-entry loop.
+bool SineVanishesFast(double degrees, double computed_sin) {
+  return (std::fabs(computed_sin) < 1e-3 || std::fabs(degrees) > 6e4) && SineVanishes(degrees);
+}
+bool CosineVanishesFast(double degrees, double computed_cos) {
+  return (std::fabs(computed_cos) < 1e-3 || std::fabs(degrees) > 6e4) && CosineVanishes(degrees);
+}
+
+// One entry of the table from sin ω, cot ω and cos(ω − θ).
+inline CalcStatus Entry(const TrialWedge& tw, double om, double sin_om, double cot_om,
+                        double cos_om_theta, WedgeAtOmega* out) {
+  if (SineVanishesFast(om, sin_om)) {
+    return ZeroDivisor(
+        "試行くさびの重量 W",
+        "すべり面の角度 ω が 0° のため sin ω が 0 となり、試行くさびの重量 W を計算できません。");
+  }
+  const double b1 = (cot_om + tw.tan_theta) * tw.h + (cot_om - tw.cot_beta) * tw.h0;
+  const double t1 = cos_om_theta * tw.hh2 / sin_om;
+  double w = tw.previous_w;
+  if (tw.surcharge == SlopeSurcharge::kWithout) {
+    w = tw.t3 * (t1 - tw.t2) + tw.q * b1;
+  } else if (tw.surcharge == SlopeSurcharge::kWith) {
+    w = tw.t3 * (t1 - tw.t2) + tw.q * (tw.b2 + b1);
+  }
+  double p = 0;
+  if (tw.refresh_pressure) {
+    const double x = om - tw.phi - tw.delta - tw.theta;
+    const double c = CosDeg(x);
+    if (CosineVanishesFast(x, c)) {
+      return ZeroDivisor("試行くさびの土圧 P",
+                         "ω－φ－δ－θ が 90° となり cos(ω－φ－δ－θ) が 0 のため、試行くさびの土圧 P "
+                         "を計算できません。");
+    }
+    const double s = tw.with_theta_k ? SinDeg(om - tw.phi + tw.theta_k_deg) : SinDeg(om - tw.phi);
+    p = w * s / c;
+  }
+  if (!(std::isfinite(b1) && std::isfinite(t1) && std::isfinite(w) && std::isfinite(p))) {
+    return RequireFiniteResults({{b1, "試行くさびの幅 b1"},
+                                 {t1, "試行くさびの重量 W"},
+                                 {w, "試行くさびの重量 W"},
+                                 {p, "試行くさびの土圧 P"}});
+  }
+  out->b1 = b1;
+  out->t1 = t1;
+  out->w = w;
+  if (tw.refresh_pressure) out->p = p;
+  return CalcStatus::Ok();
+}
+
+}  // namespace
+
+CalcStatus PrepareTrialWedge(const DesignCase& dc, const Selections& sel, TrialWedge* out) {
+  TrialWedge tw;
+  tw.h = dc.Calc[calc::kHWork];
+  tw.h0 = dc.Calc[calc::kH0];
+  tw.theta = dc.Calc[calc::kThetaDeg];
+  tw.beta = dc.Cond[cond::kBeta];
+  tw.phi = dc.Cond[cond::kPhi];
+  tw.delta = dc.Cond[cond::kDelta];
+  tw.q = dc.Calc[calc::kSurcharge];
+  tw.surcharge = sel.slope_surcharge;
+  tw.previous_w = dc.WedgeW;
+  if (SineVanishes(tw.beta)) {
+    return ZeroDivisor("試行くさびの重量 W",
+                       "地平面と水平面とのなす角度 β が 0° のため sin β が 0 "
+                       "となり、試行くさびの重量 W を計算できません。");
+  }
+  if (CosineVanishes(tw.theta)) {
+    return ZeroDivisor(
+        "試行くさびの重量 W",
+        "背面の勾配 θ が 90° のため cos θ が 0 となり、試行くさびの重量 W を計算できません。");
+  }
+  tw.tan_theta = TanDeg(tw.theta);
+  tw.cot_beta = CotDeg(tw.beta);
+  tw.hh2 = (tw.h + tw.h0) * (tw.h + tw.h0);
+  tw.t2 = CosDeg(tw.theta - tw.beta) * (tw.h0 * tw.h0) / SinDeg(tw.beta);
+  tw.t3 = dc.Cond[cond::kGamma] / (2 * CosDeg(tw.theta));
+  tw.b2 = tw.h0 * tw.cot_beta;
+
+  tw.refresh_pressure = sel.load_case != LoadCase::kNone;
+  tw.seismic = sel.load_case == LoadCase::kSeismic;
+  if (tw.seismic) {
+    const double kv = dc.Cond[cond::kKv];
+    if (1 - kv == 0) {
+      return ZeroDivisor(
+          "地震合成角 θk",
+          "設計鉛直震度 Kv が 1 のため、地震合成角 θk=Atn{Kh/(1－Kv)} を計算できません。");
+    }
+    tw.theta_k_rad = std::atan(dc.Cond[cond::kKh] / (1 - kv));
+    tw.theta_k_deg = tw.theta_k_rad * 180 / kPi;
+    // Method ② adds the inertia force of the wall to the normal earth
+    // pressure; a seismic wedge there would count the earthquake twice.
+    const bool normal_pressure =
+        sel.standard == Standard::kResidential && sel.seismic_method == SeismicMethod::kK2;
+    tw.with_theta_k = !normal_pressure;
+  }
+  CalcStatus st = RequireFiniteResults({{tw.tan_theta, "tan θ"},
+                                        {tw.cot_beta, "cot β"},
+                                        {tw.hh2, "(H＋H0)^2"},
+                                        {tw.t2, "試行くさびの重量 W"},
+                                        {tw.t3, "試行くさびの重量 W"},
+                                        {tw.b2, "b2=H0･cotβ"}});
+  if (!st.ok()) return st;
+  *out = tw;
+  return CalcStatus::Ok();
+}
+
+CalcStatus EvaluateWedge(const TrialWedge& tw, double omega, WedgeAtOmega* out) {
+  return Entry(tw, omega, SinDeg(omega), CotDeg(omega), CosDeg(omega - tw.theta), out);
+}
+
+bool Doatu(DesignCase& dc) {
+  int chosen = 0;
+  for (int k = 10; k <= 890; k += 10) {
+    if (dc.WedgeP[static_cast<size_t>(k)] > dc.WedgeP[static_cast<size_t>(k + 10)]) {
+      chosen = k;
+      break;
+    }
+  }
+  if (chosen == 0) return false;
+  const auto k = static_cast<size_t>(chosen);
+  dc.PAmax = dc.WedgeP[k];
+  dc.OmegaMax = dc.WedgeOmega[k];
+  const double om = dc.OmegaMax;
+  const double h = dc.Calc[calc::kHWork];
+  const double h0 = dc.Calc[calc::kH0];
+  const double theta = dc.Calc[calc::kThetaDeg];
+  const double cot_om = CotDeg(om);
+  dc.Calc[calc::kB1] = (cot_om + TanDeg(theta)) * h + (cot_om - CotDeg(dc.Cond[cond::kBeta])) * h0;
+  dc.WedgeT1 = CosDeg(om - theta) * ((h + h0) * (h + h0)) / SinDeg(om);
+  return true;
+}
+
+CalcStatus ComputeTrialWedge(DesignCase& dc, const Selections& sel) {
+  TrialWedge tw;
+  CalcStatus st = PrepareTrialWedge(dc, sel, &tw);
+  if (!st.ok()) return st;
+  if (tw.seismic) {
+    dc.Cond[cond::kThetaKRad] = tw.theta_k_rad;
+    dc.Cond[cond::kThetaKDeg] = tw.theta_k_deg;
+  }
+
+  const OmegaTable& t = Omegas();
+  WedgeAtOmega entry;
+  for (int i = 1; i <= kWedgeEntries; ++i) {
+    const auto k = static_cast<size_t>(i);
+    const double om = t.omega[k];
+    // ω − 0 is ω itself, so with a vertical back face cos(ω − θ) is cos ω.
+    const double cos_om_theta = tw.theta == 0 ? t.cos[k] : CosDeg(om - tw.theta);
+    st = Entry(tw, om, t.sin[k], t.cot[k], cos_om_theta, &entry);
+    if (!st.ok()) return st;
+    dc.WedgeOmega[k] = om;
+    if (tw.refresh_pressure) dc.WedgeP[k] = entry.p;
+  }
+  // The scalars hold the values of the last entry (ω = 90°) until Doatu.
+  dc.Calc[calc::kB1] = entry.b1;
+  dc.WedgeT1 = entry.t1;
+  dc.WedgeT2 = tw.t2;
+  dc.WedgeT3 = tw.t3;
+  if (tw.surcharge != SlopeSurcharge::kNone) dc.WedgeW = entry.w;
+  if (tw.surcharge == SlopeSurcharge::kWith) dc.Calc[calc::kB2] = tw.b2;
+
+  if (!Doatu(dc)) {
+    return CalcStatus::NotComputable(
+        "最大土圧 PAmax",
+        "試行くさびの土圧 P が ω＝90° まで増え続け最大値が定まらないため、最大土圧 PAmax "
+        "を計算できません。");
+  }
+
+  // Completion at the chosen ω; WedgeT2 and WedgeT3 do not depend on ω.
+  const double q = dc.Calc[calc::kSurcharge];
+  double w = dc.WedgeW;
+  if (tw.surcharge == SlopeSurcharge::kWithout) {
+    w = dc.WedgeT3 * (dc.WedgeT1 - dc.WedgeT2) + q * dc.Calc[calc::kB1];
+  } else if (tw.surcharge == SlopeSurcharge::kWith) {
+    w = dc.WedgeT3 * (dc.WedgeT1 - dc.WedgeT2) + q * (tw.b2 + dc.Calc[calc::kB1]);
+  }
+  const double theta_delta = dc.Calc[calc::kThetaDeg] + dc.Cond[cond::kDelta];
+  const double pay = dc.PAmax * SinDeg(theta_delta);
+  const double pax = dc.PAmax * CosDeg(theta_delta);
+  st = RequireFiniteResults(
+      {{w, "試行くさびの重量 W"}, {pay, "最大土圧 PAY"}, {pax, "最大土圧 PAX"}});
+  if (!st.ok()) return st;
+  dc.WedgeW = w;
+  dc.PAYw = pay;
+  dc.PAXw = pax;
+  return CalcStatus::Ok();
+}
+
+}  // namespace varnholt
