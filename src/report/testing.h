@@ -31,6 +31,13 @@ struct Bench {
   ReportContext ctx() { return ReportContext{out, dc, sel, inputs, beeper}; }
 };
 
+/// Fills a bench from the design-case file `name` in src/report/testdata:
+/// one "key value" per line ("# ..." comments), keys `sel.<group>` with an
+/// enumerator name (kResidential), `form2.<control>`, the text slots by
+/// name, `Cond[i]`, `Calc[i]`, and the trial-wedge and fence scalars by
+/// name. Slots not named keep 0. Returns an error text, empty on success.
+std::string LoadDesignCase(const std::string& name, Bench& bench);
+
 /// The texts printed on the surface, in drawing order.
 std::vector<std::string> TextsOf(const RecordingSurface& out);
 
