@@ -42,6 +42,10 @@ bool Fail(App& app, ui::Control& control, const char* message) {
 
 bool Empty(const ui::Control& c) { return c.Text().empty(); }
 
+// C of the foundation ground: 0 while しない (opt7) is chosen, whatever the
+// box still holds, so a value left in the box is never used unannounced.
+double Cohesion(ui::Window& f2) { return f2["opt7"].Value() ? 0 : Num(f2["txt8"]); }
+
 // Collects the dimension boxes txt1..txt10 shared by Form3 and Form16.
 void CollectDimensions(App& app, ui::Window& w) {
   DesignCase& dc = app.dc();
@@ -94,7 +98,7 @@ void Suti(App& app) {
   dc.Cond[cond::kPhi] = Num(f2["txt6"]);
   dc.Cond[cond::kDelta] = Num(f2["txt7"]);
   dc.Cond[cond::kBackCohesion] = 0;
-  dc.Cond[cond::kCohesion] = Num(f2["txt8"]);
+  dc.Cond[cond::kCohesion] = Cohesion(f2);
   dc.Cond[cond::kPhiB] = Num(f2["txt9"]);
   dc.Cond[cond::kMu] = Num(f2["txt10"]);
 
@@ -218,7 +222,7 @@ bool CheckMainInputs(App& app) {
     dc.Cond[cond::kBeta] = Num(f16["txt10"]);
     dc.Calc[calc::kH0] = Num(f16["txt11"]);
   }
-  dc.Cond[cond::kCohesion] = Num(f2["txt8"]);
+  dc.Cond[cond::kCohesion] = Cohesion(f2);
 
   struct Row {
     const char* box;

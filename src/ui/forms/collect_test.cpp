@@ -226,8 +226,9 @@ TEST(MainCheck, CompleteLevelDesignPasses) {
 
 TEST(MainCheck, UniformSlopeNeedsANonZeroBeta) {
   TestApp t;
-  FillLevelDesign(t.app);
+  // Choosing the slope empties the coefficient, so choose it first.
   t.Form(kForm2)["opt2"].SetValue(true);
+  FillLevelDesign(t.app);
   ui::Control& beta = t.Form(kForm3)["txt10"];
   EXPECT_FALSE(CheckMainInputs(t.app));
   EXPECT_EQ(t.platform.MessageTexts().back(), "地平面と水平面とのなす角度を入力してください。");

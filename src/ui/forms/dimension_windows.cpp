@@ -2,7 +2,12 @@
 
 #include <string>
 
+#include "calc/earth_pressure.h"
+#include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/collect.h"
+#include "ui/forms/invalidate.h"
+#include "ui/forms/windows.h"
 
 namespace varnholt::forms {
 namespace {
@@ -85,6 +90,70 @@ void DeclareWallSketch(ui::Window& w, bool raised_soil) {
       AddLine(w, "Line" + std::to_string(58 + i), x, y, x, y - 200).SetVisible(false);
     }
   }
+}
+
+void ShowSurchargePressureSketch(ui::Window& form3, bool visible) {
+  for (const char* name : {"Line33", "Line37", "Line38", "Line39", "Line46", "Line48", "lbl_dPA",
+                           "lbl_dPA_delta", "lbl_dPA_H2"}) {
+    form3[name].SetVisible(visible);
+  }
+}
+
+const char* DimensionWindowInUse(App& app) {
+  return app.Form(kForm2)["opt3"].Value() ? kForm16 : kForm3;
+}
+
+void SyncShearKey(App& app, ui::Window& dim) {
+  const bool key = dim["opt6"].Value();
+  app.dc().ShearKeyFlag = key ? "1" : "0";
+  dim["cmd3"].SetVisible(key);
+}
+
+void WireShearKeyOptions(ui::Window& w, App& app) {
+  // The flag follows only the window in use, so that it always says what
+  // the visible 突起 option says.
+  auto in_use = [&w, &app] { return w.name() == DimensionWindowInUse(app); };
+  w["opt5"].on_click = [&w, &app, in_use] {
+    w["cmd3"].SetVisible(false);
+    if (in_use()) app.dc().ShearKeyFlag = "0";
+    app.windows().Unload(kForm15);
+    Hihyouji_2(app);
+  };
+  w["opt6"].on_click = [&w, &app, in_use] {
+    w["cmd3"].SetVisible(true);
+    if (in_use()) app.dc().ShearKeyFlag = "1";
+    Hihyouji_2(app);
+  };
+}
+
+void ResetCoefficient(App& app) {
+  ui::Window& f3 = app.Form(kForm3);
+  f3["opt1"].SetValue(false);
+  f3["opt2"].SetValue(false);
+  f3["txt11"].SetText("");
+  f3["txt11"].SetBorderStyle(0);
+}
+
+void InvalidateComputedCoefficient(App& app) {
+  ui::Window& f3 = app.Form(kForm3);
+  if (!f3["opt1"].Value()) f3["txt11"].SetText("");
+  f3["opt2"].SetValue(false);
+}
+
+void Form3Keisan(App& app) {
+  Suti(app);
+  const CoefficientResult result = ComputeCoefficient(app.dc(), ReadSelections(app));
+  Hihyouji_1(app);
+  ui::Control& ka = app.Form(kForm3)["txt11"];
+  ka.SetBorderStyle(0);
+  if (!result.status.ok()) {
+    // No stale coefficient may survive a failed computation.
+    ka.SetText("");
+    app.ErrorMessage(result.status.Message());
+    return;
+  }
+  ka.SetText(result.text);
+  app.windows().SetFocus(app.Form(kForm11)["cmd2"]);
 }
 
 }  // namespace varnholt::forms

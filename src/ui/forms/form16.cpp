@@ -1,8 +1,12 @@
 // Dimension and load window for raised soil (Form16).
 
+#include <string>
+
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
 #include "ui/forms/dimension_windows.h"
+#include "ui/forms/input_boxes.h"
+#include "ui/forms/invalidate.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -25,10 +29,41 @@ constexpr const char* kSlopeFrame = "法面上載荷重";
 constexpr const char* kNone = "無し";
 constexpr const char* kWith = "有り";
 
+// Lines that draw the surcharge on the slope.
+constexpr int kFirstSlopeLoadLine = 58;
+constexpr int kLastSlopeLoadLine = 66;
+
+void ShowSlopeSurcharge(ui::Window& w, bool visible) {
+  for (int i = kFirstSlopeLoadLine; i <= kLastSlopeLoadLine; ++i) {
+    w["Line" + std::to_string(i)].SetVisible(visible);
+  }
+}
+
+void WireForm16(ui::Window& w, App& app) {
+  w["opt1"].on_click = [&w, &app] {
+    ShowSlopeSurcharge(w, true);
+    Hihyouji_1(app);
+  };
+  w["opt2"].on_click = [&w, &app] {
+    ShowSlopeSurcharge(w, false);
+    Hihyouji_1(app);
+  };
+  WireShearKeyOptions(w, app);
+
+  // Enter runs down the boxes in their number order and leaves the window
+  // for the results window's "安定性の検討方法".
+  const char* chain[] = {"txt1", "txt2", "txt3", "txt4",  "txt5", "txt6",
+                         "txt7", "txt8", "txt9", "txt10", "txt11"};
+  for (int i = 0; i + 1 < 11; ++i) {
+    const char* target = chain[i + 1];
+    WireInputBox(app, w[chain[i]], {[&w, &app, target] { FocusNext(app, w[target]); }});
+  }
+  WireInputBox(app, w["txt11"], {[&app] { FocusNext(app, app.Form(kForm11)["cmd2"]); }});
+}
+
 }  // namespace
 
 void DefineForm16(ui::Window& w, App& app) {
-  (void)app;
   w.SetCaption(kTitle);
   w.width = 5760;
   w.height = 4710;
@@ -70,6 +105,7 @@ void DefineForm16(ui::Window& w, App& app) {
 
   DeclareShearKeyControls(w, 180, 3720);
   DeclareWallSketch(w, /*raised_soil=*/true);
+  WireForm16(w, app);
 }
 
 }  // namespace varnholt::forms

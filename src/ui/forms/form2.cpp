@@ -29,13 +29,16 @@ constexpr const char* kCasePrompt = "・計 算 時";
 constexpr const char* kSeismicInput = "水平荷重の計算方法震度の入力";
 constexpr const char* kMaterials = "・材料の許容応力度 及び 単位重量";
 constexpr const char* kFcPrompt = "コンクリートの設計基準強度：Fc=";
+constexpr const char* kFcPromptRoad = "コンクリートの設計基準強度：σck=";
 constexpr const char* kFePrompt = "地盤の許容応力度（長期）：fe=";
+constexpr const char* kFePromptRoad = "地盤の許容支持力度（長期）：qa=";
 constexpr const char* kGammaPrompt = "土の単位体積重量：γ=";
 constexpr const char* kGammaCPrompt = "コンクリートの単位体積重量：ｒ=";
 constexpr const char* kBackSoil = "・背 面 土";
 constexpr const char* kBackSoilPrompt = "土　質： ";
 constexpr const char* kBackCohesion = "土の粘着力：C =";
 constexpr const char* kPhiPrompt = "内部摩擦角：φ=";
+constexpr const char* kPhiPromptRoad = "せん断抵抗角：φ=";
 constexpr const char* kDeltaPrompt = "壁背面と土との間の壁面摩擦角：δ=";
 constexpr const char* kDeltaHint1 = "常時：δ≦2φ/3";
 constexpr const char* kDeltaHint2 = "地震時又は透水マット使用時：";
@@ -69,6 +72,17 @@ const std::vector<std::string>& RoadSoils() {
   static const std::vector<std::string> soils = {"岩盤",   "礫質土",     "砂質土",
                                                  "粘性土", "関東ローム", "改良地盤"};
   return soils;
+}
+
+void ApplyStandardTexts(ui::Window& w, bool road) {
+  for (const char* cbo : {"cbo1", "cbo2"}) {
+    w[cbo].ClearItems();
+    for (const std::string& s : road ? RoadSoils() : ResidentialSoils()) w[cbo].AddItem(s);
+  }
+  w["Label3"].SetCaption(road ? kFcPromptRoad : kFcPrompt);
+  w["Label6"].SetCaption(road ? kFePromptRoad : kFePrompt);
+  w["Label12"].SetCaption(road ? kPhiPromptRoad : kPhiPrompt);
+  w["Label46"].SetCaption(road ? kPhiPromptRoad : kPhiPrompt);
 }
 
 void DefineForm2(ui::Window& w, App& app) {
@@ -162,17 +176,13 @@ void DefineForm2(ui::Window& w, App& app) {
   AddOption(w, "opt9", kTanPhi, 1200, 120, "Frame2");
 
   // Window load: both soil lists start with the residential-land list.
-  w.on_load = [&w] {
-    for (const char* cbo : {"cbo1", "cbo2"}) {
-      w[cbo].ClearItems();
-      for (const std::string& s : ResidentialSoils()) w[cbo].AddItem(s);
-    }
-  };
+  w.on_load = [&w] { ApplyStandardTexts(w, /*road=*/false); };
   // Closing the design conditions window leaves no valid result.
   w.on_unload = [&app] {
     app.dc().Calc[calc::kSlidingF] = 0;
     app.results_valid = false;
   };
+  WireForm2(w, app);
 }
 
 }  // namespace varnholt::forms

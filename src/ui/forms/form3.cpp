@@ -2,7 +2,10 @@
 
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/collect.h"
 #include "ui/forms/dimension_windows.h"
+#include "ui/forms/input_boxes.h"
+#include "ui/forms/invalidate.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -24,6 +27,105 @@ constexpr const char* kCoefficientFrame = "主働土圧係数";
 constexpr const char* kKA = "KA=";
 constexpr const char* kDirect = "直接入力";
 constexpr const char* kCompute = "計算する";
+
+// Messages of the computed-coefficient option.
+constexpr const char* kMsgPhi = "内部摩擦角度を入力してください。";
+constexpr const char* kMsgDelta = "壁背面と土との間の壁面摩擦角度を入力してください。";
+constexpr const char* kMsgDimension = "寸法を入力してください。";
+constexpr const char* kMsgBeta = "地平面と水平面とのなす角度を入力してください。";
+
+// The boxes whose values the computed coefficient depends on.
+constexpr const char* kDimensionBoxes[] = {"txt3", "txt4", "txt5", "txt6", "txt7", "txt8"};
+
+bool Fail(App& app, ui::Control& box, const char* message) {
+  app.ErrorMessage(message);
+  app.FocusAtStart(box);
+  return false;
+}
+
+// What the computed coefficient needs, checked again when its option is
+// chosen; nothing is computed here.
+bool CheckCoefficientOption(App& app, ui::Window& f3) {
+  ui::Window& f2 = app.Form(kForm2);
+  if (f2["txt6"].Text().empty()) return Fail(app, f2["txt6"], kMsgPhi);
+  if (f2["txt7"].Text().empty()) return Fail(app, f2["txt7"], kMsgDelta);
+  for (const char* box : kDimensionBoxes) {
+    if (f3[box].Text().empty()) return Fail(app, f3[box], kMsgDimension);
+  }
+  if (f2["opt2"].Value() && f3["txt10"].Text().empty()) return Fail(app, f3["txt10"], kMsgBeta);
+  return true;
+}
+
+// "直接入力", a click in the coefficient box, and the option beside the
+// button: the box is made ready for a typed coefficient.
+void PrepareDirectCoefficient(App& app, ui::Window& f3) {
+  FocusAndSelect(app, f3["txt11"]);
+  f3["txt11"].SetBorderStyle(1);
+  Hihyouji_1(app);
+}
+
+void WireForm3(ui::Window& w, App& app) {
+  w["cmd1"].on_click = [&w, &app] {
+    PrepareDirectCoefficient(app, w);
+    w["opt1"].SetValue(true);
+  };
+  w["opt1"].on_click = [&w, &app] { PrepareDirectCoefficient(app, w); };
+  w["cmd2"].on_click = [&w, &app] {
+    if (!CheckCoefficientInputs(app)) return;
+    w["opt2"].SetValue(true);
+    Form3Keisan(app);
+  };
+  w["opt2"].on_click = [&w, &app] { CheckCoefficientOption(app, w); };
+  WireShearKeyOptions(w, app);
+
+  auto next = [&w, &app](const char* target) {
+    return [&w, &app, target] { FocusNext(app, w[target]); };
+  };
+  // After the surcharge (level ground) or β (slope) comes the choice of
+  // the coefficient; when direct input is not available, "計算する".
+  auto to_coefficient = [&w, &app] { FocusNext(app, w["opt1"].Enabled() ? w["opt1"] : w["cmd2"]); };
+  auto invalidate_coefficient = [&app] { InvalidateComputedCoefficient(app); };
+
+  // The title boxes do not touch the results.
+  WireInputBox(app, w["txt1"], {next("txt2"), nullptr, nullptr, false});
+  WireInputBox(app, w["txt2"], {next("txt3"), nullptr, nullptr, false});
+  const char* chain[] = {"txt3", "txt4", "txt5", "txt6", "txt7", "txt8", "txt9"};
+  for (int i = 0; i + 1 < 7; ++i) {
+    WireInputBox(app, w[chain[i]],
+                 {next(chain[i + 1]), invalidate_coefficient,
+                  [&app](int) { InvalidateComputedCoefficient(app); }, true});
+  }
+  // The surcharge enters the coefficient's pressure only on level ground;
+  // on a slope the computed coefficient stays.
+  WireInputBox(app, w["txt9"],
+               {[&app, next, to_coefficient] {
+                  if (app.Form(kForm2)["opt2"].Value()) {
+                    next("txt10")();
+                  } else {
+                    to_coefficient();
+                  }
+                },
+                nullptr,
+                [&app](int) {
+                  if (app.Form(kForm2)["opt1"].Value()) InvalidateComputedCoefficient(app);
+                },
+                true});
+  WireInputBox(app, w["txt10"],
+               {to_coefficient, invalidate_coefficient,
+                [&app](int) { InvalidateComputedCoefficient(app); }, true});
+  // A coefficient typed into the box is a directly entered one, whether the
+  // box was clicked or reached with the keyboard.
+  WireInputBox(app, w["txt11"],
+               {[&app] { FocusNext(app, app.Form(kForm11)["cmd2"]); },
+                [&w, &app] {
+                  PrepareDirectCoefficient(app, w);
+                  w["opt1"].SetValue(true);
+                },
+                [&w](int key) {
+                  if (key != ui::kKeyEnter && !w["opt1"].Value()) w["opt1"].SetValue(true);
+                },
+                true});
+}
 
 }  // namespace
 
@@ -52,7 +154,6 @@ void DrawUniformSlope(ui::Window& form3) {
 }
 
 void DefineForm3(ui::Window& w, App& app) {
-  (void)app;
   w.SetCaption(kTitle);
   w.width = 5760;
   w.height = 4710;
@@ -100,6 +201,7 @@ void DefineForm3(ui::Window& w, App& app) {
 
   // At load the level ground is drawn and the slope angle is hidden.
   w.on_load = [&w] { DrawLevelGround(w); };
+  WireForm3(w, app);
 }
 
 }  // namespace varnholt::forms
