@@ -1,0 +1,32 @@
+#pragma once
+// Shared by the stability section and its shear-key part.
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "calc/verdicts.h"
+#include "report/report_context.h"
+
+namespace varnholt::report {
+
+/// Prints `lines` (each one PrintLine of the given texts joined). When the
+/// check failed they are printed in light magenta followed by one beep,
+/// and the colour returns to black.
+void PrintVerdictLines(ReportContext& ctx, bool ok, const std::vector<std::string>& lines);
+
+/// " > 1.5  ∴ O.K" or " < 1.5" for a safety factor judged against `limit`.
+std::string FactorVerdictText(double limit, bool ok);
+
+/// The shear-key lines after the sliding check, as the standard computes
+/// the key: the passive resistance with the base friction (宅地造成) or the
+/// shear resistance through the key bottom (道路土工).
+void PrintShearKeyLines(ReportContext& ctx, const StabilityVerdicts& verdicts);
+
+/// The base with the key and its pressure zones, at y offset Calc[53].
+void DrawShearKeyDiagram(ReportContext& ctx);
+
+/// |e|/B, 0 when B is 0.
+double EccentricityRatio(const DesignCase& dc);
+
+}  // namespace varnholt::report
