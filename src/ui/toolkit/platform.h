@@ -35,6 +35,8 @@ struct FileDialogRequest {
   std::string filter;
   std::string default_ext;
   std::string file_name;
+  /// Common-dialog flags as the program sets them (4: no read-only check box).
+  int flags = 0;
 };
 
 /// What the user chose in the printer dialog.

@@ -1,0 +1,299 @@
+#include "project/vrh_reader.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "model/leading_number.h"
+#include "project/cp932.h"
+#include "ui/forms/app.h"
+#include "ui/forms/windows.h"
+
+namespace varnholt::project {
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+// How much of an offending value a message quotes.
+constexpr std::size_t kQuotedChars = 24;
+
+// Hands out the raw lines of a file one at a time, so that the first
+// offending line is the one reported whatever is wrong with it.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+
+  // The next line, decoded to UTF-8; false with `error` set when the line is
+  // missing or not a line of a project file.
+  bool Next(std::string& text, ReadError& error) {
+    ++line_;
+    if (pos_ >= bytes_.size()) {
+      error = {line_, std::to_string(line_) + "行目がありません。ファイルが途中で終わっています。"};
+      return false;
+    }
+    const std::size_t end = bytes_.find(kCrLf, pos_);
+    const std::size_t stop = end == std::string_view::npos ? bytes_.size() : end;
+    const std::string_view raw = bytes_.substr(pos_, stop - pos_);
+    if (raw.size() > kMaxLineBytes) {
+      error = {line_, "行が長すぎます（64 KiB を超えています）。"};
+      return false;
+    }
+    if (raw.find_first_of("\r\n") != std::string_view::npos) {
+      error = {line_, "行の区切りが CR LF ではありません。"};
+      return false;
+    }
+    if (end == std::string_view::npos) {
+      error = {line_, "行末の CR LF がありません。ファイルが途中で切れています。"};
+      return false;
+    }
+    std::optional<std::string> decoded = DecodeCp932(raw);
+    if (!decoded) {
+      error = {line_, "Shift_JIS（コードページ932）の文字として読めないバイトがあります。"};
+      return false;
+    }
+    text = std::move(*decoded);
+    pos_ = end + kCrLf.size();
+    return true;
+  }
+
+  bool AtEnd() const { return pos_ >= bytes_.size(); }
+  int line() const { return line_; }
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+  int line_ = 0;
+};
+
+// A value quoted in a message, cut to a readable length on a character
+// boundary.
+std::string Quote(const std::string& value) {
+  std::size_t chars = 0, i = 0;
+  while (i < value.size() && chars < kQuotedChars) {
+    const unsigned char c = static_cast<unsigned char>(value[i]);
+    i += c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    ++chars;
+  }
+  i = std::min(i, value.size());
+  return "「" + value.substr(0, i) + (i < value.size() ? "…" : "") + "」";
+}
+
+std::string Trim(const std::string& s) {
+  const std::size_t b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return {};
+  const std::size_t e = s.find_last_not_of(' ');
+  return s.substr(b, e - b + 1);
+}
+
+// Checks one value against the kind of its control.
+bool CheckValue(const Field& f, const std::string& v, std::string& reason) {
+  switch (f.kind) {
+    case FieldKind::kFlag:
+      if (std::string_view(f.control) == "ShearKeyFlag") {
+        if (v.empty() || v == "0" || v == "1") return true;
+        reason = "突起の有無の値" + Quote(v) + "が 0 でも 1 でもありません。";
+        return false;
+      }
+      if (v.empty() || v == "0" || v == "1" || v == "2") return true;
+      reason = "フェンスの水平荷重の種類の値" + Quote(v) + "が 0、1、2 のいずれでもありません。";
+      return false;
+    case FieldKind::kOption:
+      if (v == kTrue || v == kFalse) return true;
+      reason = "True または False のはずの値が" + Quote(v) + "です。";
+      return false;
+    case FieldKind::kCheck: {
+      const std::string t = Trim(v);
+      if (t == "0" || t == "1") return true;
+      reason = "チェックボックスの値" + Quote(v) + "が 0 でも 1 でもありません。";
+      return false;
+    }
+    case FieldKind::kText:
+    case FieldKind::kCaption:
+      return true;
+  }
+  return false;
+}
+
+// Reads the fields of one block into the project. At most one option of a
+// group may be selected, as no window can be in any other state.
+class BlockReader {
+ public:
+  BlockReader(LineReader& lines, ParsedProject& project) : lines_(lines), project_(project) {}
+
+  bool Read(std::span<const Field> fields, ReadError& error) {
+    for (const Field& f : fields) {
+      std::string value;
+      if (!lines_.Next(value, error)) return false;
+      std::string reason;
+      if (!CheckValue(f, value, reason)) {
+        error = {lines_.line(), reason};
+        return false;
+      }
+      if (f.kind == FieldKind::kOption && value == kTrue) {
+        const auto key = std::make_pair(std::string(f.window), std::string(f.group));
+        if (!selected_groups_.emplace(key, lines_.line()).second) {
+          error = {lines_.line(), "同じグループのオプションが" +
+                                      std::to_string(selected_groups_[key]) +
+                                      "行目でも選択されています。"};
+          return false;
+        }
+      }
+      project_.entries.push_back({&f, std::move(value), lines_.line()});
+    }
+    return true;
+  }
+
+ private:
+  LineReader& lines_;
+  ParsedProject& project_;
+  std::map<std::pair<std::string, std::string>, int> selected_groups_;
+};
+
+// The value of the entry read from a given line.
+bool TrueAt(const ParsedProject& p, int line) {
+  return p.entries.at(static_cast<std::size_t>(line - 1)).value == kTrue;
+}
+
+// Sets an option without running its click handler. Only the load case uses
+// this: its stored value wins over the reactions that ran while reading.
+void SetOptionQuietly(ui::Control& option, bool selected) {
+  if (option.Value() == selected) return;
+  if (!selected) {
+    option.SetValue(false);
+    return;
+  }
+  auto handler = std::exchange(option.on_click, nullptr);
+  option.SetValue(true);
+  option.on_click = std::move(handler);
+}
+
+void ApplyEntry(forms::App& app, const ProjectEntry& e) {
+  const Field& f = *e.field;
+  if (f.kind == FieldKind::kFlag) {
+    (std::string_view(f.control) == "ShearKeyFlag" ? app.dc().ShearKeyFlag
+                                                   : app.dc().FenceLoadType) = e.value;
+    return;
+  }
+  // The window is looked up for every line: a reaction may have closed it.
+  ui::Control& c = app.Form(f.window)[f.control];
+  switch (f.kind) {
+    case FieldKind::kText:
+      c.SetText(e.value);
+      break;
+    case FieldKind::kCaption:
+      c.SetCaption(e.value);
+      break;
+    case FieldKind::kOption: {
+      // Selecting runs the click reaction, as a user's click would; an
+      // option already selected is left alone and clearing runs nothing.
+      const bool selected = e.value == kTrue;
+      if (selected != c.Value()) c.SetValue(selected);
+      break;
+    }
+    case FieldKind::kCheck: {
+      const int value = Trim(e.value) == "1" ? 1 : 0;
+      if (value != c.CheckValue()) c.SetCheckValue(value);
+      break;
+    }
+    case FieldKind::kFlag:
+      break;
+  }
+}
+
+// The fence values of the design case when no fence is restored.
+void ClearFence(forms::App& app) {
+  DesignCase& dc = app.dc();
+  dc.FenceH = dc.FenceX = dc.FenceLoad = dc.FenceP = dc.FenceLoadY = dc.FenceW = 0;
+  dc.FenceLoadType.clear();
+}
+
+// After block C: the flags follow the restored windows, whatever the first
+// two lines said.
+void AfterDimensionBlock(forms::App& app, const ParsedProject& p) {
+  if (app.Form(forms::kForm2)["opt10"].Value()) ClearFence(app);
+  bool key = false;
+  if (p.dimension == DimensionBlock::kForm3) key = app.Form(forms::kForm3)["opt6"].Value();
+  if (p.dimension == DimensionBlock::kForm16) key = app.Form(forms::kForm16)["opt6"].Value();
+  app.dc().ShearKeyFlag = key ? "1" : "0";
+}
+
+}  // namespace
+
+ParseResult ParseProject(std::string_view bytes) {
+  ParseResult r;
+  if (bytes.size() > kMaxProjectBytes) {
+    r.error = {0, "ファイルが大きすぎます（1 MiB を超えています）。"};
+    return r;
+  }
+  LineReader lines(bytes);
+  ParsedProject& p = r.project;
+  BlockReader reader(lines, p);
+  if (!reader.Read(FlagFields(), r.error) || !reader.Read(DesignFields(), r.error)) return r;
+
+  if (TrueAt(p, kLineLevel) || TrueAt(p, kLineSlope)) {
+    p.dimension = DimensionBlock::kForm3;
+  } else if (TrueAt(p, kLineRaised)) {
+    p.dimension = DimensionBlock::kForm16;
+  }
+  if (TrueAt(p, kLineStandardResidential)) {
+    p.key = KeyBlock::kForm15;
+  } else if (TrueAt(p, kLineStandardRoad)) {
+    p.key = KeyBlock::kForm19;
+  }
+  p.fence = TrueAt(p, kLineFenceWith);
+
+  if (!reader.Read(DimensionFields(p.dimension), r.error)) return r;
+  p.after_dimension = p.entries.size();
+  for (auto block : {SeismicFields(), ResultFields(), NormalCheckFields(), SeismicCheckFields(),
+                     KeyFields(p.key)}) {
+    if (!reader.Read(block, r.error)) return r;
+  }
+  if (p.fence && !reader.Read(FenceFields(), r.error)) return r;
+  if (!lines.AtEnd()) {
+    r.error = {lines.line() + 1, "プロジェクトの最後の行の後に余分な行があります。"};
+    return r;
+  }
+  r.ok = true;
+  return r;
+}
+
+std::string ReadErrorMessage(const std::string& path, const ReadError& error) {
+  std::string text = "ファイル「" + path + "」はプロジェクトファイルとして読み込めません。\n";
+  if (error.line > 0) text += std::to_string(error.line) + "行目: ";
+  return text + error.reason;
+}
+
+void ApplyProject(forms::App& app, const ParsedProject& p) {
+  // Step 1: the input windows start again from their design defaults. The
+  // check-method, seismic and shear-key dialogs and the results window are
+  // overwritten by the lines instead.
+  for (const char* name : {forms::kForm2, forms::kForm3, forms::kForm16, forms::kForm17}) {
+    app.windows().Unload(name);
+  }
+  for (std::size_t i = 0; i < p.entries.size(); ++i) {
+    if (i == p.after_dimension) AfterDimensionBlock(app, p);
+    ApplyEntry(app, p.entries[i]);
+  }
+
+  ui::Window& f2 = app.Form(forms::kForm2);
+  // The fence option's reaction clears 地震時; the stored load case wins.
+  SetOptionQuietly(f2["opt4"], TrueAt(p, kLineNormalCase));
+  SetOptionQuietly(f2["opt5"], TrueAt(p, kLineSeismicCase));
+
+  // The kind of fence load is the one the restored fence dialog shows.
+  if (f2["opt11"].Value()) {
+    ui::Window& f17 = app.Form(forms::kForm17);
+    app.dc().FenceLoadType = f17["opt1"].Value()   ? "0"
+                             : f17["opt2"].Value() ? "1"
+                             : f17["opt3"].Value() ? "2"
+                                                   : "";
+  } else {
+    app.dc().FenceLoadType.clear();
+  }
+
+  // No horizontal fence load unless the restored load box holds one.
+  if (LeadingNumber(app.Form(forms::kForm17)["txt3"].Text()) == 0) app.dc().FenceP = 0;
+}
+
+}  // namespace varnholt::project
