@@ -238,9 +238,13 @@ CalcStatus ComputeEarthPressureResultants(DesignCase& dc, const Selections& sel)
     const double pah = ka * q * h + 0.5 * ka * gamma * (h * h);
     const double pax = pah * CosDeg(theta_delta);
     const double pay = pah * SinDeg(theta_delta);
-    CalcStatus st =
-        RequireFiniteResults({{pah, "主働土圧 PAH"}, {pax, "主働土圧 PAX"}, {pay, "主働土圧 PAY"}});
-    if (!st.ok()) return st;
+    if (!AllFinite({pah, pax, pay})) {
+      // Unused under 嵩上げ土: a coefficient left over from another shape
+      // must not stop the design; the slots simply keep their values.
+      if (sel.shape == GroundShape::kRaisedSoil) return CalcStatus::Ok();
+      return RequireFiniteResults(
+          {{pah, "主働土圧 PAH"}, {pax, "主働土圧 PAX"}, {pay, "主働土圧 PAY"}});
+    }
     dc.Calc[calc::kPAH] = pah;
     dc.Calc[calc::kPAHX] = pax;
     dc.Calc[calc::kPAHY] = pay;

@@ -31,45 +31,108 @@ struct CoefficientCase {
   double phi, delta, theta, beta, kh, kv;
   LoadCase load_case;
   SeismicMethod method;
-  double value;                // computed independently (python, π = 3.14159)
-  const char* text;            // Format(value, "0.00#")
-  double terms[8];             // Cond[20..27]
-  double theta_k_deg;          // 0 when not computed
+  double value;        // computed independently (python, π = 3.14159)
+  const char* text;    // Format(value, "0.00#")
+  double terms[8];     // Cond[20..27]
+  double theta_k_deg;  // 0 when not computed
 };
 
 const CoefficientCase kCoefficients[] = {
-    {"Rankine case φ 30", 30, 0, 0, 0, 0, 0, LoadCase::kNormal, SeismicMethod::kNone,
-     0.333333673789193, "0.333",
+    {"Rankine case φ 30",
+     30,
+     0,
+     0,
+     0,
+     0,
+     0,
+     LoadCase::kNormal,
+     SeismicMethod::kNone,
+     0.333333673789193,
+     "0.333",
      {0.7500003830125976, 1.0, 1.0, 0.4999996169872557, 0.4999996169872557, 1.0, 1.0, 0},
      0},
-    {"φ 30 δ 20", 30, 20, 0, 0, 0, 0, LoadCase::kNormal, SeismicMethod::kNone,
-     0.29731414996655936, "0.297",
+    {"φ 30 δ 20",
+     30,
+     20,
+     0,
+     0,
+     0,
+     0,
+     LoadCase::kNormal,
+     SeismicMethod::kNone,
+     0.29731414996655936,
+     "0.297",
      {0.7500003830125976, 1.0, 0.9396927216282188, 0.7660439693147032, 0.4999996169872557,
       0.9396927216282188, 1.0, 0},
      0},
-    {"φ 30 δ 20 θ 10 β 15", 30, 20, 10, 15, 0, 0, LoadCase::kNormal, SeismicMethod::kNone,
-     0.48036766777513606, "0.48",
+    {"φ 30 δ 20 θ 10 β 15",
+     30,
+     20,
+     10,
+     15,
+     0,
+     0,
+     LoadCase::kNormal,
+     SeismicMethod::kNone,
+     0.48036766777513606,
+     "0.48",
      {0.8830224110810492, 0.9698463608141094, 0.8660256249168368, 0.7660439693147032,
       0.2588188315049383, 0.8660256249168368, 0.9961947045160647, 0},
      0},
-    {"β above φ: no root term", 30, 20, 0, 40, 0, 0, LoadCase::kNormal, SeismicMethod::kNone,
-     0.7981336512993965, "0.798",
-     {0.7500003830125976, 1.0, 0.9396927216282188, 0.7660439693147032, 0.0,
-      0.9396927216282188, 0.7660448221620982, 0},
+    {"β above φ: no root term",
+     30,
+     20,
+     0,
+     40,
+     0,
+     0,
+     LoadCase::kNormal,
+     SeismicMethod::kNone,
+     0.7981336512993965,
+     "0.798",
+     {0.7500003830125976, 1.0, 0.9396927216282188, 0.7660439693147032, 0.0, 0.9396927216282188,
+      0.7660448221620982, 0},
      0},
-    {"seismic ① Kh 0.2", 30, 15, 0, 0, 0.2, 0, LoadCase::kSeismic, SeismicMethod::kK1,
-     0.4520326492743951, "0.452",
+    {"seismic ① Kh 0.2",
+     30,
+     15,
+     0,
+     0,
+     0.2,
+     0,
+     LoadCase::kSeismic,
+     SeismicMethod::kK1,
+     0.4520326492743951,
+     "0.452",
      {0.8973128461499236, 1.0, 0.8964097065959584, 0.7071063120935576, 0.32044836378124386,
       0.8964097065959584, 1.0, 0.9805806756909201},
      11.30994202711956},
-    {"road method Kh 0.2 Kv 0.1", 30, 15, 0, 0, 0.2, 0.1, LoadCase::kSeismic,
-     SeismicMethod::kD1, 0.42649835662588415, "0.426",
+    {"road method Kh 0.2 Kv 0.1",
+     30,
+     15,
+     0,
+     0,
+     0.2,
+     0.1,
+     LoadCase::kSeismic,
+     SeismicMethod::kD1,
+     0.42649835662588415,
+     "0.426",
      {0.8188780108162704, 1.0, 0.886778660980807, 0.7071063120935576, 0.30022582090399436,
       0.886778660980807, 1.0, 0.9761870601839527},
      12.528818291791595},
     // Method ②: the normal coefficient, with θk stored for the report.
-    {"seismic ② Kh 0.2", 30, 20, 0, 0, 0.2, 0, LoadCase::kSeismic, SeismicMethod::kK2,
-     0.29731414996655936, "0.297",
+    {"seismic ② Kh 0.2",
+     30,
+     20,
+     0,
+     0,
+     0.2,
+     0,
+     LoadCase::kSeismic,
+     SeismicMethod::kK2,
+     0.29731414996655936,
+     "0.297",
      {0.7500003830125976, 1.0, 0.9396927216282188, 0.7660439693147032, 0.4999996169872557,
       0.9396927216282188, 1.0, 0},
      11.30994202711956},
@@ -77,8 +140,7 @@ const CoefficientCase kCoefficients[] = {
 
 TEST(Coefficient, CoulombAndSeismicFormsWithTheirTerms) {
   for (const CoefficientCase& c : kCoefficients) {
-    DesignCase dc =
-        CoefficientWall(c.phi, c.delta, std::tan(ToRadians(c.theta)), c.beta);
+    DesignCase dc = CoefficientWall(c.phi, c.delta, std::tan(ToRadians(c.theta)), c.beta);
     dc.Cond[cond::kKh] = c.kh;
     dc.Cond[cond::kKv] = c.kv;
     const CoefficientResult r = ComputeCoefficient(
@@ -184,10 +246,10 @@ DesignCase ResultantWall(double delta) {
 
 TEST(Resultants, ResidentialLevelGround) {
   DesignCase dc = ResultantWall(0);
-  ASSERT_TRUE(ComputeEarthPressureResultants(
-                  dc, testing::Options(Standard::kResidential, GroundShape::kLevel,
-                                       LoadCase::kNormal))
-                  .ok());
+  ASSERT_TRUE(
+      ComputeEarthPressureResultants(
+          dc, testing::Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal))
+          .ok());
   EXPECT_NEAR(dc.Calc[calc::kPA], 47.952, 1e-12);
   EXPECT_NEAR(dc.Calc[calc::kPAX], 47.952, 1e-12);
   EXPECT_EQ(dc.Calc[calc::kPAY], 0.0);
@@ -224,10 +286,10 @@ TEST(Resultants, RoadStandardCombinesTheSurcharge) {
 TEST(Resultants, ResidentialRaisedSoilComputesNothingHere) {
   DesignCase dc = ResultantWall(20);
   const DesignCase before = dc;
-  ASSERT_TRUE(ComputeEarthPressureResultants(
-                  dc, testing::Options(Standard::kResidential, GroundShape::kRaisedSoil,
-                                       LoadCase::kNormal))
-                  .ok());
+  ASSERT_TRUE(
+      ComputeEarthPressureResultants(
+          dc, testing::Options(Standard::kResidential, GroundShape::kRaisedSoil, LoadCase::kNormal))
+          .ok());
   EXPECT_EQ(dc.Calc, before.Calc);
 }
 
@@ -238,7 +300,8 @@ TEST(Resultants, OverflowIsRefusedBeforeAnySlotChanges) {
   const CalcStatus s = ComputeEarthPressureResultants(
       dc, testing::Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal));
   EXPECT_FALSE(s.ok());
-  EXPECT_EQ(s.Message(), "主働土圧 PA の値が大きくなりすぎるため、計算できません。\n入力値を確認してください。");
+  EXPECT_EQ(s.Message(),
+            "主働土圧 PA の値が大きくなりすぎるため、計算できません。\n入力値を確認してください。");
   EXPECT_EQ(dc.Calc, before.Calc);
 }
 

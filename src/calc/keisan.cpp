@@ -11,47 +11,75 @@
 namespace varnholt {
 namespace {
 
+// When an input takes part in the calculation. Slots of windows that the
+// current options do not use keep whatever an earlier design left in them;
+// an unusable number there must not block the design at hand.
+enum class Use {
+  kAlways,
+  kCoefficientShapes,  // the coefficient of 水平 and 一様斜面
+  kRaisedSoil,         // the height of the raised-soil slope
+  kRoadStandard,       // Cz and Kho
+  kShearKey,           // the key dimensions
+};
+
 struct NamedInput {
   bool is_cond;
   int index;
   const char* name;
+  Use use;
 };
 
 // The collected inputs, in the order an engineer enters them.
 constexpr NamedInput kInputs[] = {
-    {true, cond::kFc, "コンクリートの設計基準強度"},
-    {true, cond::kFe, "地盤の許容応力度"},
-    {true, cond::kFeShort, "地盤の許容応力度（短期）"},
-    {true, cond::kGamma, "土の単位体積重量"},
-    {true, cond::kGammaC, "コンクリートの単位体積重量"},
-    {true, cond::kPhi, "内部摩擦角 φ"},
-    {true, cond::kDelta, "壁面摩擦角 δ"},
-    {true, cond::kCohesion, "土の粘着力 C"},
-    {true, cond::kPhiB, "基礎地盤の内部摩擦角 φ"},
-    {true, cond::kMu, "底盤の摩擦係数 μ"},
-    {true, cond::kBeta, "地平面と水平面とのなす角度 β"},
-    {true, cond::kKA, "主働土圧係数"},
-    {true, cond::kCz, "地域別補正係数 Cz"},
-    {true, cond::kKho, "設計水平震度の標準値 Kho"},
-    {true, cond::kKh, "設計水平震度 Kh"},
-    {true, cond::kKv, "設計鉛直震度 Kv"},
-    {false, calc::kHeightH, "寸法 h"},
-    {false, calc::kEmbedment, "根入れ深さ"},
-    {false, calc::kCrestAbove, "天端高さ"},
-    {false, calc::kCrestWidth, "天端幅 b"},
-    {false, calc::kBaseWidth, "底版幅 B"},
-    {false, calc::kFrontProj, "前面の水平長さ"},
-    {false, calc::kSurcharge, "上載荷重 q"},
-    {false, calc::kH0, "法面の高さ ho"},
-    {false, calc::kKeyHeight, "突起の寸法"},
-    {false, calc::kKeyInput58, "突起の寸法"},
-    {false, calc::kKeyInput59, "突起の寸法"},
+    {true, cond::kFc, "コンクリートの設計基準強度", Use::kAlways},
+    {true, cond::kFe, "地盤の許容応力度", Use::kAlways},
+    {true, cond::kFeShort, "地盤の許容応力度（短期）", Use::kAlways},
+    {true, cond::kGamma, "土の単位体積重量", Use::kAlways},
+    {true, cond::kGammaC, "コンクリートの単位体積重量", Use::kAlways},
+    {true, cond::kPhi, "内部摩擦角 φ", Use::kAlways},
+    {true, cond::kDelta, "壁面摩擦角 δ", Use::kAlways},
+    {true, cond::kCohesion, "土の粘着力 C", Use::kAlways},
+    {true, cond::kPhiB, "基礎地盤の内部摩擦角 φB", Use::kAlways},
+    {true, cond::kMu, "底盤の摩擦係数 μ", Use::kAlways},
+    {true, cond::kBeta, "地平面と水平面とのなす角度 β", Use::kAlways},
+    {true, cond::kKA, "主働土圧係数", Use::kCoefficientShapes},
+    {true, cond::kCz, "地域別補正係数 Cz", Use::kRoadStandard},
+    {true, cond::kKho, "設計水平震度の標準値 Kho", Use::kRoadStandard},
+    {true, cond::kKh, "設計水平震度 Kh", Use::kAlways},
+    {true, cond::kKv, "設計鉛直震度 Kv", Use::kAlways},
+    {false, calc::kHeightH, "寸法 h", Use::kAlways},
+    {false, calc::kEmbedment, "根入れ深さ", Use::kAlways},
+    {false, calc::kCrestAbove, "天端高さ", Use::kAlways},
+    {false, calc::kCrestWidth, "天端幅 b", Use::kAlways},
+    {false, calc::kBaseWidth, "底版幅 B", Use::kAlways},
+    {false, calc::kFrontProj, "前面の水平長さ", Use::kAlways},
+    {false, calc::kSurcharge, "上載荷重 q", Use::kAlways},
+    {false, calc::kH0, "法面の高さ ho", Use::kRaisedSoil},
+    {false, calc::kKeyHeight, "突起の高さ H0", Use::kShearKey},
+    {false, calc::kKeyWidth, "突起の幅 D", Use::kShearKey},
+    {false, calc::kKeyPosition, "突起の位置 B1", Use::kShearKey},
 };
 
-}  // namespace
+bool InUse(Use use, const DesignCase& dc, const Selections* sel) {
+  if (sel == nullptr) return true;
+  switch (use) {
+    case Use::kAlways:
+      return true;
+    case Use::kCoefficientShapes:
+      return sel->shape != GroundShape::kRaisedSoil;
+    case Use::kRaisedSoil:
+      return sel->shape == GroundShape::kRaisedSoil;
+    case Use::kRoadStandard:
+      return sel->standard == Standard::kRoad;
+    case Use::kShearKey:
+      return dc.ShearKeyFlag == "1";
+  }
+  return true;
+}
 
-CalcStatus CheckInputsFinite(const DesignCase& dc) {
+CalcStatus CheckInputs(const DesignCase& dc, const Selections* sel) {
   for (const NamedInput& in : kInputs) {
+    if (!InUse(in.use, dc, sel)) continue;
     const double v = in.is_cond ? dc.Cond[static_cast<size_t>(in.index)]
                                 : dc.Calc[static_cast<size_t>(in.index)];
     if (!std::isfinite(v)) return CalcStatus::BadInput(in.name);
@@ -63,8 +91,16 @@ CalcStatus CheckInputsFinite(const DesignCase& dc) {
   return CalcStatus::Ok();
 }
 
+}  // namespace
+
+CalcStatus CheckInputsFinite(const DesignCase& dc) { return CheckInputs(dc, nullptr); }
+
+CalcStatus CheckInputsFinite(const DesignCase& dc, const Selections& sel) {
+  return CheckInputs(dc, &sel);
+}
+
 CalcStatus Keisan(DesignCase& dc, const Selections& sel) {
-  CalcStatus status = CheckInputsFinite(dc);
+  CalcStatus status = CheckInputsFinite(dc, sel);
   auto run = [&](CalcStatus s) {
     if (status.ok() && !s.ok()) status = std::move(s);
     return status.ok();

@@ -19,4 +19,10 @@ CalcStatus Keisan(DesignCase& dc, const Selections& sel);
 /// not is named in the status.
 CalcStatus CheckInputsFinite(const DesignCase& dc);
 
+/// The same for the inputs the selections put to use: the coefficient only
+/// for 水平 and 一様斜面, H0 only for 嵩上げ土, Cz and Kho only under 道路土工,
+/// the key dimensions only with a shear key. Slots of windows that are not in
+/// use keep whatever an earlier design left there and must not block this one.
+CalcStatus CheckInputsFinite(const DesignCase& dc, const Selections& sel);
+
 }  // namespace varnholt

@@ -232,6 +232,30 @@ const FailureCase kFailures[] = {
        dc.Calc[calc::kSurcharge] = std::numeric_limits<double>::infinity();
      },
      "入力値「上載荷重 q」が数値として大きすぎるため"},
+    {"cos(ω − φ − δ − θ) = 0 in the wedge",
+     [](DesignCase& dc, Selections& sel) {
+       sel = Options(Standard::kResidential, GroundShape::kRaisedSoil, LoadCase::kNormal);
+       sel.slope_surcharge = SlopeSurcharge::kWithout;
+       dc.Cond[cond::kBeta] = 30;
+       dc.Calc[calc::kH0] = 1;
+       dc.Calc[calc::kBaseWidth] = 0.8;  // θ = 0
+       dc.Cond[cond::kPhi] = 60;
+       dc.Cond[cond::kDelta] = 30.5;  // ω − φ − δ = −90° at ω = 0.5°
+     },
+     "cos(ω－φ－δ－θ) が 0 のため"},
+    {"φ typed as 1e999",
+     [](DesignCase& dc, Selections& sel) {
+       sel = Options(Standard::kRoad, GroundShape::kUniformSlope, LoadCase::kNormal);
+       dc.Cond[cond::kPhi] = std::numeric_limits<double>::infinity();
+     },
+     "入力値「内部摩擦角 φ」が数値として大きすぎるため"},
+    {"fence weight typed as 1e999",
+     [](DesignCase& dc, Selections& sel) {
+       sel = Options(Standard::kRoad, GroundShape::kUniformSlope, LoadCase::kNormal);
+       dc.FenceLoadType = "0";
+       dc.FenceW = std::numeric_limits<double>::infinity();
+     },
+     "入力値「フェンス等の寸法・荷重」"},
     {"a dimension too large to square",
      [](DesignCase& dc, Selections& sel) {
        sel = Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal);
@@ -308,6 +332,33 @@ TEST(Keisan, CentredResultantIsAnOrdinaryWall) {
   EXPECT_EQ(dc.Calc[calc::kPressureLength], 0.0);  // unbounded, stored as 0
   EXPECT_EQ(dc.Calc[calc::kSlidingF], 20.0);       // 10·0.5/0.25
   EXPECT_TRUE(AllSlotsFinite(dc));
+}
+
+TEST(Keisan, UnusedSlotsOfOtherWindowsDoNotBlockTheDesign) {
+  // Left over from earlier work in windows the current options do not use.
+  DesignCase dc = StandardWall();
+  dc.Calc[calc::kH0] = std::numeric_limits<double>::infinity();
+  dc.Calc[calc::kKeyHeight] = std::numeric_limits<double>::infinity();
+  dc.Cond[cond::kKho] = std::numeric_limits<double>::infinity();
+  EXPECT_TRUE(
+      Keisan(dc, Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal)).ok());
+  // Under 嵩上げ土 the coefficient of the other dimension window is not used,
+  // not even by the road resultants that are computed from it.
+  dc = StandardWall();
+  dc.Cond[cond::kKA] = std::numeric_limits<double>::infinity();
+  dc.Cond[cond::kBeta] = 30;
+  dc.Calc[calc::kH0] = 1;
+  Selections sel = Options(Standard::kRoad, GroundShape::kRaisedSoil, LoadCase::kNormal);
+  sel.slope_surcharge = SlopeSurcharge::kWithout;
+  const CalcStatus s = Keisan(dc, sel);
+  EXPECT_TRUE(s.ok()) << s.Message();
+  EXPECT_TRUE(std::isfinite(dc.Calc[calc::kPAH]));
+  // The same values are refused where they are used.
+  dc = StandardWall();
+  dc.Cond[cond::kKA] = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(
+      Keisan(dc, Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal)).quantity,
+      "主働土圧係数");
 }
 
 // Random designs, sensible and absurd: whatever happens, nothing stops the

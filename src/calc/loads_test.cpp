@@ -127,11 +127,11 @@ TEST(Loads, MethodTwoAddsTheInertiaOfWallAndFence) {
   fence(one);
   fence(two);
   one.Cond[cond::kKA] = 0.452;  // ① uses KAE, ② the normal KA
-  ASSERT_TRUE(Keisan(one, Options(Standard::kResidential, GroundShape::kLevel,
-                                  LoadCase::kSeismic, SeismicMethod::kK1))
+  ASSERT_TRUE(Keisan(one, Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kSeismic,
+                                  SeismicMethod::kK1))
                   .ok());
-  ASSERT_TRUE(Keisan(two, Options(Standard::kResidential, GroundShape::kLevel,
-                                  LoadCase::kSeismic, SeismicMethod::kK2))
+  ASSERT_TRUE(Keisan(two, Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kSeismic,
+                                  SeismicMethod::kK2))
                   .ok());
   // ①: the seismic earth pressure only.
   EXPECT_EQ(one.Calc[calc::kSumH], one.Calc[calc::kPAX] + one.Calc[calc::kDeltaPAX]);
@@ -139,8 +139,7 @@ TEST(Loads, MethodTwoAddsTheInertiaOfWallAndFence) {
   const double inertia = 0.2 * (two.Calc[calc::kWeight] + 2);
   EXPECT_EQ(two.Calc[calc::kSumH], two.Calc[calc::kPAX] + two.Calc[calc::kDeltaPAX] + inertia);
   const double h = two.Calc[calc::kHWork];
-  EXPECT_EQ(two.Calc[calc::kMo], h * two.Calc[calc::kPAX] / 3 +
-                                     h * two.Calc[calc::kDeltaPAX] / 2 +
+  EXPECT_EQ(two.Calc[calc::kMo], h * two.Calc[calc::kPAX] / 3 + h * two.Calc[calc::kDeltaPAX] / 2 +
                                      inertia * two.Calc[calc::kYWallFence]);
   // The coefficient changes PAY, hence ΣV and Mr, too.
   EXPECT_GT(one.Calc[calc::kSumV], two.Calc[calc::kSumV]);
@@ -151,8 +150,7 @@ TEST(Loads, RoadStandardHasNoSeparateSurchargeRow) {
   DesignCase dc = StandardWall();
   dc.Calc[calc::kDeltaPAY] = 99;  // would show up in ΣV if it were used
   dc.Cond[cond::kKh] = 0.15;
-  ASSERT_TRUE(
-      Keisan(dc, Options(Standard::kRoad, GroundShape::kLevel, LoadCase::kSeismic)).ok());
+  ASSERT_TRUE(Keisan(dc, Options(Standard::kRoad, GroundShape::kLevel, LoadCase::kSeismic)).ok());
   EXPECT_EQ(dc.Calc[calc::kDeltaPAY], 99.0);
   EXPECT_EQ(dc.Calc[calc::kSumV], dc.Calc[calc::kWeight] + dc.Calc[calc::kPAHY]);
   // The road seismic case always carries the inertia force.

@@ -45,8 +45,8 @@ const WedgeCase kWedges[] = {
      Raised(LoadCase::kNormal, SlopeSurcharge::kWithout), 510, 41.609761355221025,
      1.5070850554696866, 116.09145740743274, 12.956564449156303, 39.100389894188325,
      14.231365013971793},
-    {"normal, slope with surcharge", 0, 0, 0, Raised(LoadCase::kNormal, SlopeSurcharge::kWith),
-     530, 48.15151778311164, 1.2821655101731184, 123.06561422306831, 12.056884401829139,
+    {"normal, slope with surcharge", 0, 0, 0, Raised(LoadCase::kNormal, SlopeSurcharge::kWith), 530,
+     48.15151778311164, 1.2821655101731184, 123.06561422306831, 12.056884401829139,
      45.247630796141756, 16.468775672567798},
     {"normal, leaning back face", 5.710597961035389, 0, 0,
      Raised(LoadCase::kNormal, SlopeSurcharge::kWithout), 530, 47.81844578183533,
@@ -57,8 +57,8 @@ const WedgeCase kWedges[] = {
      68.77545720045137, 3.0349599649048136, 186.37384931057113, 19.068080316799318,
      64.62779655791722, 23.52257267391432},
     {"road seismic, Kh 0.2 Kv 0.1", 0, 0.2, 0.1,
-     Raised(LoadCase::kSeismic, SlopeSurcharge::kWithout, SeismicMethod::kD1, Standard::kRoad),
-     390, 72.64117087286454, 3.2075337630904786, 194.31226402983165, 19.758377732066414,
+     Raised(LoadCase::kSeismic, SlopeSurcharge::kWithout, SeismicMethod::kD1, Standard::kRoad), 390,
+     72.64117087286454, 3.2075337630904786, 194.31226402983165, 19.758377732066414,
      68.26037955978256, 24.844723547166325},
 };
 
@@ -148,12 +148,11 @@ TEST(TrialWedge, SeismicAngleIsStoredOnlyInTheSeismicCase) {
 
 TEST(TrialWedge, MethodTwoTakesTheNormalPressure) {
   DesignCase normal = RaisedSoil();
-  ASSERT_TRUE(
-      ComputeTrialWedge(normal, Raised(LoadCase::kNormal, SlopeSurcharge::kWithout)).ok());
+  ASSERT_TRUE(ComputeTrialWedge(normal, Raised(LoadCase::kNormal, SlopeSurcharge::kWithout)).ok());
   DesignCase two = RaisedSoil();
   two.Cond[cond::kKh] = 0.2;
-  ASSERT_TRUE(ComputeTrialWedge(two, Raised(LoadCase::kSeismic, SlopeSurcharge::kWithout,
-                                            SeismicMethod::kK2))
+  ASSERT_TRUE(ComputeTrialWedge(
+                  two, Raised(LoadCase::kSeismic, SlopeSurcharge::kWithout, SeismicMethod::kK2))
                   .ok());
   EXPECT_EQ(two.WedgeP, normal.WedgeP);
   EXPECT_EQ(two.PAmax, normal.PAmax);
@@ -267,8 +266,8 @@ TEST(TrialWedge, ZeroDivisorsAreReportedAndLeaveNoNonFiniteValue) {
     dc.Cond[cond::kDelta] = f.delta;
     dc.Cond[cond::kKv] = f.kv;
     dc.Cond[cond::kKh] = 0.2;
-    const CalcStatus s = ComputeTrialWedge(
-        dc, Raised(f.load_case, SlopeSurcharge::kWithout, SeismicMethod::kK1));
+    const CalcStatus s =
+        ComputeTrialWedge(dc, Raised(f.load_case, SlopeSurcharge::kWithout, SeismicMethod::kK1));
     EXPECT_FALSE(s.ok()) << f.name;
     EXPECT_NE(s.Message().find(f.message), std::string::npos) << f.name << ": " << s.Message();
     EXPECT_TRUE(testing::AllSlotsFinite(dc)) << f.name;
