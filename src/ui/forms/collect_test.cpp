@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ui/forms/test_support.h"
 
 namespace varnholt::forms {
@@ -117,6 +119,30 @@ TEST_F(CollectTest, ShearKeyInputsComeFromTheDialogOfTheStandard) {
   t.Form(kForm2)["opt_D"].SetValue(true);
   Suti(t.app);
   EXPECT_EQ(t.dc().Calc[calc::kKeyHeight], 0.6);
+}
+
+// C is 0 while cohesion is not considered, whatever the box still holds,
+// both in the collection and in what the checks read beforehand.
+TEST_F(CollectTest, CohesionIsZeroWhileNotConsidered) {
+  struct Case {
+    const char* option;
+    const char* text;
+    double c;
+  };
+  const Case cases[] = {
+      {"opt7", "15", 0}, {"opt6", "15", 15}, {"opt6", "0", 0}, {"opt7", "abc", 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.option) + " " + c.text);
+    ui::Window& f2 = t.Form(kForm2);
+    f2[c.option].SetValue(true);
+    f2["txt8"].SetText(c.text);
+    t.dc().Cond[cond::kCohesion] = -1;
+    ASSERT_TRUE(CheckMainInputs(t.app));
+    EXPECT_EQ(t.dc().Cond[cond::kCohesion], c.c);
+    t.dc().Cond[cond::kCohesion] = -1;
+    Suti(t.app);
+    EXPECT_EQ(t.dc().Cond[cond::kCohesion], c.c);
+  }
 }
 
 TEST_F(CollectTest, SelectionsFollowTheOptions) {
