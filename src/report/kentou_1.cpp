@@ -65,11 +65,18 @@ struct Figure {
   double sc(double metres) const { return metres * 1000 / s; }
 };
 
+// a / b, or 0 when b is 0: a wall without height draws as a flat outline
+// instead of handing non-finite positions to the surface.
+double Ratio(double a, double b) {
+  const double r = b != 0 ? a / b : 0;
+  return std::isfinite(r) ? r : 0;
+}
+
 Figure Place(const DesignCase& dc) {
   const auto& c = dc.Calc;
   Figure f;
   const double height = c[calc::kH] + c[calc::kCrestAbove];
-  f.s = height <= 1 ? 0.5 : height * 5 / 10;
+  f.s = height > 1 ? height * 5 / 10 : 0.5;  // also 0.5 for a height that is not a number
   const double front = c[calc::kFrontProj];
   const double crest = c[calc::kCrestWidth];
   f.back = c[calc::kBaseWidth] - front - crest;
@@ -79,7 +86,7 @@ Figure Place(const DesignCase& dc) {
   f.yG = f.y0 + f.sc(c[calc::kCrestAbove]);
   f.yB = f.y0 + f.sc(c[calc::kCrestAbove] + c[calc::kHWork]);
   f.yB0 = f.y0 + f.sc(c[calc::kCrestAbove] + c[calc::kH]);
-  f.xG = f.xR + f.sc(f.back) * c[calc::kCrestAbove] / (c[calc::kHWork] + c[calc::kCrestAbove]);
+  f.xG = f.xR + f.sc(f.back) * Ratio(c[calc::kCrestAbove], c[calc::kHWork] + c[calc::kCrestAbove]);
   f.t = std::tan(ToRadians(dc.Cond[cond::kBeta]));
   f.yS = f.yG - 656.25 * f.t;
   f.yD = 2100 - 10 * c[calc::kSurcharge];
@@ -137,7 +144,7 @@ void OutlineAndDimensions(ReportContext& ctx, const Figure& f) {
   const double yF = f.y0 + f.sc(to_front_ground);
   BlackLine(
       out, 2100, yF,
-      f.xF - f.sc(c[calc::kFrontProj]) * to_front_ground / (c[calc::kH] + c[calc::kCrestAbove]),
+      f.xF - f.sc(c[calc::kFrontProj]) * Ratio(to_front_ground, c[calc::kH] + c[calc::kCrestAbove]),
       yF);
 
   // C. Surcharge marks.
