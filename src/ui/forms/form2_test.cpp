@@ -428,7 +428,10 @@ TEST_F(Form2Test, TanPhiComputesMuFromPhiB) {
     const char* mu;
   };
   // tan(φB·3.14159/180), shown with "0.00#".
-  const Case cases[] = {{"30", "0.577"}, {"32.5", "0.637"}, {"45", "1.00"}, {"0", "0.00"}};
+  // Letters and full-width digits read as 0 by the leading-number rule; a
+  // negative zero shows no sign.
+  const Case cases[] = {{"30", "0.577"}, {"32.5", "0.637"}, {"45", "1.00"},   {"0", "0.00"},
+                        {"-0", "0.00"},  {"abc", "0.00"},   {"３０", "0.00"}, {" 3 0", "0.577"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.phi_b);
     f2()["txt9"].SetText(c.phi_b);

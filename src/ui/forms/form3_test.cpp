@@ -174,6 +174,26 @@ TEST_F(Form3Test, CoefficientThatCannotBeComputedIsReportedAndLeavesNoValue) {
   EXPECT_EQ(Focused(t), &compute);
 }
 
+// A dimension too large to be a number is refused by name; letters and
+// full-width digits read as 0 and pass as they do in the collection.
+TEST_F(Form3Test, ComputeCommandWithUnreadableDimensions) {
+  f3()["txt7"].SetText("1e999");
+  f3()["txt11"].SetText("0.38");
+  f3()["cmd2"].Click();
+  ASSERT_EQ(t.platform.Messages().size(), 1u);
+  EXPECT_EQ(t.platform.Messages()[0].title, "エラーメッセージ");
+  EXPECT_NE(t.platform.Messages()[0].text.find("底版幅 B"), std::string::npos);
+  EXPECT_EQ(f3()["txt11"].Text(), "");
+
+  // B read as 0 from full-width digits: the back face leans forward,
+  // θ = arctan(−3/5.5), and the coefficient is computed as for any wall.
+  f3()["txt7"].SetText("４");
+  t.platform.Clear();
+  f3()["cmd2"].Click();
+  EXPECT_TRUE(t.platform.calls.empty());
+  EXPECT_EQ(f3()["txt11"].Text(), "0.129");  // θ = −28.610°, KA = 0.12853
+}
+
 // ------------------------------------------------------------ 直接入力
 
 TEST_F(Form3Test, DirectInputButtonClickAndOptionPrepareTheBox) {
