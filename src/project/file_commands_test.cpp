@@ -1,0 +1,306 @@
+#include "project/file_commands.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "project/test_support.h"
+#include "ui/forms/test_support.h"
+
+namespace varnholt::project {
+namespace {
+
+using forms::testing::FillLevelDesign;
+using forms::testing::TestApp;
+using testing::ReadAll;
+using testing::TempDir;
+using testing::WriteAll;
+using ui::MsgButtons;
+using ui::MsgIcon;
+using ui::MsgResult;
+
+// A new level-ground design, typed and calculated as a user would.
+void CalculatedLevelDesign(TestApp& t) {
+  InstallFileCommands(t.app);
+  FileNew(t.app);
+  FillLevelDesign(t.app);
+  t.Form(forms::kForm12)["opt1"].Click();
+  t.Form(forms::kForm11)["cmd1"].Click();
+}
+
+void ExpectBox(const ui::MessageBoxRequest& m, const char* text, const char* title,
+               MsgButtons buttons, MsgIcon icon, int default_button) {
+  EXPECT_EQ(m.text, text);
+  EXPECT_EQ(m.title, title);
+  EXPECT_EQ(m.buttons, buttons);
+  EXPECT_EQ(m.icon, icon);
+  EXPECT_EQ(m.default_button, default_button);
+}
+
+// Saves the calculated level design to `path` through 名前を付けて保存.
+void SaveAs(TestApp& t, const std::string& path) {
+  t.platform.save_answers.push_back(path);
+  FileSaveAs(t.app);
+}
+
+TEST(FileCommands, NewNeverAsksAndCloseAlwaysAsks) {
+  TestApp t;
+  CalculatedLevelDesign(t);
+  ASSERT_TRUE(t.app.results_valid);
+  t.platform.Clear();
+  FileNew(t.app);
+  EXPECT_TRUE(t.platform.Messages().empty());
+  EXPECT_EQ(t.Form(forms::kForm2)["txt1"].Text(), "");
+  EXPECT_FALSE(t.app.results_valid);
+  EXPECT_FALSE(t.Form(forms::kMDIForm1)[forms::ToolButtonName(3)].Enabled());
+  EXPECT_TRUE(t.Form(forms::kForm2).Shown());
+  EXPECT_TRUE(t.Form(forms::kForm3).Shown());
+  EXPECT_FALSE(t.Form(forms::kForm3)["opt2"].Value());
+
+  FillLevelDesign(t.app);
+  t.platform.answers.push_back(MsgResult::kCancel);
+  FileClose(t.app);
+  ASSERT_EQ(t.platform.Messages().size(), 1u);
+  ExpectBox(t.platform.Messages()[0], "作成中のデータが失われます。閉じてもよろしいですか？",
+            "確認", MsgButtons::kOkCancel, MsgIcon::kQuestion, 2);
+  EXPECT_EQ(t.Form(forms::kForm2)["txt1"].Text(), "横浜市");  // Cancel keeps the design
+
+  t.platform.answers.push_back(MsgResult::kOk);
+  FileClose(t.app);
+  EXPECT_EQ(t.platform.Messages().size(), 2u);
+  EXPECT_FALSE(t.app.windows().IsLoaded(forms::kForm2));
+  EXPECT_EQ(t.dc().ShearKeyFlag, "0");
+}
+
+TEST(FileCommands, SaveAsOntoAnExistingNameAsksFirst) {
+  TempDir dir;
+  const std::string path = dir.File("wall.vrh");
+  WriteAll(path, "keep me");
+  TestApp t;
+  CalculatedLevelDesign(t);
+  t.platform.Clear();
+
+  t.platform.answers.push_back(MsgResult::kNo);
+  SaveAs(t, path);
+  ASSERT_EQ(t.platform.Messages().size(), 1u);
+  ExpectBox(t.platform.Messages()[0], "同名ファイルがあります。上書き保存しますか？",
+            "上書き保存の確認", MsgButtons::kYesNo, MsgIcon::kStop, 2);
+  EXPECT_EQ(ReadAll(path), "keep me");
+
+  t.platform.answers.push_back(MsgResult::kYes);
+  SaveAs(t, path);
+  EXPECT_NE(ReadAll(path), "keep me");
+  EXPECT_EQ(t.app.current_file, path);
+  EXPECT_TRUE(t.Form(forms::kMDIForm1)[forms::ToolButtonName(3)].Enabled());
+
+  // The dialog of 名前を付けて保存 as the program prepares it.
+  const ui::FileDialogRequest& req =
+      t.platform.calls.back().kind == ui::ScriptedPlatform::Call::kSaveFile
+          ? t.platform.calls.back().file
+          : t.platform.calls[t.platform.calls.size() - 2].file;
+  EXPECT_EQ(req.title, "Varnholtの保存");
+  EXPECT_EQ(req.filter, "Varnholt(.vrh)|*.vrh");
+  EXPECT_EQ(req.flags, 4);
+}
+
+TEST(FileCommands, SaveAsAddsTheExtensionAndCancelForgetsTheFileName) {
+  TempDir dir;
+  TestApp t;
+  CalculatedLevelDesign(t);
+  SaveAs(t, dir.File("wall"));
+  EXPECT_EQ(t.app.current_file, dir.File("wall.vrh"));
+  EXPECT_FALSE(ReadAll(dir.File("wall.vrh")).empty());
+  t.platform.save_answers.push_back(std::nullopt);
+  FileSaveAs(t.app);
+  EXPECT_EQ(t.app.current_file, "");
+}
+
+TEST(FileCommands, OverwriteAsksAndWithoutAFileActsAsSaveAs) {
+  TempDir dir;
+  TestApp t;
+  CalculatedLevelDesign(t);
+  t.platform.Clear();
+  // No file yet: 上書き保存 shows the Save dialog instead.
+  t.platform.save_answers.push_back(dir.File("a.vrh"));
+  FileUpdate(t.app);
+  EXPECT_EQ(t.platform.calls.at(0).kind, ui::ScriptedPlatform::Call::kSaveFile);
+  const std::string first = ReadAll(dir.File("a.vrh"));
+  ASSERT_FALSE(first.empty());
+
+  t.Form(forms::kForm2)["txt1"].SetText("川崎市");
+  t.platform.Clear();
+  t.platform.answers.push_back(MsgResult::kCancel);
+  FileUpdate(t.app);
+  ASSERT_EQ(t.platform.Messages().size(), 1u);
+  ExpectBox(t.platform.Messages()[0], "上書き保存してもよろしいですか？", "確認",
+            MsgButtons::kOkCancel, MsgIcon::kNone, 2);
+  EXPECT_EQ(ReadAll(dir.File("a.vrh")), first);
+  t.platform.answers.push_back(MsgResult::kOk);
+  FileUpdate(t.app);
+  EXPECT_NE(ReadAll(dir.File("a.vrh")).find("\x90\xEC\x8D\xE8\x8E\x73"), std::string::npos);
+}
+
+TEST(FileCommands, ExitAsksAndNoKeepsEverything) {
+  TestApp t;
+  CalculatedLevelDesign(t);
+  bool quit = false;
+  t.app.commands.quit = [&quit] { quit = true; };
+  t.platform.Clear();
+  t.platform.answers.push_back(MsgResult::kNo);
+  t.Form(forms::kMDIForm1)["Men_FEnd"].Click();
+  ASSERT_EQ(t.platform.Messages().size(), 1u);
+  ExpectBox(t.platform.Messages()[0], "終了してもよろしいですか？", "確認", MsgButtons::kYesNo,
+            MsgIcon::kNone, 2);
+  EXPECT_FALSE(quit);
+  EXPECT_TRUE(t.app.results_valid);
+}
+
+TEST(FileCommands, CharacterOutsideTheCodePageIsReportedBeforeWriting) {
+  TempDir dir;
+  const std::string path = dir.File("wall.vrh");
+  TestApp t;
+  CalculatedLevelDesign(t);
+  SaveAs(t, path);
+  const std::string before = ReadAll(path);
+
+  t.Form(forms::kForm2)["txt1"].SetText("横浜市😀");
+  t.platform.Clear();
+  t.platform.answers.push_back(MsgResult::kOk);
+  FileUpdate(t.app);
+  const auto messages = t.platform.Messages();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1].title, "エラーメッセージ");
+  EXPECT_EQ(messages[1].text,
+            "設計条件の「築造地」に、プロジェクトファイル（Shift_JIS）に保存できない文字「😀」が"
+            "あります。\nこの文字を消すか別の文字に替えてから、もう一度保存してください。");
+  EXPECT_EQ(ReadAll(path), before);
+  EXPECT_EQ(t.app.windows().Focused(), &t.Form(forms::kForm2)["txt1"]);
+}
+
+TEST(FileCommands, FailedSaveNamesTheFileAndKeepsTheOldOne) {
+  TempDir dir;
+  TestApp t;
+  CalculatedLevelDesign(t);
+  t.platform.Clear();
+  const std::string missing = dir.File("no/such/folder/wall.vrh");
+  EXPECT_FALSE(SaveProject(t.app, missing));
+  ASSERT_EQ(t.platform.Messages().size(), 1u);
+  EXPECT_EQ(t.platform.Messages()[0].title, "エラーメッセージ");
+  EXPECT_EQ(
+      t.platform.Messages()[0].text,
+      "ファイル「" + missing + "」に保存できませんでした。\n保存先のフォルダが見つかりません。");
+}
+
+TEST(FileCommands, BadFileLeavesTheOpenDesignUntouched) {
+  TempDir dir;
+  const std::string good = dir.File("good.vrh");
+  TestApp t;
+  CalculatedLevelDesign(t);
+  SaveAs(t, good);
+  const std::string bytes = ReadAll(good);
+
+  // Line 17 (水平) turned into garbage.
+  std::string bad = bytes;
+  std::size_t p = 0;
+  for (int i = 0; i < 16; ++i) p = bad.find("\r\n", p) + 2;
+  bad.replace(p, 4, "Yes!");
+  const std::string bad_path = dir.File("bad.vrh");
+  WriteAll(bad_path, bad);
+
+  const DesignCase dc_before = t.dc();
+  t.platform.Clear();
+  t.platform.open_answers.push_back(bad_path);
+  const OpenResult r = FileOpen(t.app);
+  EXPECT_EQ(r.outcome, OpenOutcome::kUnreadable);
+  ASSERT_EQ(t.platform.Messages().size(), 1u);
+  EXPECT_EQ(t.platform.Messages()[0].title, "エラーメッセージ");
+  EXPECT_EQ(t.platform.Messages()[0].text,
+            "ファイル「" + bad_path +
+                "」はプロジェクトファイルとして読み込めません。\n"
+                "17行目: True または False のはずの値が「Yes!」です。");
+  EXPECT_EQ(t.app.current_file, good);
+  EXPECT_TRUE(t.app.results_valid);
+  EXPECT_EQ(t.dc().Calc, dc_before.Calc);
+  EXPECT_EQ(t.Form(forms::kForm2)["txt1"].Text(), "横浜市");
+  EXPECT_EQ(t.Form(forms::kForm11)["lbl7"].Caption(), " > 1.5 ∴O.K");
+  SaveProject(t.app, dir.File("after.vrh"));
+  EXPECT_EQ(ReadAll(dir.File("after.vrh")), bytes);
+
+  t.platform.open_answers.push_back(dir.File("missing.vrh"));
+  EXPECT_EQ(FileOpen(t.app).outcome, OpenOutcome::kUnreadable);
+  EXPECT_EQ(t.platform.Messages().back().text,
+            "ファイル「" + dir.File("missing.vrh") +
+                "」を開けませんでした。\nファイルが見つかりません。");
+}
+
+// Replaces line `n` (1-based) of a file's bytes.
+std::string WithLine(std::string bytes, int n, const std::string& value) {
+  std::size_t p = 0;
+  for (int i = 1; i < n; ++i) p = bytes.find("\r\n", p) + 2;
+  bytes.replace(p, bytes.find("\r\n", p) - p, value);
+  return bytes;
+}
+
+TEST(FileCommands, OpenMakesTheFlagsAgreeWithTheRestoredWindows) {
+  TempDir dir;
+  const std::string path = dir.File("wall.vrh");
+  TestApp t;
+  CalculatedLevelDesign(t);
+  SaveAs(t, path);
+  const std::string bytes = ReadAll(path);
+
+  struct Case {
+    const char* name;
+    std::string bytes;
+    const char* shear_key_flag;
+  };
+  // Line 1 is ShearKeyFlag, line 2 FenceLoadType, line 42 Form3.opt6 (突起 有り).
+  const Case cases[] = {
+      {"stale key flag without a key", WithLine(bytes, 1, "1"), "0"},
+      {"stale fence load type without a fence", WithLine(bytes, 2, "2"), "0"},
+      {"key selected, flag says none", WithLine(WithLine(bytes, 41, "False"), 42, "True"), "1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteAll(path, c.bytes);
+    TestApp u;
+    u.dc().FenceH = 3;
+    u.platform.open_answers.push_back(path);
+    FileOpen(u.app);
+    EXPECT_EQ(u.dc().ShearKeyFlag, c.shear_key_flag);
+    EXPECT_EQ(u.dc().FenceLoadType, "");
+    EXPECT_EQ(u.dc().FenceH, 0);
+  }
+}
+
+TEST(FileCommands, OpenShowsTheResultsAndTheWindows) {
+  TempDir dir;
+  const std::string path = dir.File("wall.vrh");
+  TestApp t;
+  CalculatedLevelDesign(t);
+  SaveAs(t, path);
+
+  TestApp u;
+  InstallFileCommands(u.app);
+  u.platform.open_answers.push_back(path);
+  u.Form(forms::kMDIForm1)["Men_FOpn"].Click();
+  ui::Window& f11 = u.Form(forms::kForm11);
+  EXPECT_TRUE(u.app.results_valid);
+  EXPECT_EQ(u.app.current_file, path);
+  EXPECT_EQ(f11["lbl6"].Caption(), "7.089");
+  EXPECT_TRUE(f11["lbl6"].Visible());
+  EXPECT_TRUE(u.Form(forms::kForm2).Shown());
+  EXPECT_TRUE(u.Form(forms::kForm3).Shown());
+  EXPECT_EQ(u.Form(forms::kForm3).Left(), 5460);
+  EXPECT_EQ(f11.Top(), 4710);
+  EXPECT_EQ(u.app.windows().Focused(), &f11["cmd1"]);
+  for (int i : {3, 5, 6}) {
+    EXPECT_TRUE(u.Form(forms::kMDIForm1)[forms::ToolButtonName(i)].Enabled());
+  }
+  const ui::FileDialogRequest& req = u.platform.calls.at(0).file;
+  EXPECT_EQ(req.title, "Varnholtを開く");
+  EXPECT_EQ(req.filter, "Varnholt(.vrh)|*.vrh");
+  EXPECT_EQ(req.flags, 4);
+}
+
+}  // namespace
+}  // namespace varnholt::project
