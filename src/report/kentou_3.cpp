@@ -131,9 +131,9 @@ void PressureRow(Table& t, double y, double pv, double ph, double lever, double 
 
 void Kentou3(ReportContext& ctx) {
   ReportSurface& out = ctx.out;
-  DesignCase& dc = ctx.dc;
+  const DesignCase& dc = ctx.dc;
   const Selections& sel = ctx.sel;
-  auto& c = dc.Calc;
+  const auto& c = dc.Calc;
   const bool level_or_slope =
       sel.shape == GroundShape::kLevel || sel.shape == GroundShape::kUniformSlope;
   const bool raised = sel.shape == GroundShape::kRaisedSoil;
@@ -141,11 +141,10 @@ void Kentou3(ReportContext& ctx) {
   const bool fence_load = dc.FenceLoadType == "1" || dc.FenceLoadType == "2";
 
   // The earth-pressure values open this page when the coefficient formulas
-  // filled page 2; the table then sits lower.
-  if (level_or_slope && sel.coefficient == CoefficientMode::kComputed) {
-    c[calc::kLoadTableOffset] = 3400;
-  }
-  Table t(out, c[calc::kLoadTableOffset]);
+  // filled page 2; the table then sits lower. The offset is the routine's
+  // own: the section writes nothing into the design case.
+  const double offset = level_or_slope && sel.coefficient == CoefficientMode::kComputed ? 3400 : 0;
+  Table t(out, offset);
 
   Heading(out, sel, t.offset());
   Grid(t);
@@ -214,7 +213,6 @@ void Kentou3(ReportContext& ctx) {
                    FormatNumber(dc.FenceH, "0.000"), kEquals, FormatNumber(dc.FenceP, "0.0000"),
                    kNoteTail});
   }
-  c[calc::kLoadTableOffset] = 0;
 }
 
 }  // namespace varnholt::report

@@ -111,6 +111,17 @@ TEST(Kentou3Test, LeverArmIsZeroOnlyWithoutVerticalForce) {
   EXPECT_EQ(b.dc.Calc[calc::kXDeltaPAY], 1.2);
 }
 
+TEST(Kentou3Test, WritesNothingIntoTheDesignCase) {
+  Bench b(3);
+  ASSERT_EQ(testing::LoadDesignCase("level_residential.case", b), "");
+  b.dc.Cond[cond::kDelta] = 0;
+  const DesignCase before = b.dc;
+  auto ctx = b.ctx();
+  Kentou3(ctx);
+  EXPECT_EQ(b.dc.Calc, before.Calc);
+  EXPECT_EQ(b.dc.Cond, before.Cond);
+}
+
 TEST(Kentou3Test, RoundedValueChoosesTheColumnPosition) {
   Bench b(3);
   Residential(b);

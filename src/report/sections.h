@@ -28,7 +28,8 @@ void Kentou11(ReportContext& ctx);
 /// their points of action, flowing on from the current line.
 void Kentou2(ReportContext& ctx);
 
-/// KENTOU_3, page 3: ３）荷重の集計, the ruled load summary table.
+/// KENTOU_3, page 3: ３）荷重の集計, the ruled load summary table. Writes
+/// nothing into the design case.
 void Kentou3(ReportContext& ctx);
 
 /// KENTOU_4, page 3: the stability chapter (overturning, bearing, sliding,
