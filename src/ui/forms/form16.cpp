@@ -7,6 +7,7 @@
 #include "ui/forms/dimension_windows.h"
 #include "ui/forms/input_boxes.h"
 #include "ui/forms/invalidate.h"
+#include "ui/forms/shear_key.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -106,6 +107,7 @@ void DefineForm16(ui::Window& w, App& app) {
   DeclareShearKeyControls(w, 180, 3720);
   DeclareWallSketch(w, /*raised_soil=*/true);
   WireForm16(w, app);
+  WireShearKeyButton(w, app, /*draw_sketch=*/false);
 }
 
 }  // namespace varnholt::forms

@@ -1,8 +1,15 @@
 // Seismic coefficient dialog (Form20): the method of the seismic horizontal
 // load and the design seismic coefficients.
 
+#include "ui/forms/form20.h"
+
+#include <string>
+
+#include "calc/seismic.h"
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/dialog_boxes.h"
+#include "ui/forms/invalidate.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -31,10 +38,81 @@ constexpr const char* kOk = "ＯＫ";
 constexpr const char* kCancel = "キャンセル";
 constexpr ui::Rgb kRed = 0xFF0000;
 
+constexpr const char* kMsgMethod = "地震時水平荷重の計算方法を選択してください。";
+constexpr const char* kMsgKh = "水平震度を入力して下さい。";
+constexpr const char* kMsgKv = "鉛直震度を入力して下さい。";
+constexpr const char* kMsgRegion = "地域別補正係数を選択して下さい。";
+
+bool RoadStandard(App& app) { return app.Form(kForm2)["opt_D"].Value(); }
+
+// ＯＫ: checks the choices and boxes, computes the coefficients, and makes
+// the dimension window's coefficient be computed again for the new method.
+void OnOk(ui::Window& w, App& app) {
+  if (!w["opt_K1"].Value() && !w["opt_K2"].Value() && !w["opt_D1"].Value()) {
+    app.ErrorMessage(kMsgMethod);
+    app.FocusAtStart(w["opt_K1"]);
+    return;
+  }
+  if (w["txt1"].Text().empty()) {
+    app.ErrorMessage(kMsgKh);
+    app.FocusAtStart(w["txt1"]);
+    return;
+  }
+  if (w["txt2"].Text().empty()) {
+    app.ErrorMessage(kMsgKv);
+    app.FocusAtStart(w["txt2"]);
+    return;
+  }
+  if (RoadStandard(app) && !w["opt_A"].Value() && !w["opt_B"].Value() && !w["opt_C"].Value()) {
+    app.ErrorMessage(kMsgRegion);
+    app.FocusAtStart(w["opt_A"]);
+    return;
+  }
+  const CalcStatus status = Jisin(app);
+  if (!status.ok()) {
+    // The value is stored as typed; whatever results are shown no longer
+    // belong to the coefficients, and the box is put right first.
+    Hihyouji_1(app);
+    app.ErrorMessage(status.Message());
+    app.FocusAtStart(w[status.quantity.find("Kv") != std::string::npos ? "txt2" : "txt1"]);
+    return;
+  }
+  w.Hide();
+
+  ui::Window& f2 = app.Form(kForm2);
+  if (f2["opt1"].Value() || f2["opt2"].Value()) {
+    // The coefficient shown belongs to the previous method.
+    ui::Window& f3 = app.Form(kForm3);
+    f3["opt1"].SetValue(false);
+    f3["opt2"].SetValue(false);
+    f3["txt11"].SetText("");
+    // Methods ① and the road method use the seismic earth pressure, which
+    // only the computation gives; ② uses the normal coefficient, which may
+    // also be typed, except on a slope, which always needs the computed one.
+    const bool typed_allowed = w["opt_K2"].Value() && f2["opt1"].Value();
+    f3["cmd1"].SetEnabled(typed_allowed);
+    f3["opt1"].SetEnabled(typed_allowed);
+  }
+  Hihyouji_1(app);
+}
+
 }  // namespace
 
+CalcStatus Jisin(App& app) {
+  ui::Window& w = app.Form(kForm20);
+  ui::Window& f2 = app.Form(kForm2);
+  Selections sel;
+  sel.standard = f2["opt_T"].Value()   ? Standard::kResidential
+                 : f2["opt_D"].Value() ? Standard::kRoad
+                                       : Standard::kNone;
+  sel.seismic_region = w["opt_A"].Value()   ? SeismicRegion::kA
+                       : w["opt_B"].Value() ? SeismicRegion::kB
+                       : w["opt_C"].Value() ? SeismicRegion::kC
+                                            : SeismicRegion::kNone;
+  return varnholt::Jisin(app.dc(), sel, w["txt1"].Text(), w["txt2"].Text());
+}
+
 void DefineForm20(ui::Window& w, App& app) {
-  (void)app;
   w.SetCaption(kTitle);
   w.is_dialog = true;
   w.width = 6600;
@@ -69,6 +147,13 @@ void DefineForm20(ui::Window& w, App& app) {
   AddOption(w, "opt_C", kCzC, 1500, 1020, "frm1");
   AddButton(w, "cmd1", kOk, 1560, 4620, 1200);
   AddButton(w, "cmd2", kCancel, 2820, 4620, 1200);
+
+  w["cmd1"].on_click = [&w, &app] { OnOk(w, app); };
+  // キャンセル keeps the choices and texts; the coefficients stay as the
+  // last ＯＫ left them.
+  w["cmd2"].on_click = [&w] { w.Hide(); };
+  WireDialogTextBox(w["txt1"], {{}, {}, [&w, &app] { app.windows().SetFocus(w["txt2"]); }});
+  WireDialogTextBox(w["txt2"], {{}, {}, [&w, &app] { app.windows().SetFocus(w["cmd1"]); }});
 }
 
 }  // namespace varnholt::forms

@@ -6,6 +6,7 @@
 #include "ui/forms/dimension_windows.h"
 #include "ui/forms/input_boxes.h"
 #include "ui/forms/invalidate.h"
+#include "ui/forms/shear_key.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -202,6 +203,7 @@ void DefineForm3(ui::Window& w, App& app) {
   // At load the level ground is drawn and the slope angle is hidden.
   w.on_load = [&w] { DrawLevelGround(w); };
   WireForm3(w, app);
+  WireShearKeyButton(w, app, /*draw_sketch=*/true);
 }
 
 }  // namespace varnholt::forms

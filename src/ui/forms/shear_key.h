@@ -20,4 +20,32 @@ class App;
 /// selected.
 ui::Window* PrepareShearKeyDialog(App& app, bool draw_sketch);
 
+/// Name of the key dialog of the selected standard: Form15 under 宅地造成,
+/// Form19 under 道路土工, nullptr when no standard is selected.
+const char* ShearKeyDialogName(App& app);
+
+/// The key button cmd3 "突起の計算" of Form3 and Form16: prepares the dialog
+/// (the pressure sketch only from Form3) and shows it modally.
+void OpenShearKeyDialog(App& app, bool draw_sketch);
+
+/// Wires cmd3 of a dimension window to OpenShearKeyDialog; `draw_sketch` is
+/// true for Form3, false for Form16. Called at the end of the window's
+/// definition.
+void WireShearKeyButton(ui::Window& dimension_window, App& app, bool draw_sketch);
+
+/// Ouryoku: draws the schematic ground-pressure sketch under the base on the
+/// key dialog of the selected standard, from e (Calc[43]) and B (Calc[6]) of
+/// the design case: the pressure outline, the ordinates at the key with
+/// their labels (σmax, σmin, σ1, σ2, or ｑ1 to ｑ3), and under 宅地造成 the
+/// L1/L2 dimension line. Adds to the drawing (the caller clears it first);
+/// draws nothing when B is 0 or either value is not a finite number.
+void Ouryoku(App& app);
+
+/// The key dialogs hold this many labels lblOu1.. for the sketch's texts;
+/// Ouryoku places and captions them.
+inline constexpr int kShearKeySketchLabels = 6;
+
+/// Clears the key dialog's pressure sketch: the drawn lines and its labels.
+void ClearShearKeySketch(ui::Window& dialog);
+
 }  // namespace varnholt::forms

@@ -1,0 +1,19 @@
+#pragma once
+// Seismic coefficient dialog (Form20): Jisin, which turns the dialog's
+// entries into the seismic coefficients of the design case.
+
+#include "calc/status.h"
+
+namespace varnholt::forms {
+
+class App;
+
+/// Jisin of the dialog: the seismic coefficients Cz, Kho, Kh and Kv
+/// (Cond[13..16]) from txt1, txt2 and the region options of Form20 (loaded
+/// with its defaults when not yet open) under the standard selected in the
+/// design conditions window; the arithmetic is the calculation's Jisin.
+/// Called by the OK button and when a project is loaded. A coefficient typed
+/// too large to be a number is stored as typed and named in the status.
+CalcStatus Jisin(App& app);
+
+}  // namespace varnholt::forms
