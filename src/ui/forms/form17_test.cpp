@@ -301,5 +301,40 @@ TEST_F(FenceDialogTest, ClickingOrTypingInABoxInvalidatesTheResults) {
   EXPECT_EQ(f17()["txt5"].SelLength(), 4);
 }
 
+// The whole story through the design conditions window: 地震時, then a
+// fence with an impact load, then the same fence without horizontal load.
+TEST_F(FenceDialogTest, SeismicDesignGetsAFenceThroughTheWindows) {
+  f17().Hide();
+  f2()["cmd2"].Click();  // 地震時
+  ASSERT_TRUE(f2()["opt5"].Value());
+  f2()["opt11"].Click();  // fence 有り
+  EXPECT_FALSE(f2()["opt5"].Value());
+  EXPECT_FALSE(f2()["opt5"].Enabled());
+  ASSERT_TRUE(f2()["cmd3"].Visible());
+
+  t.platform.modal_actions.push_back([this](ui::Window& w) {
+    w["opt3"].Click();
+    FillFence("10", "1.0");
+    w["cmd1"].Click();
+  });
+  f2()["cmd3"].Click();
+  EXPECT_EQ(t.platform.ModalWindows(), std::vector<std::string>{kForm17});
+  EXPECT_TRUE(f2()["opt4"].Value());
+  EXPECT_FALSE(f2()["opt5"].Enabled());
+  EXPECT_FALSE(f2()["cmd2"].Enabled());
+  EXPECT_EQ(t.dc().FenceLoadType, "2");
+  EXPECT_EQ(f17()["txt3"].Text(), "10");  // hidden, not discarded
+
+  t.platform.modal_actions.push_back([](ui::Window& w) {
+    w["opt1"].Click();
+    w["cmd1"].Click();
+  });
+  f2()["cmd3"].Click();
+  EXPECT_TRUE(f2()["opt5"].Enabled());
+  EXPECT_TRUE(f2()["cmd2"].Enabled());
+  EXPECT_EQ(t.dc().FenceLoadType, "0");
+  EXPECT_EQ(f17()["txt3"].Text(), "");
+}
+
 }  // namespace
 }  // namespace varnholt::forms
