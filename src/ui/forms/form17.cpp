@@ -149,6 +149,11 @@ void LeaveSeismicSettings(App& app) {
       f3["txt11"].SetText("");
       f3["opt2"].SetValue(false);
     }
+    // The normal coefficient may be typed again, on level ground.
+    if (f2["opt1"].Value()) {
+      f3["cmd1"].SetEnabled(true);
+      f3["opt1"].SetEnabled(true);
+    }
   }
   Hihyouji_1(app);
 }

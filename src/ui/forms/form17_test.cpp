@@ -188,6 +188,8 @@ TEST_F(FenceDialogTest, ForcingTheNormalCaseDropsTheSeismicCoefficientAndMethod)
   f3["opt2"].SetValue(false);
   f3["txt11"].SetText("0.452");  // KAE, computed
   f3["opt2"].SetValue(true);
+  f3["cmd1"].SetEnabled(false);  // method ① allows no typed coefficient
+  f3["opt1"].SetEnabled(false);
   ui::Window& f20 = t.Form(kForm20);
   f20["opt_K1"].SetValue(true);
   t.dc().Cond[cond::kKh] = 0.2;
@@ -198,6 +200,8 @@ TEST_F(FenceDialogTest, ForcingTheNormalCaseDropsTheSeismicCoefficientAndMethod)
   EXPECT_TRUE(f2()["opt4"].Value());
   EXPECT_EQ(f3["txt11"].Text(), "");
   EXPECT_FALSE(f3["opt2"].Value());
+  EXPECT_TRUE(f3["cmd1"].Enabled());
+  EXPECT_TRUE(f3["opt1"].Enabled());
   EXPECT_FALSE(t.app.windows().IsLoaded(kForm20));
   EXPECT_FALSE(t.Form(kForm20)["opt_K1"].Value());
   EXPECT_EQ(t.dc().Cond[cond::kKh], 0);
