@@ -45,14 +45,14 @@ bool CosineVanishesFast(double degrees, double computed_cos) {
   return (std::fabs(computed_cos) < 1e-3 || std::fabs(degrees) > 6e4) && CosineVanishes(degrees);
 }
 
+// What went wrong with one entry; kept apart from CalcStatus so that the
+// 900-entry loop builds no strings while all is well.
+enum class EntryFault { kNone, kSinOmega, kCosPole, kOverflow };
+
 // One entry of the table from sin ω, cot ω and cos(ω − θ).
-inline CalcStatus Entry(const TrialWedge& tw, double om, double sin_om, double cot_om,
+inline EntryFault Entry(const TrialWedge& tw, double om, double sin_om, double cot_om,
                         double cos_om_theta, WedgeAtOmega* out) {
-  if (SineVanishesFast(om, sin_om)) {
-    return ZeroDivisor(
-        "試行くさびの重量 W",
-        "すべり面の角度 ω が 0° のため sin ω が 0 となり、試行くさびの重量 W を計算できません。");
-  }
+  if (SineVanishesFast(om, sin_om)) return EntryFault::kSinOmega;
   const double b1 = (cot_om + tw.tan_theta) * tw.h + (cot_om - tw.cot_beta) * tw.h0;
   const double t1 = cos_om_theta * tw.hh2 / sin_om;
   double w = tw.previous_w;
@@ -65,24 +65,35 @@ inline CalcStatus Entry(const TrialWedge& tw, double om, double sin_om, double c
   if (tw.refresh_pressure) {
     const double x = om - tw.phi - tw.delta - tw.theta;
     const double c = CosDeg(x);
-    if (CosineVanishesFast(x, c)) {
-      return ZeroDivisor("試行くさびの土圧 P",
-                         "ω－φ－δ－θ が 90° となり cos(ω－φ－δ－θ) が 0 のため、試行くさびの土圧 P "
-                         "を計算できません。");
-    }
+    if (CosineVanishesFast(x, c)) return EntryFault::kCosPole;
     const double s = tw.with_theta_k ? SinDeg(om - tw.phi + tw.theta_k_deg) : SinDeg(om - tw.phi);
     p = w * s / c;
   }
   if (!(std::isfinite(b1) && std::isfinite(t1) && std::isfinite(w) && std::isfinite(p))) {
-    return RequireFiniteResults({{b1, "試行くさびの幅 b1"},
-                                 {t1, "試行くさびの重量 W"},
-                                 {w, "試行くさびの重量 W"},
-                                 {p, "試行くさびの土圧 P"}});
+    return EntryFault::kOverflow;
   }
   out->b1 = b1;
   out->t1 = t1;
   out->w = w;
   if (tw.refresh_pressure) out->p = p;
+  return EntryFault::kNone;
+}
+
+CalcStatus Explain(EntryFault fault) {
+  switch (fault) {
+    case EntryFault::kNone:
+      break;
+    case EntryFault::kSinOmega:
+      return ZeroDivisor(
+          "試行くさびの重量 W",
+          "すべり面の角度 ω が 0° のため sin ω が 0 となり、試行くさびの重量 W を計算できません。");
+    case EntryFault::kCosPole:
+      return ZeroDivisor("試行くさびの土圧 P",
+                         "ω－φ－δ－θ が 90° となり cos(ω－φ－δ－θ) が 0 のため、試行くさびの土圧 "
+                         "P を計算できません。");
+    case EntryFault::kOverflow:
+      return Overflow("試行くさびの土圧 P");
+  }
   return CalcStatus::Ok();
 }
 
@@ -145,7 +156,7 @@ CalcStatus PrepareTrialWedge(const DesignCase& dc, const Selections& sel, TrialW
 }
 
 CalcStatus EvaluateWedge(const TrialWedge& tw, double omega, WedgeAtOmega* out) {
-  return Entry(tw, omega, SinDeg(omega), CotDeg(omega), CosDeg(omega - tw.theta), out);
+  return Explain(Entry(tw, omega, SinDeg(omega), CotDeg(omega), CosDeg(omega - tw.theta), out));
 }
 
 bool Doatu(DesignCase& dc) {
@@ -186,8 +197,8 @@ CalcStatus ComputeTrialWedge(DesignCase& dc, const Selections& sel) {
     const double om = t.omega[k];
     // ω − 0 is ω itself, so with a vertical back face cos(ω − θ) is cos ω.
     const double cos_om_theta = tw.theta == 0 ? t.cos[k] : CosDeg(om - tw.theta);
-    st = Entry(tw, om, t.sin[k], t.cot[k], cos_om_theta, &entry);
-    if (!st.ok()) return st;
+    const EntryFault fault = Entry(tw, om, t.sin[k], t.cot[k], cos_om_theta, &entry);
+    if (fault != EntryFault::kNone) return Explain(fault);
     dc.WedgeOmega[k] = om;
     if (tw.refresh_pressure) dc.WedgeP[k] = entry.p;
   }
