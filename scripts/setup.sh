@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev
   clang libclang-rt-14-dev clang-format
   fonts-ipafont-mincho fonts-ipafont-gothic
   poppler-utils

@@ -1,0 +1,131 @@
+// varnholt-cli as a user runs it: exit status, summary, JSON and messages.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <limits>
+#include <nlohmann/json.hpp>
+
+#include "project/results_summary.h"
+#include "project/test_support.h"
+#include "ui/forms/test_support.h"
+
+namespace varnholt::project {
+namespace {
+
+using testing::ReadAll;
+using testing::TempDir;
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(const std::string& args) {
+  TempDir dir;
+  const std::string cmd =
+      std::string(VARNHOLT_CLI) + " " + args + " >" + dir.File("out") + " 2>" + dir.File("err");
+  const int raw = std::system(cmd.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(dir.File("out")),
+          ReadAll(dir.File("err"))};
+}
+
+std::string Example(const char* name) {
+  return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples" /
+          name)
+      .string();
+}
+
+TEST(Cli, ExitStatusFollowsTheVerdicts) {
+  const CliRun ok = Cli("calc " + Example("01_residential_level_entered_ka.vrh"));
+  EXPECT_EQ(ok.status, 0) << ok.err;
+  EXPECT_EQ(ok.out,
+            "転倒に対して      F = 7.089  > 1.5 ∴O.K\n"
+            "支持力に対して    σmax= 127.966 kN/m2\n"
+            "                  < 200.0 kN/m2 ∴O.K\n"
+            "滑動に対して      F = 2.983  > 1.5 ∴O.K\n");
+  const CliRun ng = Cli("calc " + Example("04_road_level_seismic_shear_key.vrh"));
+  EXPECT_EQ(ng.status, 1) << ng.err;
+  EXPECT_NE(ng.out.find(" < 1.5 ∴NG"), std::string::npos);
+}
+
+TEST(Cli, UnreadableFileAndBadCommandLinesExitWithTwo) {
+  TempDir dir;
+  const CliRun missing = Cli("calc " + dir.File("none.vrh"));
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_NE(missing.err.find("ファイルが見つかりません。"), std::string::npos);
+
+  testing::WriteAll(dir.File("bad.vrh"), "0\r\n\r\nmaybe\r\n");
+  const CliRun bad = Cli("calc " + dir.File("bad.vrh"));
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.err.find("3行目: True または False のはずの値が「maybe」です。"),
+            std::string::npos);
+
+  for (const char* args : {"", "calc", "calc --jsn x.vrh", "open x.vrh", "calc a.vrh b.vrh"}) {
+    SCOPED_TRACE(args);
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("varnholt-cli: "), std::string::npos);
+    EXPECT_NE(r.err.find("--help"), std::string::npos);
+  }
+  const CliRun help = Cli("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("varnholt-cli calc [--json] FILE.vrh"), std::string::npos);
+  const CliRun version = Cli("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "varnholt-cli 3.50\n");
+}
+
+TEST(Cli, JsonCarriesTheDesignCaseAndTheRows) {
+  const CliRun r = Cli("calc --json " + Example("04_road_level_seismic_shear_key.vrh"));
+  EXPECT_EQ(r.status, 1);
+  const nlohmann::json j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["valid"], true);
+  EXPECT_TRUE(j["error"].is_null());
+  ASSERT_EQ(j["Cond"].size(), 28u);
+  ASSERT_EQ(j["Calc"].size(), 70u);
+  // θk = Atn(Kh/(1−Kv)) with Kh = 0.2 × 1.0, Kv = 0: written exactly.
+  EXPECT_EQ(j["Cond"][17].get<double>(), std::atan(0.2));
+  EXPECT_NE(r.out.find("0.19739555984988078"), std::string::npos);  // 17 digits
+  EXPECT_EQ(j["flags"]["ShearKeyFlag"], "1");
+  EXPECT_EQ(j["flags"]["FenceLoadType"], "");
+  EXPECT_EQ(j["labels"]["lbl17"]["caption"], " < 1.5 ∴NG");
+  EXPECT_EQ(j["labels"]["lbl17"]["ng"], true);
+  EXPECT_EQ(j["labels"]["lbl7"]["ng"], false);
+  EXPECT_EQ(j["labels"]["lbl18"]["visible"], false);
+  EXPECT_EQ(j["labels"].size(), 20u);
+  for (const char* k :
+       {"OmegaMax", "WedgeT1", "WedgeT2", "WedgeT3", "WedgeW", "PAmax", "PAXw", "PAYw"}) {
+    EXPECT_TRUE(j["wedge"].contains(k)) << k;
+  }
+
+  TempDir dir;
+  const CliRun missing = Cli("calc --json " + dir.File("none.vrh"));
+  EXPECT_EQ(missing.status, 2);
+  const nlohmann::json m = nlohmann::json::parse(missing.out);
+  EXPECT_EQ(m["valid"], false);
+  EXPECT_NE(m["error"].get<std::string>().find("ファイルが見つかりません。"), std::string::npos);
+}
+
+TEST(ResultsJson, NonFiniteNumbersAreNullAndTextsAreEscaped) {
+  forms::testing::TestApp t;
+  t.dc().Calc[3] = std::numeric_limits<double>::quiet_NaN();
+  t.dc().Cond[0] = std::numeric_limits<double>::infinity();
+  t.dc().Calc[4] = 0.1;
+  t.Form(forms::kForm11)["lbl5"].SetCaption("\"a\\b\"\n");
+  const std::string out = ResultsJson(t.app, false, "x");
+  const nlohmann::json j = nlohmann::json::parse(out);
+  EXPECT_TRUE(j["Calc"][3].is_null());
+  EXPECT_TRUE(j["Cond"][0].is_null());
+  EXPECT_NE(out.find("0.10000000000000001"), std::string::npos);
+  EXPECT_EQ(j["labels"]["lbl5"]["caption"], "\"a\\b\"\n");
+  EXPECT_EQ(j["error"], "x");
+}
+
+}  // namespace
+}  // namespace varnholt::project
