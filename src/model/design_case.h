@@ -162,8 +162,9 @@ struct DesignCase {
   double FenceLoadY = 0;
   double FenceW = 0;
 
-  // First page number of a printout.
-  int FirstPageNo = 0;
+  // First page number of a printout. Not necessarily whole: it is printed
+  // rounded, so a first page of 1.5 prints as 2 and the next as 3.
+  double FirstPageNo = 0;
 };
 
 }  // namespace varnholt

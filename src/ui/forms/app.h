@@ -4,6 +4,7 @@
 // Everything is reached through it by reference; there is no other mutable
 // global state.
 
+#include <functional>
 #include <string>
 
 #include "model/design_case.h"
@@ -40,6 +41,24 @@ class App {
   bool results_valid = false;
   /// Path of the project file in use; empty for a new project.
   std::string current_file;
+
+  /// Commands that other parts of the program provide: the file commands,
+  /// the preview and printing, and ending the program. The main window's
+  /// menus and toolbar and the print-range dialog dispatch to them; an empty
+  /// one does nothing.
+  struct Commands {
+    std::function<void()> file_new;      // FileNew, 新規作成
+    std::function<void()> file_open;     // FileOpen, 開く
+    std::function<void()> file_close;    // 閉じる, with its own confirmation
+    std::function<void()> file_update;   // FileUpdate, 上書き保存
+    std::function<void()> file_save_as;  // 名前を付けて保存
+    std::function<void()> file_image;    // FileImage, the preview
+    std::function<void()> file_print;    // FilePrint, after the print-range dialog's OK
+    /// Ends the program at once: every window closes without further events
+    /// (no query-unload, so no second question).
+    std::function<void()> quit;
+  };
+  Commands commands;
 
  private:
   ui::PlatformServices& platform_;

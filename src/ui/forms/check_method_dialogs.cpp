@@ -2,8 +2,13 @@
 // seismic case and short-term fence loads. No option is selected when a
 // dialog is first loaded.
 
+#include <initializer_list>
+
+#include "calc/fence.h"
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/invalidate.h"
+#include "ui/forms/results.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -37,11 +42,117 @@ constexpr const char* kSliding10 = "滑動安全率 Ｆ≧1.0 による";
 constexpr const char* kSliding12 = "滑動安全率 Ｆ≧1.2 による";
 constexpr const char* kOk = "ＯＫ";
 constexpr const char* kCancel = "キャンセル";
+constexpr const char* kSeismicHeading = "安全性の検討方法(地震時)";
+constexpr const char* kShortTermHeading = "安全性の検討方法(フェンス､柵､塀等のある場合(短期))";
+constexpr const char* kMsgOverturn = "転倒に対する検討方法をチェックして下さい。";
+constexpr const char* kMsgSliding = "滑動に対する検討方法をチェックして下さい。";
+constexpr const char* kMsgDeduction = "底版の有効載荷面積に対する検討方法をチェックして下さい。";
+
+/// The bearing legends of one dialog under one standard.
+struct BearingLegends {
+  const char* label5;
+  const char* label6;
+  const char* label7;
+  const char* label2;  // Form14 only
+};
+
+constexpr BearingLegends kNormalResidential = {"σmax≦feによる", "σmax：最大接地圧",
+                                               "fe：地盤の許容応力度（長期)", nullptr};
+constexpr BearingLegends kNormalRoad = {"ｑmax≦qaによる", "ｑmax：最大地盤反力度",
+                                        "qa：地盤の許容支持力度（長期)", nullptr};
+constexpr BearingLegends kShortResidential = {"σmax≦feによる", "σmax：最大接地圧",
+                                              "fe：地盤の許容応力度(短期)", "(長期の２倍)"};
+constexpr BearingLegends kShortRoad = {"ｑmax≦qaによる", "ｑmax：最大地盤反力度",
+                                       "qa：地盤の許容支持力度(短期)", "(長期の１.５倍)"};
+
+bool AnySelected(Window& w, std::initializer_list<const char*> names) {
+  for (const char* n : names) {
+    if (w[n].Value()) return true;
+  }
+  return false;
+}
+
+// Activation: the legends follow the standard chosen now, and the cohesion
+// choice is offered only when cohesion enters the sliding resistance.
+// `deduct` and `no_deduct` name the eccentricity-deduction options.
+void Activated(App& app, Window& w, bool short_term_dialog, const char* deduct,
+               const char* no_deduct) {
+  Window& f2 = app.Form(kForm2);
+  const bool road = f2["opt_D"].Value();
+  const bool residential = f2["opt_T"].Value();
+  if (road || residential) {
+    const BearingLegends& l = short_term_dialog ? (road ? kShortRoad : kShortResidential)
+                                                : (road ? kNormalRoad : kNormalResidential);
+    w["Label5"].SetCaption(l.label5);
+    w["Label6"].SetCaption(l.label6);
+    w["Label7"].SetCaption(l.label7);
+    if (l.label2 != nullptr) w["Label2"].SetCaption(l.label2);
+  }
+  if (short_term_dialog) {
+    w["Label1"].SetCaption(IsShortTermFenceLoad(app.dc().FenceLoadType) ? kShortTermHeading
+                                                                        : kSeismicHeading);
+  }
+  const bool cohesion = WindowCohesion(app) != 0;
+  w["lbl1"].SetEnabled(cohesion);
+  for (const char* n : {deduct, no_deduct}) {
+    if (!cohesion) w[n].SetValue(false);
+    w[n].SetEnabled(cohesion);
+  }
+}
+
+// OK and Cancel leave the dialog hidden, with its choices, and put the focus
+// on the calculate button.
+void BackToResults(App& app, Window& w) {
+  w.Hide();
+  app.windows().SetFocus(app.Form(kForm11)["cmd1"]);
+}
+
+void WireForm12(Window& w, App& app) {
+  w.on_activate = [&app, &w] { Activated(app, w, false, "opt4", "opt5"); };
+  for (const char* n : {"opt1", "opt2", "opt3", "opt6", "opt4", "opt5"}) {
+    w[n].on_click = [&app] { Hihyouji_1(app); };
+  }
+  w["cmd1"].on_click = [&app, &w] {
+    if (!AnySelected(w, {"opt1", "opt2", "opt3", "opt6"})) {
+      app.ErrorMessage(kMsgOverturn);
+      return;
+    }
+    if (WindowCohesion(app) != 0 && !AnySelected(w, {"opt4", "opt5"})) {
+      app.ErrorMessage(kMsgDeduction);
+      return;
+    }
+    BackToResults(app, w);
+  };
+  w["cmd2"].on_click = [&app, &w] { BackToResults(app, w); };
+}
+
+void WireForm14(Window& w, App& app) {
+  w.on_activate = [&app, &w] { Activated(app, w, true, "opt7", "opt8"); };
+  for (const char* n :
+       {"opt1", "opt2", "opt3", "opt4", "opt9", "opt10", "opt5", "opt6", "opt7", "opt8"}) {
+    w[n].on_click = [&app] { Hihyouji_1(app); };
+  }
+  w["cmd1"].on_click = [&app, &w] {
+    if (!AnySelected(w, {"opt1", "opt2", "opt3", "opt4", "opt9", "opt10"})) {
+      app.ErrorMessage(kMsgOverturn);
+      return;
+    }
+    if (!AnySelected(w, {"opt5", "opt6"})) {
+      app.ErrorMessage(kMsgSliding);
+      return;
+    }
+    if (WindowCohesion(app) != 0 && !AnySelected(w, {"opt7", "opt8"})) {
+      app.ErrorMessage(kMsgDeduction);
+      return;
+    }
+    BackToResults(app, w);
+  };
+  w["cmd2"].on_click = [&app, &w] { BackToResults(app, w); };
+}
 
 }  // namespace
 
 void DefineForm12(ui::Window& w, App& app) {
-  (void)app;
   w.SetCaption(kTitle);
   w.is_dialog = true;
   w.width = 7200;
@@ -72,10 +183,10 @@ void DefineForm12(ui::Window& w, App& app) {
 
   AddButton(w, "cmd1", kOk, 2280, 5880, 1200);
   AddButton(w, "cmd2", kCancel, 3720, 5880, 1200);
+  WireForm12(w, app);
 }
 
 void DefineForm14(ui::Window& w, App& app) {
-  (void)app;
   w.SetCaption(kTitle);
   w.is_dialog = true;
   w.width = 7200;
@@ -109,6 +220,7 @@ void DefineForm14(ui::Window& w, App& app) {
 
   AddButton(w, "cmd1", kOk, 2280, 6840, 1200);
   AddButton(w, "cmd2", kCancel, 3720, 6840, 1200);
+  WireForm14(w, app);
 }
 
 }  // namespace varnholt::forms

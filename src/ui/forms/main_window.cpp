@@ -1,10 +1,15 @@
-// The main window (MDIForm1) and the results window (Form11) as controls.
-// Their commands are wired where their work is done.
+// The main window (MDIForm1) and the results window (Form11): their
+// controls, the File menu's enabling, the toolbar, the reference tables and
+// the two ways of ending the program. The commands themselves live with
+// their work (results.h for the results window, App::commands for the file
+// commands, preview and printing).
 
+#include <functional>
 #include <string>
 
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/results.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -20,6 +25,11 @@ constexpr const char* kSliding = "滑動に対して";
 constexpr const char* kWithoutKey = "突起の無い状態で";
 constexpr ui::Rgb kLightGreen = 0xC0FFC0;
 constexpr ui::Rgb kLightYellow = 0xFFFFC0;
+// The closing of the main window asks with a half-width question mark,
+// 終了(&X) with a full-width one; both are as the program has always shown.
+constexpr const char* kMsgQueryUnload = "終了してもよろしいですか?";
+constexpr const char* kMsgExit = "終了してもよろしいですか？";
+constexpr const char* kConfirmTitle = "確認";
 
 struct MenuItem {
   const char* name;
@@ -57,12 +67,98 @@ constexpr ToolButton kToolButtons[] = {
     {5, "印刷ｲﾒｰｼﾞ", "[ファイル]-[印刷ｲﾒｰｼﾞ]"},   {6, "印刷", "[ファイル]-[印刷]"},
 };
 
+void Run(const std::function<void()>& command) {
+  if (command) command();
+}
+
+// The File menu is opened: save, preview and print only with valid results,
+// overwrite only when the project also has a file.
+void UpdateFileMenu(App& app, ui::Window& w) {
+  const bool valid = app.results_valid;
+  w["Men_FSav"].SetEnabled(valid);
+  w["Men_FImg"].SetEnabled(valid);
+  w["Men_FPrn"].SetEnabled(valid);
+  w["Men_FOvw"].SetEnabled(valid && !app.current_file.empty());
+}
+
+void ShowPrintRange(App& app) { app.Form(kForm10).ShowModal(); }
+
+// 参考: the reference tables of the selected standard, at the top-left
+// corner. File menu, 参考 and toolbar stay away until the window closes.
+void OpenReference(App& app, ui::Window& w) {
+  ui::Window& f2 = app.Form(kForm2);
+  const char* name = f2["opt_T"].Value() ? kForm7 : f2["opt_D"].Value() ? kForm18 : nullptr;
+  if (name == nullptr) return;
+  w["Men_F"].SetEnabled(false);
+  w["Men_S"].SetEnabled(false);
+  w["Toolbar1"].SetVisible(false);
+  ui::Window& ref = app.Form(name);
+  ref.Move(0, 0);
+  ref.Show();
+}
+
+void ExitCommand(App& app) {
+  const ui::MsgResult answer = ui::MsgBox(app.platform(), kMsgExit, ui::MsgButtons::kYesNo,
+                                          ui::MsgIcon::kNone, 2, kConfirmTitle);
+  if (answer == ui::MsgResult::kYes) Run(app.commands.quit);
+}
+
+void ToolButtonClicked(App& app, int index) {
+  switch (index) {
+    case 1:
+      Run(app.commands.file_new);
+      break;
+    case 2:
+      Run(app.commands.file_open);
+      break;
+    case 3:
+      Run(app.commands.file_update);
+      break;
+    case 5:
+      Run(app.commands.file_image);
+      break;
+    case 6:
+      ShowPrintRange(app);
+      break;
+    default:
+      break;
+  }
+}
+
+void WireMDIForm1(ui::Window& w, App& app) {
+  w.on_load = [&w] { w.Show(); };
+  w["Men_F"].on_click = [&app, &w] { UpdateFileMenu(app, w); };
+  w["Men_FNew"].on_click = [&app] { Run(app.commands.file_new); };
+  w["Men_FOpn"].on_click = [&app] { Run(app.commands.file_open); };
+  w["Men_FCls"].on_click = [&app] { Run(app.commands.file_close); };
+  w["Men_FOvw"].on_click = [&app] { Run(app.commands.file_update); };
+  w["Men_FSav"].on_click = [&app] { Run(app.commands.file_save_as); };
+  w["Men_FImg"].on_click = [&app] { Run(app.commands.file_image); };
+  w["Men_FPrn"].on_click = [&app] { ShowPrintRange(app); };
+  w["Men_FEnd"].on_click = [&app] { ExitCommand(app); };
+  w["Men_S"].on_click = [&app, &w] { OpenReference(app, w); };
+  w["Men_HVer"].on_click = [&app] { app.Form(kForm6).Show(); };
+  for (const ToolButton& b : kToolButtons) {
+    const int index = b.index;
+    w[ToolButtonName(index)].on_click = [&app, index] { ToolButtonClicked(app, index); };
+  }
+  // Closing the main window by its close box or by the system.
+  w.on_query_unload = [&app](bool& cancel) {
+    const ui::MsgResult answer = ui::MsgBox(app.platform(), kMsgQueryUnload, ui::MsgButtons::kYesNo,
+                                            ui::MsgIcon::kNone, 1, ui::kProgramTitle);
+    if (answer != ui::MsgResult::kYes) {
+      cancel = true;
+      return;
+    }
+    Run(app.commands.quit);
+  };
+}
+
 }  // namespace
 
 std::string ToolButtonName(int index) { return "Button" + std::to_string(index); }
 
 void DefineMDIForm1(ui::Window& w, App& app) {
-  (void)app;
   w.SetCaption(kMainTitle);
   w.is_main = true;
   w.width = 11400;
@@ -80,6 +176,7 @@ void DefineMDIForm1(ui::Window& w, App& app) {
   }
   // Start-up: nothing to save, preview or print yet.
   for (int i : {3, 5, 6}) w[ToolButtonName(i)].SetEnabled(false);
+  WireMDIForm1(w, app);
 }
 
 const char* ToolButtonPath(int index) {
@@ -90,7 +187,6 @@ const char* ToolButtonPath(int index) {
 }
 
 void DefineForm11(ui::Window& w, App& app) {
-  (void)app;
   w.SetCaption(kResultsTitle);
   w.width = 5520;
   w.height = 2760;
@@ -133,6 +229,9 @@ void DefineForm11(ui::Window& w, App& app) {
   row("lbl19", 1860, 1980, A::kRight);
   row("lbl20", 2550, 1980, A::kCenter);
   row("lbl21", 3570, 1980, A::kCenter)->width = 1800;
+
+  c1.on_click = [&app] { CalculateCommand(app); };
+  c2.on_click = [&app] { CheckMethodCommand(app); };
 }
 
 }  // namespace varnholt::forms

@@ -17,6 +17,10 @@ void RegisterWindows(App& app) {
   ws.Register(kForm20, [&app](ui::Window& w) { DefineForm20(w, app); });
   ws.Register(kForm12, [&app](ui::Window& w) { DefineForm12(w, app); });
   ws.Register(kForm14, [&app](ui::Window& w) { DefineForm14(w, app); });
+  ws.Register(kForm10, [&app](ui::Window& w) { DefineForm10(w, app); });
+  ws.Register(kForm6, [&app](ui::Window& w) { DefineForm6(w, app); });
+  ws.Register(kForm7, [&app](ui::Window& w) { DefineForm7(w, app); });
+  ws.Register(kForm18, [&app](ui::Window& w) { DefineForm18(w, app); });
 }
 
 }  // namespace varnholt::forms

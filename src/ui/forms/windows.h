@@ -22,6 +22,10 @@ inline constexpr const char* kForm17 = "Form17";      // fence
 inline constexpr const char* kForm20 = "Form20";      // seismic coefficient
 inline constexpr const char* kForm12 = "Form12";      // check methods, 常時
 inline constexpr const char* kForm14 = "Form14";  // check methods, 地震時 and short-term loads
+inline constexpr const char* kForm10 = "Form10";  // print range
+inline constexpr const char* kForm6 = "Form6";    // version
+inline constexpr const char* kForm7 = "Form7";    // reference tables, 宅地造成
+inline constexpr const char* kForm18 = "Form18";  // reference tables, 道路土工
 
 void DefineMDIForm1(ui::Window& w, App& app);
 void DefineForm11(ui::Window& w, App& app);
@@ -34,6 +38,10 @@ void DefineForm17(ui::Window& w, App& app);
 void DefineForm20(ui::Window& w, App& app);
 void DefineForm12(ui::Window& w, App& app);
 void DefineForm14(ui::Window& w, App& app);
+void DefineForm10(ui::Window& w, App& app);
+void DefineForm6(ui::Window& w, App& app);
+void DefineForm7(ui::Window& w, App& app);
+void DefineForm18(ui::Window& w, App& app);
 
 /// Name of the main window's toolbar button with this index (1..6).
 std::string ToolButtonName(int index);
