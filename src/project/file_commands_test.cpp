@@ -302,5 +302,57 @@ TEST(FileCommands, OpenShowsTheResultsAndTheWindows) {
   EXPECT_EQ(req.flags, 4);
 }
 
+TEST(FileCommands, SeismicDesignWithAFenceWithoutLoadOpensInTheSeismicCase) {
+  TempDir dir;
+  const std::string path = dir.File("fence.vrh");
+  TestApp t;
+  InstallFileCommands(t.app);
+  FileNew(t.app);
+  FillLevelDesign(t.app);
+  ui::Window& f2 = t.Form(forms::kForm2);
+  f2["opt11"].Click();  // フェンス 有り: 地震時 becomes unavailable
+  t.platform.modal_actions.push_back([](ui::Window& f17) {
+    f17["opt1"].Click();  // 常時(水平荷重無し)
+    f17["txt1"].SetText("1.2");
+    f17["txt2"].SetText("0.3");
+    f17["txt5"].SetText("0.5");
+    f17["cmd1"].Click();
+  });
+  f2["cmd3"].Click();
+  ASSERT_TRUE(f2["opt5"].Enabled());
+  f2["cmd2"].Click();  // 地震時
+  t.platform.modal_actions.push_back([](ui::Window& f20) {
+    f20["opt_K1"].Click();
+    f20["txt1"].SetText("0.2");
+    f20["txt2"].SetText("0");
+    f20["cmd1"].Click();
+  });
+  f2["cmd4"].Click();
+  t.Form(forms::kForm3)["cmd2"].Click();  // 計算する
+  t.Form(forms::kForm14)["opt1"].Click();
+  t.Form(forms::kForm14)["opt5"].Click();
+  t.Form(forms::kForm11)["cmd1"].Click();
+  ASSERT_TRUE(t.app.results_valid) << ::testing::PrintToString(t.platform.MessageTexts());
+  const std::string seismic_f = t.Form(forms::kForm11)["lbl6"].Caption();
+  SaveAs(t, path);
+  const std::string bytes = ReadAll(path);
+  std::size_t lines = 0;
+  for (std::size_t p = bytes.find("\r\n"); p != std::string::npos; p = bytes.find("\r\n", p + 2)) {
+    ++lines;
+  }
+  EXPECT_EQ(lines, 97u);  // with a fence
+
+  TestApp u;
+  u.platform.open_answers.push_back(path);
+  ASSERT_EQ(FileOpen(u.app).outcome, OpenOutcome::kCalculated);
+  ui::Window& g2 = u.Form(forms::kForm2);
+  EXPECT_TRUE(g2["opt5"].Value());
+  EXPECT_FALSE(g2["opt4"].Value());
+  EXPECT_TRUE(g2["opt5"].Enabled());
+  EXPECT_TRUE(g2["cmd4"].Enabled());
+  EXPECT_EQ(u.dc().FenceLoadType, "0");
+  EXPECT_EQ(u.Form(forms::kForm11)["lbl6"].Caption(), seismic_f);
+}
+
 }  // namespace
 }  // namespace varnholt::project
