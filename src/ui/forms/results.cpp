@@ -234,13 +234,10 @@ void ShowResultRows(App& app) {
 void CalculateCommand(App& app) {
   if (!CheckMainInputs(app)) return;
   DesignCase& dc = app.dc();
-  const double c = WindowCohesion(app);
-  dc.Cond[cond::kCohesion] = c;
-  if (!CheckMethods(app, c)) return;
+  if (!CheckMethods(app, WindowCohesion(app))) return;
   if (!CheckShearKey(app)) return;
 
   Suti(app);
-  dc.Cond[cond::kCohesion] = WindowCohesion(app);
   const CalcStatus status = Keisan(dc, ReadSelections(app));
   if (!status.ok()) {
     // Nothing of this calculation may be shown or saved.
