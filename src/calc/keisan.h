@@ -9,10 +9,18 @@
 namespace varnholt {
 
 /// Runs every step of the calculation in order on a freshly collected design
-/// case, writing only into `dc`. Branches that the selections do not choose
-/// leave their slots as they were. On failure the status names the first
-/// quantity that could not be computed and Calc[49] is 0, so no result
-/// counts as valid.
+/// case, writing only into `dc`:
+///   1 H (Calc[1] ← Calc[0]); 2 θ of the back face; 3 the earth pressure
+///   resultants from the coefficient (水平, 一様斜面; road standard always);
+///   4 the trial wedge and Doatu (嵩上げ土); 5 W; 6 ΣV; 7 areas, centroid and
+///   the lever arms of PAY and ΔPAY; 8 the fence lever arms; 9 the heights;
+///   10 Mo and Mr; 11 F, d, e, σmax, σmin, X; 12 ΣH; 13 the sliding check, or
+///   the shear key when ShearKeyFlag is "1".
+/// Branches that the selections do not choose leave their slots as they
+/// were. On failure the status names the first quantity that could not be
+/// computed, in a sentence for a box titled "エラーメッセージ"; Calc[49] is
+/// then 0, so no result counts as valid, and no slot holds a NaN or an
+/// infinity. The O.K / NG verdicts are not made here (see verdicts.h).
 CalcStatus Keisan(DesignCase& dc, const Selections& sel);
 
 /// Checks that every input slot holds a finite number; the first that does
