@@ -84,6 +84,15 @@ TEST_F(MainWindowTest, FileMenuFollowsTheCalculationAndTheFile) {
   EXPECT_EQ(FileMenu(), (std::vector<bool>{false, false, false, false}));
   EXPECT_EQ(ToolButtons(), (std::vector<bool>{false, false, false}));
 
+  // So does typing into the design conditions after a new calculation.
+  CalculateCommand(t.app);
+  ASSERT_EQ(FileMenu(), (std::vector<bool>{false, true, true, true}));
+  t.Form(kForm2)["txt3"].Click();
+  t.Form(kForm2)["txt3"].Type("250");
+  EXPECT_EQ(FileMenu(), (std::vector<bool>{false, false, false, false}));
+  EXPECT_EQ(ToolButtons(), (std::vector<bool>{false, false, false}));
+  EXPECT_FALSE(t.Form(kForm11)["lbl6"].Visible());
+
   // With a project file, the next calculation offers overwrite as well.
   t.app.current_file = "/tmp/wall.vrh";
   CalculateCommand(t.app);

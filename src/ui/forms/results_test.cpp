@@ -437,7 +437,7 @@ class CalculateTest : public ::testing::Test {
 TEST_F(CalculateTest, LevelDesignShowsItsSummary) {
   t.Form(kForm12)["opt1"].SetValue(true);
   CalculateCommand(t.app);
-  ASSERT_TRUE(t.platform.Messages().empty()) << t.platform.MessageTexts()[0];
+  ASSERT_TRUE(t.platform.Messages().empty()) << ::testing::PrintToString(t.platform.MessageTexts());
   EXPECT_TRUE(t.app.results_valid);
   EXPECT_TRUE(RowsVisible());
   // Mr/Mo = 7.0890, σmax = 127.966, Fs = 2.9832 for KA 0.297, γ 18, γc 23.
@@ -454,6 +454,20 @@ TEST_F(CalculateTest, LevelDesignShowsItsSummary) {
   EXPECT_TRUE(main[ToolButtonName(5)].Enabled());
   EXPECT_TRUE(main[ToolButtonName(6)].Enabled());
   EXPECT_FALSE(main[ToolButtonName(3)].Enabled());
+}
+
+TEST_F(CalculateTest, RoadStandardShowsTheBearingAsQmax) {
+  t.Form(kForm2)["opt_D"].SetValue(true);
+  FillLevelDesign(t.app);
+  t.Form(kForm12)["opt3"].SetValue(true);
+  CalculateCommand(t.app);
+  ASSERT_TRUE(t.app.results_valid) << ::testing::PrintToString(t.platform.MessageTexts());
+  // PAH = KA·q·H + ½·KA·γ·H²: e = 0.1161, qmax = 123.492, Fs = 2.9832.
+  EXPECT_EQ(Row(5), (std::vector<std::string>{"e(m)=", "0.116", " < B/6 ∴O.K"}));
+  EXPECT_EQ((*f11)["lbl8"].Caption(), "ｑmax=");
+  EXPECT_EQ((*f11)["lbl9"].Caption(), "123.492");
+  EXPECT_EQ((*f11)["lbl12"].Caption(), "200.0");
+  EXPECT_EQ(Row(15), (std::vector<std::string>{"F =", "2.983", " > 1.5 ∴O.K"}));
 }
 
 TEST_F(CalculateTest, AsksForTheCheckMethodThenForTheDeductionWithCohesion) {
@@ -572,7 +586,7 @@ TEST_F(CalculateTest, ShortTermFenceLoadAsksForAndUsesTheShortTermCriteria) {
   // Now every row is written, with the short-term criteria:
   // F = 6.7109 against 1.0, σmax = 130.968 against 2·fe, Fs = 2.9367 against 1.0.
   CalculateCommand(t.app);
-  ASSERT_TRUE(t.app.results_valid) << t.platform.MessageTexts().back();
+  ASSERT_TRUE(t.app.results_valid) << ::testing::PrintToString(t.platform.MessageTexts());
   EXPECT_EQ(Row(5), (std::vector<std::string>{"F =", "6.711", " > 1.0 ∴O.K"}));
   EXPECT_EQ((*f11)["lbl9"].Caption(), "130.968");
   EXPECT_EQ((*f11)["lbl12"].Caption(), "400.0");
@@ -640,7 +654,7 @@ TEST_F(CalculateTest, RoadStandardWithAKeyCountsAsAValidResult) {
   key["txt3"].SetText("0.5");
   t.dc().Calc[calc::kSlidingF] = 0;
   CalculateCommand(t.app);
-  ASSERT_TRUE(t.platform.Messages().empty()) << t.platform.MessageTexts()[0];
+  ASSERT_TRUE(t.platform.Messages().empty()) << ::testing::PrintToString(t.platform.MessageTexts());
   EXPECT_TRUE(t.app.results_valid);
   EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
   EXPECT_EQ((*f11)["lbl15"].Caption(), "F =");
