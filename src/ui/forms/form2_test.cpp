@@ -234,6 +234,47 @@ TEST_F(Form2Test, FenceWithoutForgetsTheFenceAndItsShortTermLoad) {
   EXPECT_EQ(dc.FenceLoadType, "");
 }
 
+// Through the fence dialog: a short-term load forces 常時, a fence without
+// horizontal load gives 地震時 back, and removing the fence leaves no
+// short-term criteria behind.
+TEST_F(Form2Test, FenceDialogChoicesAndRemovingTheFence) {
+  auto confirm = [](const char* kind) {
+    return [kind](ui::Window& d) {
+      d[kind].Click();
+      for (const char* box : {"txt1", "txt2", "txt3", "txt4", "txt5"}) {
+        if (d[box].Visible()) {
+          d[box].Click();
+          d[box].Type("1.2");
+        }
+      }
+      d["cmd1"].Click();
+    };
+  };
+  f2()["cmd2"].Click();
+  f2()["opt11"].Click();
+  t.platform.modal_actions.push_back(confirm("opt2"));
+  f2()["cmd3"].Click();
+  EXPECT_EQ(t.dc().FenceLoadType, "1");
+  EXPECT_TRUE(f2()["opt4"].Value());
+  EXPECT_FALSE(f2()["opt5"].Enabled());
+  EXPECT_FALSE(f2()["cmd2"].Enabled());
+
+  t.platform.modal_actions.push_back(confirm("opt1"));
+  f2()["cmd3"].Click();
+  EXPECT_EQ(t.dc().FenceLoadType, "0");
+  EXPECT_TRUE(f2()["opt5"].Enabled());
+  EXPECT_TRUE(f2()["cmd2"].Enabled());
+
+  t.platform.modal_actions.push_back(confirm("opt3"));
+  f2()["cmd3"].Click();
+  ASSERT_EQ(t.dc().FenceLoadType, "2");
+  f2()["opt10"].Click();
+  EXPECT_EQ(t.dc().FenceLoadType, "");
+  EXPECT_EQ(t.dc().FenceP, 0);
+  EXPECT_TRUE(f2()["opt5"].Enabled());
+  EXPECT_TRUE(f2()["cmd2"].Enabled());
+}
+
 TEST_F(Form2Test, FenceButtonOpensTheFenceDialogModally) {
   f2()["opt11"].Click();
   f2()["cmd3"].Click();

@@ -90,6 +90,35 @@ TEST_F(Form3Test, ComputeCommandShowsTheCoefficientReadBackByTheCollection) {
   }
 }
 
+// The whole road of a seismic coefficient through the windows: 地震時, the
+// seismic dialog with method ① and Kh, then "計算する".
+TEST_F(Form3Test, SeismicCoefficientThroughTheSeismicDialog) {
+  f2()["txt7"].SetText("15");
+  f3()["txt6"].SetText("3");  // vertical back face
+  f2()["cmd2"].Click();
+  t.platform.modal_actions.push_back([](ui::Window& d) {
+    d["opt_K1"].Click();
+    d["txt1"].Click();
+    d["txt1"].Type("0.2");
+    d["txt2"].Click();
+    d["txt2"].Type("0");
+    d["cmd1"].Click();
+  });
+  f2()["cmd4"].Click();
+  ASSERT_EQ(t.dc().Cond[cond::kKh], 0.2);
+  f3()["cmd2"].Click();
+  EXPECT_TRUE(t.platform.MessageTexts().empty());
+  EXPECT_EQ(f3()["txt11"].Text(), "0.452");
+
+  // Back to 常時: the seismic coefficient is gone and KA is computed again.
+  f2()["cmd1"].Click();
+  EXPECT_EQ(f3()["txt11"].Text(), "");
+  f3()["txt11"].Click();  // direct input is available again on level ground
+  EXPECT_TRUE(f3()["opt1"].Value());
+  f3()["cmd2"].Click();
+  EXPECT_EQ(f3()["txt11"].Text(), "0.301");
+}
+
 TEST_F(Form3Test, ComputeCommandStopsAtTheFirstMissingInput) {
   struct Case {
     const char* form;
@@ -359,6 +388,17 @@ TEST_F(Form3Test, DoubleClickSelectsFromTheEleventhCharacter) {
 }
 
 // ------------------------------------------------------------ 突起
+
+TEST_F(Form3Test, CancellingTheShearKeyDialogSelectsNoKey) {
+  f3()["opt6"].Click();
+  ASSERT_TRUE(f3()["cmd3"].Visible());
+  t.platform.modal_actions.push_back([](ui::Window& d) { d["cmd2"].Click(); });
+  f3()["cmd3"].Click();
+  EXPECT_EQ(t.platform.ModalWindows(), (std::vector<std::string>{"Form15"}));
+  EXPECT_TRUE(f3()["opt5"].Value());
+  EXPECT_FALSE(f3()["cmd3"].Visible());
+  EXPECT_EQ(t.dc().ShearKeyFlag, "0");
+}
 
 TEST_F(Form3Test, ShearKeyOptionsSetTheFlagAndTheButtonWithoutClearingFs) {
   t.Form(kForm15)["txt1"].SetText("0.4");
