@@ -96,8 +96,8 @@ void WireForm3(ui::Window& w, App& app) {
                  {next(chain[i + 1]), invalidate_coefficient,
                   [&app](int) { InvalidateComputedCoefficient(app); }, true});
   }
-  // The surcharge enters the coefficient's pressure only on level ground;
-  // on a slope the computed coefficient stays.
+  // A surcharge typed on level ground empties a computed coefficient as the
+  // dimensions do; on a slope the computed coefficient stays.
   WireInputBox(app, w["txt9"],
                {[&app, next, to_coefficient] {
                   if (app.Form(kForm2)["opt2"].Value()) {
