@@ -1,9 +1,14 @@
 // Varnholt desktop program.
-#include <cstdio>
+#include <QApplication>
 
-int main() {
-  std::puts("Varnholt 3.50");
-  std::puts("The desktop windows are not built yet; the calculation and window logic");
-  std::puts("are exercised by the tests (make test).");
-  return 0;
+#include "ui/qt/desktop_program.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  varnholt::desktop::PrepareApplication(application);
+  varnholt::desktop::DesktopProgram program;
+  QObject::connect(&program.window(), &varnholt::desktop::MainWindow::ProgramEnded, &application,
+                   &QApplication::quit, Qt::QueuedConnection);
+  program.Start();
+  return program.window().Ended() ? 0 : QApplication::exec();
 }

@@ -266,6 +266,7 @@ void Window::SetCaption(std::string caption) {
 void Window::Move(int left, int top) {
   left_ = left;
   top_ = top;
+  system_.Notify([&](WindowObserver& o) { o.WindowMoved(*this); });
   system_.Notify([&](WindowObserver& o) { o.WindowChanged(*this); });
 }
 
@@ -381,6 +382,12 @@ bool WindowSystem::Unload(const std::string& name) {
   loaded_.erase(it);
   if (event_depth_ > 0) graveyard_.push_back(std::move(doomed));
   return true;
+}
+
+std::vector<std::string> WindowSystem::RegisteredWindows() const {
+  std::vector<std::string> names;
+  for (const auto& [name, factory] : factories_) names.push_back(name);
+  return names;
 }
 
 std::vector<std::string> WindowSystem::LoadedWindows() const {

@@ -247,6 +247,7 @@ class WindowObserver {
   virtual void WindowShown(Window&) {}
   virtual void WindowHidden(Window&) {}
   virtual void WindowChanged(Window&) {}  // caption, position or drawing
+  virtual void WindowMoved(Window&) {}    // Move was called (also reported as a change)
   virtual void ControlChanged(Control&) {}
   virtual void FocusChanged(Control&) {}
 };
@@ -272,6 +273,8 @@ class WindowSystem {
   /// Unloads the window if it is loaded: its unload handler runs, its state
   /// is discarded. Returns false when the query-unload handler refused.
   bool Unload(const std::string& name);
+  /// Names of every registered window, loaded or not, in name order.
+  std::vector<std::string> RegisteredWindows() const;
   /// Names of the loaded windows in load order.
   std::vector<std::string> LoadedWindows() const;
 

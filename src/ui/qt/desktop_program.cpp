@@ -1,0 +1,58 @@
+#include "ui/qt/desktop_program.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "project/file_commands.h"
+#include "ui/qt/icons.h"
+
+namespace varnholt::desktop {
+namespace {
+
+// The classic size of the program's window texts.
+constexpr int kUiPointSize = 9;
+
+}  // namespace
+
+QString JapaneseUiFamily() {
+  const QStringList installed = QFontDatabase::families(QFontDatabase::Japanese);
+  // The proportional face first: the windows were laid out for a UI face
+  // whose kana are narrower than its kanji, and in the fixed-pitch face some
+  // prompts run into their boxes.
+  for (const char* family : {"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", "Noto Sans JP"}) {
+    if (installed.contains(QString::fromUtf8(family))) return QString::fromUtf8(family);
+  }
+  return {};
+}
+
+void PrepareApplication(QApplication& application) {
+  QFont font = application.font();
+  const QString family = JapaneseUiFamily();
+  if (!family.isEmpty()) font.setFamilies({family});
+  font.setPointSize(kUiPointSize);
+  application.setFont(font);
+  application.setWindowIcon(ProgramIcon());
+  application.setApplicationName("Varnholt");
+  // Qt's own buttons and dialogs (はい, いいえ, キャンセル, the file dialog)
+  // in Japanese, as on the engineers' desktops.
+  auto* translator = new QTranslator(&application);
+  if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(translator);
+  }
+}
+
+DesktopProgram::DesktopProgram() {
+  window_ = std::make_unique<MainWindow>(app_, platform_, TwipScale::OfScreen());
+  project::InstallFileCommands(app_);
+  app_.commands.quit = [this] { window_->EndProgram(); };
+}
+
+DesktopProgram::~DesktopProgram() = default;
+
+void DesktopProgram::Start() { window_->Start(); }
+
+}  // namespace varnholt::desktop

@@ -1,0 +1,47 @@
+#pragma once
+// The desktop program put together: the application's look (Japanese UI
+// font, Japanese standard dialogs), the platform services, the application
+// object with its commands, and the main window.
+
+#include <QString>
+#include <memory>
+
+#include "ui/forms/app.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/qt_platform.h"
+
+class QApplication;
+
+namespace varnholt::desktop {
+
+/// The family of the Japanese UI font in use: IPA P Gothic or IPAGothic, or a
+/// Noto CJK face when neither is installed; empty when none is.
+QString JapaneseUiFamily();
+
+/// Sets the application-wide font (the Japanese UI face at 9 points), the
+/// Japanese texts of Qt's standard buttons and dialogs, and the program icon.
+void PrepareApplication(QApplication& application);
+
+/// One running program: platform services, the application object and its
+/// main window, in the order they must be built and torn down.
+class DesktopProgram {
+ public:
+  DesktopProgram();
+  ~DesktopProgram();
+  DesktopProgram(const DesktopProgram&) = delete;
+  DesktopProgram& operator=(const DesktopProgram&) = delete;
+
+  /// Loads and shows the main window.
+  void Start();
+
+  forms::App& app() { return app_; }
+  MainWindow& window() { return *window_; }
+  QtPlatform& platform() { return platform_; }
+
+ private:
+  QtPlatform platform_;
+  forms::App app_{platform_};
+  std::unique_ptr<MainWindow> window_;
+};
+
+}  // namespace varnholt::desktop

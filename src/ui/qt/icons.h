@@ -1,0 +1,16 @@
+#pragma once
+// The toolbar images and the program icon, drawn by the program itself so
+// they stay sharp at every scaling.
+
+#include <QIcon>
+
+namespace varnholt::desktop {
+
+/// The image of toolbar button `index` (1 新規作成, 2 開く, 3 上書き保存,
+/// 5 印刷ｲﾒｰｼﾞ, 6 印刷); an empty icon for any other index.
+QIcon ToolbarIcon(int index);
+
+/// The program's icon: a gravity wall section with the retained soil.
+QIcon ProgramIcon();
+
+}  // namespace varnholt::desktop

@@ -1,0 +1,120 @@
+#pragma once
+// Helpers for the Qt tests: answering message boxes and acting inside modal
+// dialogs while the program waits in them, and finding the widgets of a
+// window's controls. Only the tests include this.
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "ui/qt/desktop_program.h"
+#include "ui/qt/text_offsets.h"
+#include "ui/qt/window_view.h"
+
+namespace varnholt::desktop::testing {
+
+/// Steps run, one each, on the modal windows that appear: a message box is
+/// read and answered, a dialog is acted in. A step waits until the modal
+/// window it expects is the active one.
+class ModalScript : public QObject {
+ public:
+  using DialogStep = std::function<void(QWidget& dialog)>;
+
+  ModalScript() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
+    timer_.start();
+  }
+
+  /// Expects a message box; records its title and text and presses the
+  /// button with this role (Ok, Yes, No, Cancel).
+  /// `look`, when given, sees the box before it is answered.
+  void Answer(QMessageBox::StandardButton button = QMessageBox::Ok,
+              std::function<void(QMessageBox&)> look = {}) {
+    steps_.push_back({"", [this, button, look](QWidget& w) {
+                        auto& box = static_cast<QMessageBox&>(w);
+                        titles.push_back(box.windowTitle().toStdString());
+                        texts.push_back(box.text().toStdString());
+                        if (look) look(box);
+                        if (QAbstractButton* b = box.button(button)) b->click();
+                      }});
+  }
+  /// Expects the dialog frame of a window and runs the step in it.
+  void InDialog(const std::string& window, DialogStep step) {
+    steps_.push_back({window, std::move(step)});
+  }
+  bool Done() const { return steps_.empty(); }
+
+  std::vector<std::string> titles;
+  std::vector<std::string> texts;
+
+ private:
+  struct Step {
+    std::string window;  // empty: a message box
+    DialogStep run;
+  };
+
+  void Poll() {
+    if (steps_.empty() || running_) return;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    const Step& next = steps_.front();
+    const bool box = qobject_cast<QMessageBox*>(modal) != nullptr;
+    if (next.window.empty() ? !box : modal->objectName().toStdString() != next.window + "_frame") {
+      return;
+    }
+    Step step = std::move(steps_.front());
+    steps_.pop_front();
+    running_ = true;
+    step.run(*modal);
+    running_ = false;
+  }
+
+  QTimer timer_;
+  std::deque<Step> steps_;
+  bool running_ = false;
+};
+
+/// The widget of a control of a shown window, cast to its class.
+template <typename W>
+W* Widget(DesktopProgram& p, const std::string& window, const std::string& control) {
+  WindowView* view = p.window().ViewOf(window);
+  if (view == nullptr) return nullptr;
+  return qobject_cast<W*>(view->WidgetOf(control));
+}
+
+/// Types a text into a widget key by key; characters beyond ASCII arrive as
+/// the keyboard layout delivers them, as key events carrying the text.
+inline void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar ch : text) {
+    if (ch.unicode() < 0x80) {
+      QTest::keyClick(widget, ch.toLatin1());
+    } else {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(widget, &press);
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(widget, &release);
+    }
+  }
+}
+
+/// Clicks into a box and types the text as a user would.
+inline void TypeInto(QLineEdit* edit, const QString& text) {
+  QTest::mouseClick(edit, Qt::LeftButton);
+  TypeText(edit, text);
+}
+
+/// Waits (processing events) until the condition holds or a second passed.
+inline bool WaitFor(const std::function<bool()>& condition, int ms = 2000) {
+  return QTest::qWaitFor(condition, ms);
+}
+
+}  // namespace varnholt::desktop::testing

@@ -1,0 +1,386 @@
+// Every window and dialog of the program grabbed to PNG under
+// build/screenshots/<scale>/, on the roads a user takes to them, with the
+// layout checked on the way: every control inside its window, no caption
+// cut off, no two controls on top of each other.
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTest>
+#include <QToolBar>
+#include <memory>
+#include <set>
+
+#include "ui/forms/windows.h"
+#include "ui/qt/menu_binder.h"
+#include "ui/qt/qt_test_support.h"
+
+#ifndef VARNHOLT_SCREENSHOT_DIR
+#define VARNHOLT_SCREENSHOT_DIR "screenshots"
+#endif
+
+namespace varnholt::desktop {
+namespace {
+
+using testing::ModalScript;
+using testing::TypeInto;
+using testing::Widget;
+
+QString Q(const char* s) { return QString::fromUtf8(s); }
+
+QString OutputDir() {
+  const QByteArray tag = qgetenv("VARNHOLT_SCREENSHOT_TAG");
+  const QString dir = QString(VARNHOLT_SCREENSHOT_DIR) + "/" +
+                      (tag.isEmpty() ? QString("100") : QString::fromLatin1(tag));
+  QDir().mkpath(dir);
+  return dir;
+}
+
+struct Entry {
+  const char* window;
+  const char* box;
+  const char* text;
+};
+constexpr Entry kDesign[] = {
+    {"Form2", "txt1", "横浜市青葉区"}, {"Form2", "txt2", "18"},
+    {"Form2", "txt3", "150"},          {"Form2", "txt4", "18"},
+    {"Form2", "txt5", "23"},           {"Form2", "txt6", "30"},
+    {"Form2", "txt7", "20"},           {"Form2", "txt9", "30"},
+    {"Form2", "txt10", "0.5"},         {"Form3", "txt1", "3"},
+    {"Form3", "txt2", "W-1"},          {"Form3", "txt8", "0.3"},
+    {"Form3", "txt6", "0.5"},          {"Form3", "txt9", "10"},
+    {"Form3", "txt5", "0.3"},          {"Form3", "txt3", "3.0"},
+    {"Form3", "txt4", "0.5"},          {"Form3", "txt7", "2.0"},
+};
+
+// Where a control shows in its window: a label only where its text is.
+QRect Ink(QWidget* w, QWidget& view) {
+  QRect r = w->rect();
+  if (auto* l = qobject_cast<QLabel*>(w)) {
+    const int flags = static_cast<int>(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+    r = l->fontMetrics().boundingRect(l->contentsRect(), flags, l->text()) & l->rect();
+  }
+  return r.translated(w->mapTo(&view, QPoint(0, 0)));
+}
+
+// Places where the windows' own layout puts two things on top of each
+// other; each has been reported to the windows' authors. Remove an entry
+// when its window is mended, so the test guards it from then on.
+const std::set<QString> kKnownLayoutIssues = {
+    // cmd1 "常時" is 1200 twips wide and runs under opt5 at 2460.
+    "cmd1 overlaps opt5",
+    // The sketch labels "B/2" (2430) and "e" (2700) of both dimension windows.
+    "lblSkB2 overlaps lblSkE",
+    // Form16: the sketch title at (2760, 90) runs into "上載荷重" at 3720, and
+    // "なす角度：" at (3780, 1740) into the β box at (4140, 1890).
+    "lblSurcharge overlaps lblSketchTitle",
+    "lbl14 overlaps txt10",
+    // Form17: "No=" at 3540 touches its box at 3840.
+    "Label6 overlaps txt5",
+};
+
+bool Interactive(const QWidget* w) {
+  return qobject_cast<const QLineEdit*>(w) != nullptr ||
+         qobject_cast<const QComboBox*>(w) != nullptr ||
+         qobject_cast<const QAbstractButton*>(w) != nullptr;
+}
+
+}  // namespace
+
+class ScreenshotsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<DesktopProgram> p_;
+  std::set<std::string> grabbed_;
+  QStringList layout_problems_;
+  std::set<QString> known_issues_seen_;
+
+  MainWindow& main() { return p_->window(); }
+  ui::Window& Form(const char* name) { return p_->app().Form(name); }
+  QAbstractButton* Button(const char* window, const char* name) {
+    return Widget<QAbstractButton>(*p_, window, name);
+  }
+
+  void Save(QWidget* widget, const QString& file) {
+    QVERIFY2(widget != nullptr, qPrintable(file));
+    QApplication::processEvents();
+    const QPixmap shot = widget->grab();
+    QVERIFY(!shot.isNull());
+    QVERIFY2(shot.save(OutputDir() + "/" + file + ".png"), qPrintable(file));
+  }
+
+  // Grabs a window's frame and checks its layout.
+  void Shoot(const char* window, const QString& file) {
+    WindowView* view = main().ViewOf(window);
+    QVERIFY2(view != nullptr, window);
+    CheckLayout(*view, file);
+    Save(main().FrameOf(window), file);
+    grabbed_.insert(window);
+  }
+
+  // Every visible control inside the window, every one-line caption whole,
+  // no two visible controls (other than a frame and what it holds) overlap.
+  void CheckLayout(WindowView& view, const QString& file) {
+    const QRect client(QPoint(0, 0), view.size());
+    QList<QWidget*> shown;
+    for (QWidget* w : view.findChildren<QWidget*>()) {
+      if (w->objectName().isEmpty() || !w->isVisibleTo(&view)) continue;
+      if (qobject_cast<QMenuBar*>(w) != nullptr) continue;
+      if (view.WidgetOf(w->objectName().toStdString()) != w) continue;
+      shown << w;
+      const QRect r(w->mapTo(&view, QPoint(0, 0)), w->size());
+      if (!client.contains(r)) {
+        layout_problems_ << file + ": " + w->objectName() + " is outside its window";
+      }
+      QString text;
+      if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && !l->wordWrap()) text = l->text();
+      if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+      if (!text.isEmpty() && !text.contains('\n') &&
+          w->fontMetrics().horizontalAdvance(text) > w->width()) {
+        layout_problems_ << file + ": the caption of " + w->objectName() + " is cut off";
+      }
+    }
+    for (int i = 0; i < shown.size(); ++i) {
+      for (int j = i + 1; j < shown.size(); ++j) {
+        QWidget* a = shown[i];
+        QWidget* b = shown[j];
+        if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
+        const QRect ra = Ink(a, view);
+        const QRect rb = Ink(b, view);
+        if (!ra.intersects(rb)) continue;
+        // Labels drawn over frames' borders or sketches are fine; two
+        // controls a user works with, or a caption under a control, are not.
+        const bool frame = qobject_cast<QGroupBox*>(a) || qobject_cast<QGroupBox*>(b);
+        if (frame) continue;
+        // A pixel or so is the rounding of twips to pixels.
+        const int slack = std::max(1, main().scale().Px(20));
+        const QRect overlap = ra.intersected(rb);
+        if (overlap.width() <= slack || overlap.height() <= slack) continue;
+        if (Interactive(a) || Interactive(b) || overlap.height() > slack) {
+          const QString issue = a->objectName() + " overlaps " + b->objectName();
+          if (kKnownLayoutIssues.count(issue) != 0) {
+            known_issues_seen_.insert(issue);
+          } else {
+            layout_problems_ << file + ": " + issue;
+          }
+        }
+      }
+    }
+  }
+
+  // Runs the step in the dialog when it shows, grabs it and closes it with
+  // the button given (or hides it when none).
+  void ShootDialog(const char* window, const QString& file, const char* close_button,
+                   const std::function<void()>& before = {}) {
+    auto script = std::make_shared<ModalScript>();
+    script->InDialog(window, [=, this](QWidget&) {
+      if (before) before();
+      Shoot(window, file);
+      if (close_button != nullptr) {
+        QTest::mouseClick(Button(window, close_button), Qt::LeftButton);
+      } else {
+        Form(window).Hide();
+      }
+    });
+    scripts_.push_back(script);
+  }
+  std::vector<std::shared_ptr<ModalScript>> scripts_;
+
+  void NewDesign() {
+    QTest::mouseClick(
+        main().toolbar()->widgetForAction(main().menus()->ActionOf(forms::ToolButtonName(1))),
+        Qt::LeftButton);
+    QVERIFY(main().ViewOf("Form11") != nullptr);
+  }
+
+  void TypeDesign() {
+    for (const Entry& e : kDesign) TypeInto(Widget<QLineEdit>(*p_, e.window, e.box), Q(e.text));
+    Form("Form2")["cbo1"].SetText("砂質土");
+    Form("Form2")["cbo2"].SetText("砂質土");
+    QTest::mouseClick(Button("Form3", "cmd1"), Qt::LeftButton);
+    testing::TypeText(Widget<QLineEdit>(*p_, "Form3", "txt11"), "0.297");
+  }
+
+  void Calculate() {
+    ModalScript script;
+    script.Answer();
+    script.InDialog("Form12", [this](QWidget&) {
+      QTest::mouseClick(Button("Form12", "opt6"), Qt::LeftButton);
+      QTest::mouseClick(Button("Form12", "cmd1"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
+    QVERIFY(script.Done());
+    QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
+    QVERIFY(Widget<QLabel>(*p_, "Form11", "lbl6")->isVisible());
+  }
+
+ private slots:
+  void initTestCase() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    qInfo("screen %dx%d, logical DPI %.0f, device pixel ratio %.2f, font %s",
+          screen->size().width(), screen->size().height(), screen->logicalDotsPerInch(),
+          screen->devicePixelRatio(), qPrintable(QApplication::font().family()));
+  }
+  void init() {
+    p_ = std::make_unique<DesktopProgram>();
+    p_->Start();
+    main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main()));
+  }
+  void cleanup() {
+    for (const auto& s : scripts_) QVERIFY(s->Done());
+    scripts_.clear();
+    p_.reset();
+  }
+
+  void mainWindowAndInputWindows() {
+    Save(&main(), "MDIForm1_start");
+    // The File menu as it drops down at the start.
+    QMenu* file = main().menus()->MenuOf("Men_F");
+    file->popup(main().mapToGlobal(QPoint(0, main().menuBar()->height())));
+    QVERIFY(testing::WaitFor([file] { return file->isVisible(); }));
+    Save(file, "MDIForm1_file_menu");
+    file->hide();
+
+    NewDesign();
+    Save(&main(), "MDIForm1_new");
+    TypeDesign();
+    Shoot("Form2", "Form2");
+    Shoot("Form3", "Form3_level");
+    Calculate();
+    Save(&main(), "MDIForm1_calculated");
+    Shoot("Form11", "Form11_ok");
+
+    // A wall too narrow: the rows in light magenta.
+    TypeInto(Widget<QLineEdit>(*p_, "Form3", "txt7"), "1.2");
+    Form("Form3")["txt7"].SelectAll();
+    QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
+    Shoot("Form11", "Form11_ng");
+
+    QTest::mouseClick(Button("Form2", "opt2"), Qt::LeftButton);
+    Shoot("Form3", "Form3_slope");
+    QTest::mouseClick(Button("Form2", "opt_D"), Qt::LeftButton);
+    Shoot("Form2", "Form2_road");
+    Shoot("Form3", "Form3_slope_road");
+    QTest::mouseClick(Button("Form2", "opt3"), Qt::LeftButton);
+    QTest::mouseClick(Button("Form16", "opt1"), Qt::LeftButton);
+    QTest::mouseClick(Button("Form16", "opt6"), Qt::LeftButton);
+    Shoot("Form16", "Form16");
+    Save(&main(), "MDIForm1_raised");
+  }
+
+  void dialogsOfTheDesignConditions() {
+    NewDesign();
+    // The fence dialog, with the concentrated load showing every box.
+    QTest::mouseClick(Button("Form2", "opt11"), Qt::LeftButton);
+    ShootDialog("Form17", "Form17_point_load", "cmd2",
+                [this] { QTest::mouseClick(Button("Form17", "opt3"), Qt::LeftButton); });
+    QTest::mouseClick(Button("Form2", "cmd3"), Qt::LeftButton);
+    ShootDialog("Form17", "Form17_distributed", "cmd2",
+                [this] { QTest::mouseClick(Button("Form17", "opt2"), Qt::LeftButton); });
+    QTest::mouseClick(Button("Form2", "cmd3"), Qt::LeftButton);
+    QTest::mouseClick(Button("Form2", "opt10"), Qt::LeftButton);
+    // The seismic dialog under both standards.
+    QTest::mouseClick(Button("Form2", "cmd2"), Qt::LeftButton);
+    ShootDialog("Form20", "Form20_residential", "cmd2");
+    QTest::mouseClick(Button("Form2", "cmd4"), Qt::LeftButton);
+    QTest::mouseClick(Button("Form2", "opt_D"), Qt::LeftButton);
+    ShootDialog("Form20", "Form20_road", "cmd2");
+    QTest::mouseClick(Button("Form2", "cmd4"), Qt::LeftButton);
+    // The check methods of the seismic case.
+    ShootDialog("Form14", "Form14_seismic", "cmd2");
+    QTest::mouseClick(Button("Form11", "cmd2"), Qt::LeftButton);
+    QTest::mouseClick(Button("Form2", "cmd1"), Qt::LeftButton);
+    ShootDialog("Form12", "Form12_road", "cmd2");
+    QTest::mouseClick(Button("Form11", "cmd2"), Qt::LeftButton);
+    QTest::mouseClick(Button("Form2", "opt_T"), Qt::LeftButton);
+    ShootDialog("Form12", "Form12_residential", "cmd2");
+    QTest::mouseClick(Button("Form11", "cmd2"), Qt::LeftButton);
+  }
+
+  void shearKeyPrintAndReferenceWindows() {
+    NewDesign();
+    TypeDesign();
+    Calculate();
+    // The shear-key dialogs of both standards, opened by 突起の計算.
+    QTest::mouseClick(Button("Form3", "opt6"), Qt::LeftButton);
+    ShootDialog("Form15", "Form15", "cmd2");
+    QTest::mouseClick(Button("Form3", "cmd3"), Qt::LeftButton);
+    QTest::mouseClick(Button("Form2", "opt_D"), Qt::LeftButton);
+    QTest::mouseClick(Button("Form3", "opt6"), Qt::LeftButton);
+    ShootDialog("Form19", "Form19", "cmd2");
+    QTest::mouseClick(Button("Form3", "cmd3"), Qt::LeftButton);
+    QTest::mouseClick(Button("Form2", "opt_T"), Qt::LeftButton);
+    // The print range dialog from the toolbar after a calculation (the
+    // criteria are chosen already).
+    QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
+    ShootDialog("Form10", "Form10", "cmd2",
+                [this] { QTest::mouseClick(Button("Form10", "chk_P"), Qt::LeftButton); });
+    QTest::mouseClick(
+        main().toolbar()->widgetForAction(main().menus()->ActionOf(forms::ToolButtonName(6))),
+        Qt::LeftButton);
+    // Version window and the reference tables.
+    main().menus()->ActionOf("Men_HVer")->trigger();
+    Shoot("Form6", "Form6");
+    main().menus()->ActionOf("Men_S")->trigger();
+    Shoot("Form7", "Form7");
+    Save(&main(), "MDIForm1_reference");
+    QTest::mouseClick(Button("Form7", "cmd1"), Qt::LeftButton);
+    QTest::mouseClick(Button("Form2", "opt_D"), Qt::LeftButton);
+    main().menus()->ActionOf("Men_S")->trigger();
+    Shoot("Form18", "Form18");
+  }
+
+  void messageBoxes() {
+    NewDesign();
+    // An input missing at the calculation, and the exit confirmation.
+    ModalScript script;
+    script.Answer(QMessageBox::Ok, [this](QMessageBox& box) { Save(&box, "MsgBox_error"); });
+    QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
+    script.Answer(QMessageBox::No, [this](QMessageBox& box) { Save(&box, "MsgBox_exit"); });
+    main().close();
+    QVERIFY(script.Done());
+    QCOMPARE(script.titles, (std::vector<std::string>{"エラーメッセージ", "Varnholt"}));
+  }
+
+  void everyWindowWasGrabbed() {
+    // Windows no road above reached are shown on their own.
+    for (const std::string& name : p_->app().windows().RegisteredWindows()) {
+      if (name == forms::kMDIForm1 || grabbed_.count(name) != 0) continue;
+      ui::Window& w = p_->app().Form(name);
+      if (w.is_dialog) {
+        ShootDialog(name.c_str(), QString::fromStdString(name), nullptr);
+        w.ShowModal();
+      } else {
+        w.Show();
+        Shoot(name.c_str(), QString::fromStdString(name));
+      }
+    }
+    for (const QString& issue : kKnownLayoutIssues) {
+      if (known_issues_seen_.count(issue) == 0) {
+        qInfo("no longer seen, remove it from the known issues: %s", qPrintable(issue));
+      }
+    }
+    QVERIFY2(layout_problems_.isEmpty(), qPrintable(layout_problems_.join('\n')));
+  }
+};
+
+}  // namespace varnholt::desktop
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  varnholt::desktop::PrepareApplication(application);
+  varnholt::desktop::ScreenshotsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "screenshots_test.moc"

@@ -1,0 +1,84 @@
+#pragma once
+// One generic view for any window of the program: every control of the
+// window as a widget at its twip position, frames as group boxes, line
+// shapes and the run-time drawing painted on the window or frame that holds
+// them, and a menu bar when the window has menu items. The view only
+// presents; the window logic decides everything, and the view mirrors each
+// change it is told about.
+
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "ui/qt/twips.h"
+#include "ui/qt/view_state.h"
+
+class QIcon;
+class QMenuBar;
+class QPainter;
+
+namespace varnholt::desktop {
+
+class MenuBinder;
+
+/// The widgets of one loaded window.
+class WindowView : public QWidget {
+  Q_OBJECT
+
+ public:
+  WindowView(ui::Window& window, TwipScale scale, QWidget* parent = nullptr);
+  ~WindowView() override;
+
+  /// The window shown; null once it has been unloaded.
+  ui::Window* window() const { return state_->window; }
+  const std::string& name() const { return name_; }
+
+  /// The window is being unloaded: from now on the view never touches it.
+  void Detach();
+  /// Mirrors one control's state (text, caption, value, selection,
+  /// enabling, visibility, border, colours, list items).
+  void SyncControl(const ui::Control& control);
+  /// Mirrors the window's caption and run-time drawing.
+  void SyncWindow();
+  /// Gives the control's widget the keyboard focus.
+  void FocusControl(const ui::Control& control);
+
+  /// Shows an image in a picture control (the program icon of the version
+  /// window); nothing for other controls.
+  void ShowImage(const std::string& picture, const QIcon& image);
+
+  /// The widget of a control; null for controls drawn rather than placed
+  /// (lines) and for unknown names.
+  QWidget* WidgetOf(const std::string& control) const;
+  /// The menu bar, when the window has menu items.
+  MenuBinder* menus() const { return menus_; }
+  /// The client size the window needs: its design size, grown so that
+  /// every control fits with a margin.
+  QSize ClientSize() const { return client_size_; }
+
+  /// Paints the line shapes of a container ("" for the window itself) and,
+  /// for the window, its run-time drawing.
+  void PaintLines(QPainter& painter, const std::string& container) const;
+
+ signals:
+  void CaptionChanged(const QString& caption);
+
+ private:
+  void Build();
+  QWidget* CreateWidget(const ui::Control& control, QWidget* parent);
+  void Place(const ui::Control& control);
+  void UpdateClientSize();
+  QWidget* SurfaceOf(const std::string& container) const;
+
+  std::shared_ptr<ViewState> state_;
+  std::string name_;
+  TwipScale scale_;
+  QWidget* surface_ = nullptr;
+  QMenuBar* menu_bar_ = nullptr;
+  MenuBinder* menus_ = nullptr;
+  std::map<std::string, QWidget*> widgets_;
+  QSize client_size_;
+};
+
+}  // namespace varnholt::desktop
