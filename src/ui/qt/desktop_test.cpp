@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -29,6 +30,10 @@ using testing::WaitFor;
 using testing::Widget;
 
 QString Q(const char* s) { return QString::fromUtf8(s); }
+
+#ifndef VARNHOLT_EXAMPLES_DIR
+#define VARNHOLT_EXAMPLES_DIR "examples"
+#endif
 
 // The wall of the calculation tests: b 0.5, B 2.0, f 0.3, h 3.0, embedment
 // 0.5, crest 0.3 above the back ground, q 10; γc 23, γ 18, φ 30°, δ 20°,
@@ -348,6 +353,40 @@ class DesktopTest : public QObject {
     QVERIFY(!Button("Form2", "cmd2")->isEnabled());
   }
 
+  void openingAProjectThroughTheFileDialog() {
+    // Cancelled: nothing changes.
+    ModalScript cancel;
+    QString title;
+    QStringList filters;
+    cancel.InStandardDialog("QFileDialog", [&](QWidget& w) {
+      auto& dialog = static_cast<QFileDialog&>(w);
+      title = dialog.windowTitle();
+      filters = dialog.nameFilters();
+      dialog.reject();
+    });
+    QTest::mouseClick(ToolButton(2), Qt::LeftButton);
+    QVERIFY(cancel.Done());
+    QCOMPARE(title, Q("Varnholtを開く"));
+    QCOMPARE(filters, QStringList{"Varnholt(.vrh) (*.vrh)"});
+    QVERIFY(main().ViewOf("Form2") == nullptr);
+
+    // A project chosen: its windows open with the results shown at once.
+    const QString path = QString(VARNHOLT_EXAMPLES_DIR) + "/01_residential_level_entered_ka.vrh";
+    ModalScript open;
+    open.InStandardDialog("QFileDialog", [&](QWidget& w) {
+      auto& dialog = static_cast<QFileDialog&>(w);
+      dialog.selectFile(path);
+      static_cast<QDialog&>(dialog).accept();  // as the Open button does
+    });
+    QTest::mouseClick(ToolButton(2), Qt::LeftButton);
+    QVERIFY(open.Done());
+    QCOMPARE(p_->app().current_file, path.toStdString());
+    QVERIFY(main().FrameOf("Form2")->isVisible());
+    QVERIFY(Label("Form11", "lbl6")->isVisible());
+    QVERIFY(!Label("Form11", "lbl6")->text().isEmpty());
+    for (int i : {3, 5, 6}) QVERIFY(ToolButton(i)->isEnabled());
+  }
+
   void closingAsksFirst() {
     ModalScript no;
     no.Answer(QMessageBox::No);
@@ -386,6 +425,7 @@ class DesktopTest : public QObject {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   varnholt::desktop::PrepareApplication(application);
+  varnholt::desktop::testing::QuietOffscreenNotes();
   varnholt::desktop::DesktopTest test;
   return QTest::qExec(&test, argc, argv);
 }

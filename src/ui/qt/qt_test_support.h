@@ -21,6 +21,18 @@
 
 namespace varnholt::desktop::testing {
 
+/// Drops the offscreen platform's notes about window features it does not
+/// have (raise, keyboard grabs, size hints), which say nothing about the
+/// program.
+inline void QuietOffscreenNotes() {
+  static QtMessageHandler previous = nullptr;
+  previous = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (message.startsWith("This plugin does not support")) return;
+        if (previous != nullptr) previous(type, context, message);
+      });
+}
+
 /// Steps run, one each, on the modal windows that appear: a message box is
 /// read and answered, a dialog is acted in. A step waits until the modal
 /// window it expects is the active one.
@@ -51,6 +63,11 @@ class ModalScript : public QObject {
   void InDialog(const std::string& window, DialogStep step) {
     steps_.push_back({window, std::move(step)});
   }
+  /// Expects one of the platform's standard dialogs (a file dialog) of
+  /// this Qt class and runs the step in it.
+  void InStandardDialog(const char* class_name, DialogStep step) {
+    steps_.push_back({std::string("class:") + class_name, std::move(step)});
+  }
   bool Done() const { return steps_.empty(); }
 
   std::vector<std::string> titles;
@@ -68,7 +85,10 @@ class ModalScript : public QObject {
     if (modal == nullptr) return;
     const Step& next = steps_.front();
     const bool box = qobject_cast<QMessageBox*>(modal) != nullptr;
-    if (next.window.empty() ? !box : modal->objectName().toStdString() != next.window + "_frame") {
+    if (next.window.rfind("class:", 0) == 0) {
+      if (!modal->inherits(next.window.substr(6).c_str())) return;
+    } else if (next.window.empty() ? !box
+                                   : modal->objectName().toStdString() != next.window + "_frame") {
       return;
     }
     Step step = std::move(steps_.front());

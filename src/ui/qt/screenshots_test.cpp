@@ -379,6 +379,7 @@ class ScreenshotsTest : public QObject {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   varnholt::desktop::PrepareApplication(application);
+  varnholt::desktop::testing::QuietOffscreenNotes();
   varnholt::desktop::ScreenshotsTest test;
   return QTest::qExec(&test, argc, argv);
 }
