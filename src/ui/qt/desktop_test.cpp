@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -385,6 +387,29 @@ class DesktopTest : public QObject {
     QVERIFY(Label("Form11", "lbl6")->isVisible());
     QVERIFY(!Label("Form11", "lbl6")->text().isEmpty());
     for (int i : {3, 5, 6}) QVERIFY(ToolButton(i)->isEnabled());
+
+    // Saved under a new name without extension: the dialog adds .vrh; the
+    // second time only the program asks before replacing the file.
+    QTemporaryDir dir;
+    const QString target = dir.path() + "/wall";
+    QMenu* file = main().menus()->MenuOf("Men_F");
+    for (int round = 0; round < 2; ++round) {
+      ModalScript save;
+      save.InStandardDialog("QFileDialog", [&](QWidget& w) {
+        auto& dialog = static_cast<QFileDialog&>(w);
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+        dialog.selectFile(target);
+        static_cast<QDialog&>(dialog).accept();
+      });
+      if (round == 1) save.Answer(QMessageBox::Yes);
+      file->popup(main().mapToGlobal(QPoint(0, 0)));
+      QVERIFY(WaitFor([file] { return file->isVisible(); }));
+      QTest::keyClick(file, Qt::Key_A);
+      QVERIFY(WaitFor([&] { return save.Done(); }));
+      QCOMPARE(save.texts.size(), size_t(round));
+      QVERIFY(QFileInfo::exists(target + ".vrh"));
+      QCOMPARE(p_->app().current_file, (target + ".vrh").toStdString());
+    }
   }
 
   void closingAsksFirst() {

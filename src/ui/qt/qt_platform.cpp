@@ -135,6 +135,8 @@ std::optional<std::string> QtPlatform::SaveFileDialog(const ui::FileDialogReques
                      QtFileFilter(request.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
+  // The program asks its own question before it replaces a file.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setDefaultSuffix(ToQ(request.default_ext));
   if (!request.file_name.empty()) dialog.selectFile(ToQ(request.file_name));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
