@@ -49,33 +49,48 @@ bool CosineVanishesFast(double degrees, double computed_cos) {
 // 900-entry loop builds no strings while all is well.
 enum class EntryFault { kNone, kSinOmega, kCosPole, kOverflow };
 
-// One entry of the table from sin ω, cot ω and cos(ω − θ).
-inline EntryFault Entry(const TrialWedge& tw, double om, double sin_om, double cot_om,
-                        double cos_om_theta, WedgeAtOmega* out) {
-  if (SineVanishesFast(om, sin_om)) return EntryFault::kSinOmega;
-  const double b1 = (cot_om + tw.tan_theta) * tw.h + (cot_om - tw.cot_beta) * tw.h0;
-  const double t1 = cos_om_theta * tw.hh2 / sin_om;
-  double w = tw.previous_w;
+// The trigonometric values one entry needs.
+struct OmegaTrig {
+  double sin_om = 0;        // sin ω
+  double cot_om = 0;        // cot ω
+  double cos_om_theta = 0;  // cos(ω − θ)
+  double cos_den = 0;       // cos(ω − φ − δ − θ), with a pressure to form
+  double sin_num = 0;       // sin(ω − φ) or sin(ω − φ + θk), likewise
+};
+
+double PressureDenominatorAngle(const TrialWedge& tw, double om) {
+  return om - tw.phi - tw.delta - tw.theta;
+}
+double PressureNumeratorAngle(const TrialWedge& tw, double om) {
+  return tw.with_theta_k ? om - tw.phi + tw.theta_k_deg : om - tw.phi;
+}
+
+// The formulas of one entry, without any check.
+[[gnu::always_inline]] inline WedgeAtOmega Formulas(const TrialWedge& tw, const OmegaTrig& tr) {
+  WedgeAtOmega r;
+  r.b1 = (tr.cot_om + tw.tan_theta) * tw.h + (tr.cot_om - tw.cot_beta) * tw.h0;
+  r.t1 = tr.cos_om_theta * tw.hh2 / tr.sin_om;
+  r.w = tw.previous_w;
   if (tw.surcharge == SlopeSurcharge::kWithout) {
-    w = tw.t3 * (t1 - tw.t2) + tw.q * b1;
+    r.w = tw.t3 * (r.t1 - tw.t2) + tw.q * r.b1;
   } else if (tw.surcharge == SlopeSurcharge::kWith) {
-    w = tw.t3 * (t1 - tw.t2) + tw.q * (tw.b2 + b1);
+    r.w = tw.t3 * (r.t1 - tw.t2) + tw.q * (tw.b2 + r.b1);
   }
-  double p = 0;
-  if (tw.refresh_pressure) {
-    const double x = om - tw.phi - tw.delta - tw.theta;
-    const double c = CosDeg(x);
-    if (CosineVanishesFast(x, c)) return EntryFault::kCosPole;
-    const double s = tw.with_theta_k ? SinDeg(om - tw.phi + tw.theta_k_deg) : SinDeg(om - tw.phi);
-    p = w * s / c;
+  if (tw.refresh_pressure) r.p = r.w * tr.sin_num / tr.cos_den;
+  return r;
+}
+
+// What cannot be computed at one entry, given its trigonometric values and
+// its results from Formulas.
+[[gnu::always_inline]] inline EntryFault Check(const TrialWedge& tw, double om, const OmegaTrig& tr,
+                                               const WedgeAtOmega& r) {
+  if (SineVanishesFast(om, tr.sin_om)) return EntryFault::kSinOmega;
+  if (tw.refresh_pressure && CosineVanishesFast(PressureDenominatorAngle(tw, om), tr.cos_den)) {
+    return EntryFault::kCosPole;
   }
-  if (!(std::isfinite(b1) && std::isfinite(t1) && std::isfinite(w) && std::isfinite(p))) {
+  if (!(std::isfinite(r.b1) && std::isfinite(r.t1) && std::isfinite(r.w) && std::isfinite(r.p))) {
     return EntryFault::kOverflow;
   }
-  out->b1 = b1;
-  out->t1 = t1;
-  out->w = w;
-  if (tw.refresh_pressure) out->p = p;
   return EntryFault::kNone;
 }
 
@@ -112,8 +127,11 @@ CalcStatus PrepareTrialWedge(const DesignCase& dc, const Selections& sel, TrialW
   tw.previous_w = dc.WedgeW;
   if (SineVanishes(tw.beta)) {
     return ZeroDivisor("試行くさびの重量 W",
-                       "地平面と水平面とのなす角度 β が 0° のため sin β が 0 "
-                       "となり、試行くさびの重量 W を計算できません。");
+                       std::fabs(tw.beta) < 1
+                           ? "地平面と水平面とのなす角度 β が 0° のため sin β が 0 "
+                             "となり、試行くさびの重量 W を計算できません。"
+                           : "地平面と水平面とのなす角度 β が 180° の倍数のため sin β が 0 "
+                             "となり、試行くさびの重量 W を計算できません。");
   }
   if (CosineVanishes(tw.theta)) {
     return ZeroDivisor(
@@ -156,7 +174,22 @@ CalcStatus PrepareTrialWedge(const DesignCase& dc, const Selections& sel, TrialW
 }
 
 CalcStatus EvaluateWedge(const TrialWedge& tw, double omega, WedgeAtOmega* out) {
-  return Explain(Entry(tw, omega, SinDeg(omega), CotDeg(omega), CosDeg(omega - tw.theta), out));
+  OmegaTrig tr;
+  tr.sin_om = SinDeg(omega);
+  tr.cot_om = CotDeg(omega);
+  tr.cos_om_theta = CosDeg(omega - tw.theta);
+  if (tw.refresh_pressure) {
+    tr.cos_den = CosDeg(PressureDenominatorAngle(tw, omega));
+    tr.sin_num = SinDeg(PressureNumeratorAngle(tw, omega));
+  }
+  const WedgeAtOmega r = Formulas(tw, tr);
+  const EntryFault fault = Check(tw, omega, tr, r);
+  if (fault != EntryFault::kNone) return Explain(fault);
+  out->b1 = r.b1;
+  out->t1 = r.t1;
+  out->w = r.w;
+  if (tw.refresh_pressure) out->p = r.p;
+  return CalcStatus::Ok();
 }
 
 bool Doatu(DesignCase& dc) {
@@ -190,18 +223,46 @@ CalcStatus ComputeTrialWedge(DesignCase& dc, const Selections& sel) {
     dc.Cond[cond::kThetaKDeg] = tw.theta_k_deg;
   }
 
+  // The trigonometric values first, each in a loop of its own (which keeps
+  // the processor busy between the library calls), then the arithmetic.
   const OmegaTable& t = Omegas();
-  WedgeAtOmega entry;
-  for (int i = 1; i <= kWedgeEntries; ++i) {
-    const auto k = static_cast<size_t>(i);
-    const double om = t.omega[k];
-    // ω − 0 is ω itself, so with a vertical back face cos(ω − θ) is cos ω.
-    const double cos_om_theta = tw.theta == 0 ? t.cos[k] : CosDeg(om - tw.theta);
-    const EntryFault fault = Entry(tw, om, t.sin[k], t.cot[k], cos_om_theta, &entry);
-    if (fault != EntryFault::kNone) return Explain(fault);
-    dc.WedgeOmega[k] = om;
-    if (tw.refresh_pressure) dc.WedgeP[k] = entry.p;
+  std::array<double, kWedgeEntries + 1> cos_om_theta;
+  std::array<double, kWedgeEntries + 1> cos_den;
+  std::array<double, kWedgeEntries + 1> sin_num;
+  // ω − 0 is ω itself, so with a vertical back face cos(ω − θ) is cos ω.
+  const double* cos_omt = t.cos.data();
+  if (tw.theta != 0) {
+    for (size_t k = 1; k <= kWedgeEntries; ++k) cos_om_theta[k] = CosDeg(t.omega[k] - tw.theta);
+    cos_omt = cos_om_theta.data();
   }
+  if (tw.refresh_pressure) {
+    for (size_t k = 1; k <= kWedgeEntries; ++k) {
+      cos_den[k] = CosDeg(PressureDenominatorAngle(tw, t.omega[k]));
+    }
+    for (size_t k = 1; k <= kWedgeEntries; ++k) {
+      sin_num[k] = SinDeg(PressureNumeratorAngle(tw, t.omega[k]));
+    }
+  }
+  auto trig_at = [&](size_t k) {
+    OmegaTrig tr;
+    tr.sin_om = t.sin[k];
+    tr.cot_om = t.cot[k];
+    tr.cos_om_theta = cos_omt[k];
+    if (tw.refresh_pressure) {
+      tr.cos_den = cos_den[k];
+      tr.sin_num = sin_num[k];
+    }
+    return tr;
+  };
+  for (size_t k = 1; k <= kWedgeEntries; ++k) {
+    const OmegaTrig tr = trig_at(k);
+    const WedgeAtOmega r = Formulas(tw, tr);
+    const EntryFault fault = Check(tw, t.omega[k], tr, r);
+    if (fault != EntryFault::kNone) return Explain(fault);
+    dc.WedgeOmega[k] = t.omega[k];
+    if (tw.refresh_pressure) dc.WedgeP[k] = r.p;
+  }
+  const WedgeAtOmega entry = Formulas(tw, trig_at(kWedgeEntries));
   // The scalars hold the values of the last entry (ω = 90°) until Doatu.
   dc.Calc[calc::kB1] = entry.b1;
   dc.WedgeT1 = entry.t1;
