@@ -49,6 +49,7 @@ constexpr NamedInput kInputs[] = {
     {true, cond::kKv, "設計鉛直震度 Kv", Use::kAlways},
     {false, calc::kHeightH, "寸法 h", Use::kAlways},
     {false, calc::kEmbedment, "根入れ深さ", Use::kAlways},
+    {false, calc::kH, "土圧の高さ H（h＋根入れ深さ）", Use::kAlways},
     {false, calc::kCrestAbove, "天端高さ", Use::kAlways},
     {false, calc::kCrestWidth, "天端幅 b", Use::kAlways},
     {false, calc::kBaseWidth, "底版幅 B", Use::kAlways},

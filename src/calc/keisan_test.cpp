@@ -256,6 +256,14 @@ const FailureCase kFailures[] = {
        dc.FenceW = std::numeric_limits<double>::infinity();
      },
      "入力値「フェンス等の寸法・荷重」"},
+    {"H = h + embedment overflowing",
+     [](DesignCase& dc, Selections& sel) {
+       sel = Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal);
+       dc.Calc[calc::kHeightH] = 1e308;
+       dc.Calc[calc::kEmbedment] = 1e308;
+       dc.Calc[calc::kH] = dc.Calc[calc::kHeightH] + dc.Calc[calc::kEmbedment];
+     },
+     "入力値「土圧の高さ H（h＋根入れ深さ）」が数値として大きすぎるため"},
     {"a dimension too large to square",
      [](DesignCase& dc, Selections& sel) {
        sel = Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal);
