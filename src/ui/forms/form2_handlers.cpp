@@ -205,6 +205,12 @@ void WireOptions(ui::Window& w, App& app) {
   w["opt11"].on_click = [&w, &app] { SelectFence(app, w); };
   w["cmd1"].on_click = [&w, &app] { NormalCase(app, w); };
   w["cmd2"].on_click = [&w, &app] { SeismicCase(app, w); };
+  // The small marks on the 常時/地震時 buttons show the load case; a click on
+  // one is a click on its button, so that choosing the case always runs the
+  // button's work (clearing the other case's criteria, the coefficient, Kh
+  // and Kv) and never leaves the windows half switched.
+  w["opt4"].on_user_click = [&w] { w["cmd1"].Click(); };
+  w["opt5"].on_user_click = [&w] { w["cmd2"].Click(); };
   w["cmd3"].on_click = [&app] { app.Form(kForm17).ShowModal(); };
   w["cmd4"].on_click = [&w, &app] { OpenSeismicDialog(app, w); };
 

@@ -303,6 +303,27 @@ TEST_F(Form2Test, SeismicButtonClearsTheCoefficientAndEveryNormalCaseOption) {
   EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
 }
 
+// The small marks on the case buttons act as the buttons: a click on the
+// 地震時 mark does the 地震時 button's work, and does nothing while the
+// button is unavailable (a fence with a short-term load).
+TEST_F(Form2Test, ClickOnACaseMarkIsAClickOnItsButton) {
+  FillLevelDesign(t.app);
+  t.Form(kForm12)["opt1"].SetValue(true);
+  f2()["opt5"].Click();
+  EXPECT_TRUE(f2()["opt5"].Value());
+  EXPECT_TRUE(f2()["cmd4"].Enabled());
+  EXPECT_FALSE(t.app.windows().IsLoaded(kForm12));
+  f2()["opt4"].Click();
+  EXPECT_TRUE(f2()["opt4"].Value());
+  EXPECT_FALSE(f2()["cmd4"].Enabled());
+
+  f2()["opt11"].Click();  // fence: 地震時 unavailable
+  f2()["opt4"].SetValue(false);
+  f2()["opt5"].Click();
+  EXPECT_FALSE(f2()["opt5"].Value());
+  EXPECT_FALSE(f2()["opt4"].Value());
+}
+
 // Every option of the other case's dialog is cleared, the combined
 // criteria included.
 TEST_F(Form2Test, CaseButtonsClearEveryOptionOfTheOtherDialog) {

@@ -77,6 +77,10 @@ void WireForm3(ui::Window& w, App& app) {
     Form3Keisan(app);
   };
   w["opt2"].on_click = [&w, &app] { CheckCoefficientOption(app, w); };
+  // Choosing "computed" by a click on its mark computes, as "計算する" does:
+  // a typed coefficient left standing under "computed" would be printed
+  // with a derivation it does not follow.
+  w["opt2"].on_user_click = [&w] { w["cmd2"].Click(); };
   WireShearKeyOptions(w, app);
 
   auto next = [&w, &app](const char* target) {

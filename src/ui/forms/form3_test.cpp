@@ -161,10 +161,10 @@ TEST_F(Form3Test, SlopeNeedsBetaBeforeComputing) {
   EXPECT_EQ(f3()["txt11"].Text(), "");
 }
 
-TEST_F(Form3Test, ComputedOptionChecksButDoesNotCompute) {
+TEST_F(Form3Test, ComputedOptionSetByTheProgramChecksButDoesNotCompute) {
   f3()["txt11"].SetText("0.35");
   f3()["txt5"].SetText("");
-  f3()["opt2"].Click();
+  f3()["opt2"].SetValue(true);
   EXPECT_EQ(t.platform.MessageTexts(), (std::vector<std::string>{"寸法を入力してください。"}));
   EXPECT_EQ(Focused(t), &f3()["txt5"]);
   EXPECT_EQ(f3()["txt11"].Text(), "0.35");
@@ -173,16 +173,41 @@ TEST_F(Form3Test, ComputedOptionChecksButDoesNotCompute) {
   f2()["txt6"].SetText("");
   f2()["opt_D"].Click();
   t.platform.Clear();
-  f3()["opt2"].Click();
+  f3()["opt2"].SetValue(true);
   EXPECT_EQ(t.platform.MessageTexts(),
             (std::vector<std::string>{"内部摩擦角度を入力してください。"}));
   EXPECT_EQ(Focused(t), &f2()["txt6"]);
 
   f2()["txt6"].SetText("30");
   t.platform.Clear();
-  f3()["opt2"].Click();
+  f3()["opt2"].SetValue(true);
   EXPECT_TRUE(t.platform.calls.empty());
   EXPECT_EQ(f3()["txt11"].Text(), "0.35");
+}
+
+// A click on the mark of "computed" is a click on "計算する": a typed
+// coefficient must not stay in the box under "computed".
+TEST_F(Form3Test, ClickOnTheComputedMarkComputesLikeTheCommand) {
+  f3()["cmd1"].Click();
+  f3()["txt11"].SetText("0.35");
+  ASSERT_TRUE(f3()["opt1"].Value());
+  t.platform.Clear();
+  f3()["txt7"].SetText("3");  // vertical back face, φ 30, δ 20
+  f3()["opt2"].Click();
+  EXPECT_TRUE(t.platform.calls.empty());
+  EXPECT_TRUE(f3()["opt2"].Value());
+  EXPECT_EQ(f3()["txt11"].Text(), "0.297");
+  EXPECT_EQ(f3()["txt11"].BorderStyle(), 0);
+
+  // Its checks are those of the command, with the road wording.
+  f2()["opt_D"].Click();
+  f2()["txt6"].SetText("");
+  f3()["opt1"].SetValue(true);
+  t.platform.Clear();
+  f3()["opt2"].Click();
+  EXPECT_EQ(t.platform.MessageTexts(),
+            (std::vector<std::string>{"せん断抵抗角を入力してください。"}));
+  EXPECT_TRUE(f3()["opt1"].Value());
 }
 
 TEST_F(Form3Test, CoefficientThatCannotBeComputedIsReportedAndLeavesNoValue) {

@@ -143,7 +143,11 @@ void Control::Click() {
   WindowSystem::EventScope scope(window_.system());
   switch (kind_) {
     case ControlKind::kOption:
-      SetValue(true);
+      if (on_user_click) {
+        on_user_click();
+      } else {
+        SetValue(true);
+      }
       return;
     case ControlKind::kCheckBox:
       SetCheckValue(value_ ? 0 : 1);

@@ -137,6 +137,10 @@ class Control {
   /// May set the key to 0 to swallow it.
   std::function<void(int& key)> on_keypress;
   std::function<void()> on_change;
+  /// For an option that stands for a command (the small 常時/地震時 marks on
+  /// their buttons): a user's click runs this instead of selecting the
+  /// option. Setting Value from the program is not affected.
+  std::function<void()> on_user_click;
 
   // Events delivered by a user (or by a test acting as one).
   void Click();
