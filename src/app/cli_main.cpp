@@ -1,10 +1,17 @@
 // varnholt-cli: opens a project file and shows its stability verdicts
-// without a display, through the same Open as the desktop program.
+// without a display, through the same Open as the desktop program; or
+// writes its calculation report as a PDF, as the print command prints it.
 //
-// Exit status: 0 every shown verdict is O.K, 1 any verdict is NG, 2 the file
-// cannot be read, the calculation has no result, or the command line is wrong.
+// Exit status of calc: 0 every shown verdict is O.K, 1 any verdict is NG, 2
+// the file cannot be read, the calculation has no result, or the command
+// line is wrong. Of report: 0 written, 2 otherwise.
 
+#include <QByteArray>
+#include <QGuiApplication>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +19,10 @@
 #include "project/batch_platform.h"
 #include "project/file_commands.h"
 #include "project/results_summary.h"
+#include "report/qt/pdf_document.h"
+#include "report/qt/report_font.h"
 #include "ui/forms/app.h"
+#include "ui/forms/preview.h"
 
 namespace {
 
@@ -22,6 +32,9 @@ constexpr int kNoResult = 2;
 
 constexpr const char* kUsage =
     "使い方: varnholt-cli calc [--json] FILE.vrh\n"
+    "        varnholt-cli report FILE.vrh -o OUT.pdf [--range general|stability|all]\n"
+    "                            [--first-page N]\n"
+    "        varnholt-cli report FILE.vrh --dump [--range ...] [--first-page N]\n"
     "        varnholt-cli --help | --version\n"
     "\n"
     "calc    プロジェクトファイルを開いて安定性の検討をやり直し、結果（転倒・支持力・\n"
@@ -29,12 +42,129 @@ constexpr const char* kUsage =
     "--json  結果を JSON で出力します（valid, error, Cond, Calc, wedge, fence, flags,\n"
     "        labels）。\n"
     "\n"
-    "終了コード: 0 すべて O.K、1 NG あり、2 読み込めない・計算できない・引数の誤り\n";
+    "report  プロジェクトファイルを開いて計算し、計算書を印刷と同じ内容で PDF に\n"
+    "        出力します（A4 縦）。\n"
+    "-o OUT.pdf      出力する PDF ファイル。\n"
+    "--range         general（一般事項）、stability（安定計算）、all（すべて、既定）。\n"
+    "--first-page N  ページ番号を N から付けます（既定はページ番号なし）。\n"
+    "--dump          PDF の代わりに、描画内容を 1 行 1 要素のテキストで標準出力へ\n"
+    "                書き出します。\n"
+    "\n"
+    "終了コード: calc  0 すべて O.K、1 NG あり、2 読み込めない・計算できない・引数の誤り\n"
+    "            report 0 出力した、2 出力できない・読み込めない・計算できない・引数の誤り\n";
 
 int UsageError(const std::string& message) {
   std::fprintf(stderr, "varnholt-cli: %s\n", message.c_str());
   std::fprintf(stderr, "varnholt-cli --help で使い方を表示します。\n");
   return kNoResult;
+}
+
+// Opens and recalculates a project as the desktop program's Open does; the
+// messages it showed go to standard error. False when there is no result.
+bool OpenAndCalculate(varnholt::project::BatchPlatform& platform, varnholt::forms::App& app,
+                      const std::string& path, std::string& error) {
+  platform.open_path = path;
+  const varnholt::project::OpenResult opened = varnholt::project::FileOpen(app);
+  for (const std::string& m : platform.messages) std::fprintf(stderr, "%s\n", m.c_str());
+  error = opened.message;
+  if (error.empty() && !platform.messages.empty()) error = platform.messages.back();
+  return opened.outcome == varnholt::project::OpenOutcome::kCalculated;
+}
+
+std::optional<varnholt::report::PrintRange> RangeOf(std::string_view name) {
+  using varnholt::report::PrintRange;
+  if (name == "general") return PrintRange::kGeneral;
+  if (name == "stability") return PrintRange::kStability;
+  if (name == "all") return PrintRange::kAll;
+  return std::nullopt;
+}
+
+// report FILE.vrh -o OUT.pdf | --dump [--range R] [--first-page N]
+int ReportCommand(const std::vector<std::string_view>& args) {
+  varnholt::report::PrintJob job;  // every page, no page numbers
+  std::string path;
+  std::string output;
+  bool dump = false;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string_view a = args[i];
+    const bool has_value = i + 1 < args.size();
+    if (a == "-o" || a == "--output") {
+      if (!has_value) return UsageError("-o の後に出力ファイルを指定してください。");
+      output = args[++i];
+    } else if (a == "--range") {
+      if (!has_value)
+        return UsageError("--range の後に general、stability、all のいずれかを指定してください。");
+      const auto range = RangeOf(args[++i]);
+      if (!range)
+        return UsageError("--range は general、stability、all のいずれかです: " +
+                          std::string(args[i]));
+      job.range = *range;
+    } else if (a == "--first-page") {
+      if (!has_value) return UsageError("--first-page の後に最初のページ番号を指定してください。");
+      const std::string text(args[++i]);
+      char* end = nullptr;
+      const double n = std::strtod(text.c_str(), &end);
+      if (text.empty() || end != text.c_str() + text.size() || !std::isfinite(n)) {
+        return UsageError("最初のページ番号は数値で指定してください: " + text);
+      }
+      job.page_numbers = true;
+      job.first_page_no = n;
+    } else if (a == "--dump") {
+      dump = true;
+    } else if (a.size() > 1 && a[0] == '-') {
+      return UsageError("不明なオプションです: " + std::string(a));
+    } else if (path.empty()) {
+      path = a;
+    } else {
+      return UsageError("ファイルは一つだけ指定してください。");
+    }
+  }
+  if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");
+  if (dump && !output.empty()) return UsageError("--dump と -o は同時に指定できません。");
+  if (!dump && output.empty()) return UsageError("-o で出力する PDF ファイルを指定してください。");
+
+  varnholt::project::BatchPlatform platform;
+  varnholt::forms::App app(platform);
+  std::string error;
+  if (!OpenAndCalculate(platform, app, path, error)) {
+    if (platform.messages.empty() && !error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
+    return kNoResult;
+  }
+  // A file makes no sound: failing lines are in the NG colour.
+  varnholt::report::SilentBeeper silent;
+  if (dump) {
+    varnholt::report::RecordingSurface recording;
+    varnholt::forms::WriteReport(app, recording, job, silent);
+    std::fputs(recording.Dump().c_str(), stdout);
+    return 0;
+  }
+
+  // Fonts and the PDF writer need a GUI application, never a screen. Qt's
+  // own notes (a missing runtime folder and the like) are not the user's
+  // business; the tool reports its own failures.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+      std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    }
+  });
+  int qt_argc = 1;
+  char program[] = "varnholt-cli";
+  char* qt_argv[] = {program, nullptr};
+  const QGuiApplication gui(qt_argc, qt_argv);
+  const auto font = varnholt::report::qt::FindReportFont();
+  if (!font) {
+    std::fprintf(stderr, "%s\n", varnholt::report::qt::kMsgNoReportFont);
+    return kNoResult;
+  }
+  varnholt::report::qt::PdfDocument pdf(*font);
+  varnholt::forms::WriteReport(app, pdf.surface(), job, silent);
+  const QString failed = pdf.Save(QString::fromStdString(output));
+  if (!failed.isEmpty()) {
+    std::fprintf(stderr, "%s\n", failed.toStdString().c_str());
+    return kNoResult;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -50,6 +180,7 @@ int main(int argc, char** argv) {
     std::printf("varnholt-cli %s\n", VARNHOLT_VERSION);
     return 0;
   }
+  if (args[0] == "report") return ReportCommand(args);
   if (args[0] != "calc") {
     return UsageError("不明なコマンドまたはオプションです: " + std::string(args[0]));
   }
