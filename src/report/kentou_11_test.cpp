@@ -225,6 +225,10 @@ TEST(Kentou11Test, WedgePressureFormFollowsTheCalculation) {
        "               設計水平震度Kh=0.20    設計鉛直震度Kv=0.00"},
       {Standard::kRoad, LoadCase::kSeismic, SeismicMethod::kD1, true,
        "               設計水平震度Kh=CZ･Kho=0.00×0.00=0.20    設計鉛直震度Kv=0.00"},
+      // A method ② left over from the residential standard: the road
+      // calculation keeps the seismic wedge, and so does the printout.
+      {Standard::kRoad, LoadCase::kSeismic, SeismicMethod::kK2, true,
+       "               設計水平震度Kh=CZ･Kho=0.00×0.00=0.20    設計鉛直震度Kv=0.00"},
   };
   for (const Case& c : cases) {
     Bench b(2);

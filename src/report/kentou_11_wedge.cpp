@@ -142,7 +142,8 @@ void PrintTrialWedge(ReportContext& ctx) {
   const std::string cos_value = F(Cosd(omega - phi - delta - theta), "0.0000");
   const bool normal_wedge =
       sel.load_case == LoadCase::kNormal ||
-      (sel.load_case == LoadCase::kSeismic && sel.seismic_method == SeismicMethod::kK2);
+      (sel.load_case == LoadCase::kSeismic && sel.standard == Standard::kResidential &&
+       sel.seismic_method == SeismicMethod::kK2);
   if (normal_wedge) {
     out.PrintLine({kPAmax});
     out.PrintLine({kPAmaxAngles, F(omega, "0"), kDegMinus, F(phi, "0"), cos_tail});
