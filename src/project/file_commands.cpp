@@ -94,7 +94,6 @@ bool Recalculate(App& app, std::string& message) {
   }
   forms::Suti(app);
   DesignCase& dc = app.dc();
-  dc.Cond[cond::kCohesion] = forms::WindowCohesion(app);
   const CalcStatus status = Keisan(dc, forms::ReadSelections(app));
   if (!status.ok()) {
     forms::Hihyouji_1(app);

@@ -7,6 +7,7 @@
 #include "calc/fence.h"
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/collect.h"
 #include "ui/forms/invalidate.h"
 #include "ui/forms/results.h"
 #include "ui/forms/windows.h"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/forms/collect.h"
 #include "ui/forms/results.h"
 #include "ui/forms/test_support.h"
 

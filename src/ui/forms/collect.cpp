@@ -44,7 +44,6 @@ bool Empty(const ui::Control& c) { return c.Text().empty(); }
 
 // C of the foundation ground: 0 while しない (opt7) is chosen, whatever the
 // box still holds, so a value left in the box is never used unannounced.
-double Cohesion(ui::Window& f2) { return f2["opt7"].Value() ? 0 : Num(f2["txt8"]); }
 
 // Collects the dimension boxes txt1..txt10 shared by Form3 and Form16.
 void CollectDimensions(App& app, ui::Window& w) {
@@ -81,6 +80,11 @@ void CollectShearKey(App& app) {
 
 }  // namespace
 
+double WindowCohesion(App& app) {
+  ui::Window& f2 = app.Form(kForm2);
+  return f2["opt7"].Value() ? 0 : Num(f2["txt8"]);
+}
+
 void Suti(App& app) {
   DesignCase& dc = app.dc();
   ui::Window& f2 = app.Form(kForm2);
@@ -98,7 +102,7 @@ void Suti(App& app) {
   dc.Cond[cond::kPhi] = Num(f2["txt6"]);
   dc.Cond[cond::kDelta] = Num(f2["txt7"]);
   dc.Cond[cond::kBackCohesion] = 0;
-  dc.Cond[cond::kCohesion] = Cohesion(f2);
+  dc.Cond[cond::kCohesion] = WindowCohesion(app);
   dc.Cond[cond::kPhiB] = Num(f2["txt9"]);
   dc.Cond[cond::kMu] = Num(f2["txt10"]);
 
@@ -222,7 +226,7 @@ bool CheckMainInputs(App& app) {
     dc.Cond[cond::kBeta] = Num(f16["txt10"]);
     dc.Calc[calc::kH0] = Num(f16["txt11"]);
   }
-  dc.Cond[cond::kCohesion] = Cohesion(f2);
+  dc.Cond[cond::kCohesion] = WindowCohesion(app);
 
   struct Row {
     const char* box;

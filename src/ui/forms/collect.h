@@ -9,6 +9,11 @@ namespace varnholt::forms {
 
 class App;
 
+/// C of the foundation ground as the design conditions window means it: the
+/// number in Form2.txt8 while 考慮する (opt6) is chosen, 0 while しない
+/// (opt7) is chosen, whatever the box still holds.
+double WindowCohesion(App& app);
+
 /// SUTI: copies every control that the current options make relevant into
 /// the design case. Never fails; unreadable numbers become 0. Slots of
 /// windows the options do not use keep their values.

@@ -212,12 +212,6 @@ void WriteShearKey(App& app, const DesignCase& dc, const Selections& sel,
 
 }  // namespace
 
-double WindowCohesion(App& app) {
-  Window& f2 = app.Form(kForm2);
-  if (f2["opt7"].Value()) return 0;
-  return LeadingNumber(f2["txt8"].Text());
-}
-
 void ShowCheckMethodDialog(App& app, const char* name) {
   Window& w = app.Form(name);
   w["Label10"].SetVisible(app.Form(kForm2)["opt_T"].Value());

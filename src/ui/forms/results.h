@@ -7,11 +7,6 @@ namespace varnholt::forms {
 
 class App;
 
-/// C of the foundation ground as the design conditions window means it: the
-/// number in Form2.txt8 while 考慮する (opt6) is chosen, 0 while しない
-/// (opt7) is chosen, whatever the box still holds.
-double WindowCohesion(App& app);
-
 /// Form11.cmd1 "安定性の検討". In order: the completeness checks; the check
 /// methods of the criteria set in use (a missing choice opens its dialog);
 /// with a shear key, the key dimensions (an empty key height opens the key
