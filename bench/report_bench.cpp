@@ -1,0 +1,97 @@
+// The calculation report of an example project: drawn into a recording, and
+// written as a three-page A4 PDF file as the print command and
+// varnholt-cli report write it (sections, Qt surface, PDF writer, file).
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <string>
+
+#include "project/batch_platform.h"
+#include "project/file_commands.h"
+#include "report/qt/pdf_document.h"
+#include "report/qt/report_font.h"
+#include "ui/forms/app.h"
+#include "ui/forms/preview.h"
+
+namespace {
+
+std::string Example(const char* name) {
+  return (std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / name).string();
+}
+
+// An example opened and calculated, ready to print.
+struct Opened {
+  explicit Opened(const char* name) : app(platform) {
+    ok = varnholt::project::OpenProjectFile(app, Example(name)).outcome ==
+         varnholt::project::OpenOutcome::kCalculated;
+  }
+  varnholt::project::BatchPlatform platform;
+  varnholt::forms::App app;
+  bool ok = false;
+};
+
+void WritePdf(benchmark::State& state, const char* name) {
+  Opened opened(name);
+  const auto font = varnholt::report::qt::FindReportFont();
+  QTemporaryDir dir;
+  if (!opened.ok || !font || !dir.isValid()) {
+    state.SkipWithError("the example did not open or no report face is installed");
+    return;
+  }
+  const QString path = dir.filePath("report.pdf");
+  varnholt::report::SilentBeeper silent;
+  for (auto _ : state) {
+    varnholt::report::qt::PdfDocument pdf(*font);
+    varnholt::forms::WriteReport(opened.app, pdf.surface(), varnholt::report::PrintJob{}, silent);
+    if (!pdf.Save(path).isEmpty()) {
+      state.SkipWithError("the PDF could not be written");
+      break;
+    }
+  }
+}
+
+void BM_ReportPdfLevelEnteredCoefficient(benchmark::State& state) {
+  WritePdf(state, "01_residential_level_entered_ka.vrh");
+}
+void BM_ReportPdfSlopeCoulombFormula(benchmark::State& state) {
+  WritePdf(state, "02_residential_slope_computed_ka.vrh");
+}
+void BM_ReportPdfRaisedSoilTrialWedge(benchmark::State& state) {
+  WritePdf(state, "03_residential_raised_seismic_method2.vrh");
+}
+
+// The sections alone, for comparison: what the preview pages cost.
+void BM_ReportRecordingSlope(benchmark::State& state) {
+  Opened opened("02_residential_slope_computed_ka.vrh");
+  varnholt::report::SilentBeeper silent;
+  for (auto _ : state) {
+    varnholt::report::RecordingSurface out;
+    varnholt::forms::WriteReport(opened.app, out, varnholt::report::PrintJob{}, silent);
+    benchmark::DoNotOptimize(out.pages().size());
+  }
+}
+
+BENCHMARK(BM_ReportPdfLevelEnteredCoefficient)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportPdfSlopeCoulombFormula)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportPdfRaisedSoilTrialWedge)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportRecordingSlope)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Fonts and the PDF writer need a GUI application, never a screen.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int qt_argc = 1;
+  char program[] = "varnholt_report_bench";
+  char* qt_argv[] = {program, nullptr};
+  QGuiApplication app(qt_argc, qt_argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
