@@ -90,6 +90,10 @@ class DesktopTest : public QObject {
     QVERIFY(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_N);
     QVERIFY(WaitFor([this] { return main().ViewOf("Form11") != nullptr; }));
+    // The offscreen platform leaves the closed menu the active window; a
+    // desktop gives the main window back.
+    main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main()));
   }
 
   void TypeDesign() {
@@ -127,6 +131,7 @@ class DesktopTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { testing::QuietOffscreenNotes(); }
   void init() {
     p_ = std::make_unique<DesktopProgram>();
     p_->Start();
@@ -244,6 +249,47 @@ class DesktopTest : public QObject {
     TypeInto(Box("Form3", "txt7"), "5");
     QCOMPARE(Row(5), (QStringList{"<hidden>", "<hidden>", "<hidden>"}));
     QVERIFY(!ToolButton(5)->isEnabled());
+  }
+
+  // The control with Qt's focus, as the window logic knows it.
+  ui::Control* QtFocusControl() {
+    QWidget* focus = QApplication::focusWidget();
+    for (const char* name : {"Form2", "Form3", "Form16", "Form11"}) {
+      WindowView* view = main().ViewOf(name);
+      if (view != nullptr && focus != nullptr && view->isAncestorOf(focus)) {
+        return view->ControlAt(focus);
+      }
+    }
+    return nullptr;
+  }
+
+  void focusStaysInStepWhenAWindowCloses() {
+    NewFromMenu();
+    QTest::mouseClick(Box("Form3", "txt3"), Qt::LeftButton);
+    QCOMPARE(p_->app().windows().Focused(), &Form("Form3")["txt3"]);
+    // The window with the focus goes away under the logic's hands; Qt puts
+    // the focus elsewhere, and the logic follows once the change is done.
+    Form("Form2")["opt3"].SetValue(true);
+    QVERIFY(main().ViewOf("Form3") == nullptr);
+    QVERIFY(WaitFor([this] {
+      return QtFocusControl() != nullptr && QtFocusControl() == p_->app().windows().Focused();
+    }));
+  }
+
+  void focusLeavesAControlThatIsHidden() {
+    NewFromMenu();
+    // The fence button has the focus when 無し hides it: the logic learns
+    // where Qt put the focus instead.
+    Form("Form2")["opt11"].SetValue(true);
+    QAbstractButton* fence = Button("Form2", "cmd3");
+    fence->setFocus();
+    QVERIFY(WaitFor([&] { return p_->app().windows().Focused() == &Form("Form2")["cmd3"]; }));
+    Form("Form2")["opt10"].SetValue(true);
+    QVERIFY(!fence->isVisible());
+    QVERIFY(WaitFor([this] {
+      return QtFocusControl() != nullptr && QtFocusControl() == p_->app().windows().Focused();
+    }));
+    QVERIFY(p_->app().windows().Focused() != &Form("Form2")["cmd3"]);
   }
 
   void shapeAndStandardBringTheirWindows() {
@@ -450,7 +496,6 @@ class DesktopTest : public QObject {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   varnholt::desktop::PrepareApplication(application);
-  varnholt::desktop::testing::QuietOffscreenNotes();
   varnholt::desktop::DesktopTest test;
   return QTest::qExec(&test, argc, argv);
 }

@@ -1,6 +1,7 @@
 #include "ui/qt/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -67,6 +69,22 @@ class DialogWindow : public QDialog {
 };
 
 }  // namespace
+
+class MainWindow::Presenting {
+ public:
+  explicit Presenting(MainWindow& w) : w_(w) { ++w_.presenting_; }
+  ~Presenting() {
+    if (--w_.presenting_ == 0 && !w_.adopt_pending_ && !w_.ended_) {
+      w_.adopt_pending_ = true;
+      QTimer::singleShot(0, &w_, [this_window = &w_] { this_window->AdoptQtFocus(); });
+    }
+  }
+  Presenting(const Presenting&) = delete;
+  Presenting& operator=(const Presenting&) = delete;
+
+ private:
+  MainWindow& w_;
+};
 
 MainWindow::MainWindow(forms::App& app, QtPlatform& platform, TwipScale scale)
     : app_(app), platform_(platform), scale_(scale) {
@@ -171,6 +189,7 @@ void MainWindow::WindowLoaded(ui::Window& window) {
 }
 
 void MainWindow::WindowUnloading(ui::Window& window) {
+  Presenting presenting(*this);
   if (window.is_main) {
     main_state_->window = nullptr;
     EndProgram();
@@ -183,6 +202,7 @@ void MainWindow::WindowUnloading(ui::Window& window) {
 }
 
 void MainWindow::WindowShown(ui::Window& window) {
+  Presenting presenting(*this);
   if (ended_) return;
   if (window.is_main) {
     show();
@@ -192,6 +212,7 @@ void MainWindow::WindowShown(ui::Window& window) {
 }
 
 void MainWindow::WindowHidden(ui::Window& window) {
+  Presenting presenting(*this);
   auto it = presented_.find(window.name());
   if (it == presented_.end()) return;
   if (it->second.dialog != nullptr) it->second.dialog->hide();
@@ -207,6 +228,7 @@ void MainWindow::WindowChanged(ui::Window& window) {
 }
 
 void MainWindow::WindowMoved(ui::Window& window) {
+  Presenting presenting(*this);
   auto it = presented_.find(window.name());
   if (it == presented_.end() || it->second.child == nullptr) return;
   PlaceChild(it->second);
@@ -214,6 +236,7 @@ void MainWindow::WindowMoved(ui::Window& window) {
 }
 
 void MainWindow::ControlChanged(ui::Control& control) {
+  Presenting presenting(*this);
   ui::Window& window = control.window();
   if (window.is_main) {
     if (menus_ != nullptr && menus_->Sync(control)) return;
@@ -224,6 +247,7 @@ void MainWindow::ControlChanged(ui::Control& control) {
 }
 
 void MainWindow::FocusChanged(ui::Control& control) {
+  Presenting presenting(*this);
   if (WindowView* view = ViewOf(control.window().name())) view->FocusControl(control);
 }
 
@@ -239,6 +263,7 @@ void MainWindow::Present(ui::Window& window) {
 
   if (p.view == nullptr) {
     auto* view = new WindowView(window, scale_);
+    view->SetPresentingCounter(&presenting_);
     p.view = view;
     // The version window shows the program's icon in its picture.
     if (window.name() == forms::kForm6) view->ShowImage("Picture1", ProgramIcon());
@@ -263,6 +288,7 @@ void MainWindow::Present(ui::Window& window) {
                             Qt::WindowCloseButtonHint);
       mdi_->addSubWindow(child);
       connect(view, &WindowView::CaptionChanged, child, &QWidget::setWindowTitle);
+      connect(view, &WindowView::ClientSizeChanged, child, [child] { child->adjustSize(); });
       p.child = child;
     }
     view->SyncWindow();
@@ -345,6 +371,21 @@ void MainWindow::GrowToShow(const QMdiSubWindow* child) {
   QSize size = this->size() + QSize(dw, dh);
   if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size());
   resize(size);
+}
+
+void MainWindow::AdoptQtFocus() {
+  adopt_pending_ = false;
+  if (ended_) return;
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr) return;
+  for (const auto& [name, p] : presented_) {
+    if (p.view == nullptr || !p.view->isAncestorOf(focus)) continue;
+    ui::Control* control = p.view->ControlAt(focus);
+    if (control != nullptr && app_.windows().Focused() != control) {
+      app_.windows().SetFocus(*control);
+    }
+    return;
+  }
 }
 
 void MainWindow::Discard(Presented& p) {

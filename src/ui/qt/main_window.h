@@ -86,6 +86,14 @@ class MainWindow : public QMainWindow, public ui::WindowObserver {
   void Arrange();
   void GrowToShow(const QMdiSubWindow* child);
 
+  /// Counts the changes of the windows being presented. Qt moves its focus
+  /// when a window is shown, hidden or closed, or the focused control is
+  /// hidden or disabled; such moves are not the user's and are not sent to
+  /// the window logic at once. Once the change is complete, the control Qt
+  /// left the focus on gets it in the logic too.
+  class Presenting;
+  void AdoptQtFocus();
+
   forms::App& app_;
   QtPlatform& platform_;
   TwipScale scale_;
@@ -95,6 +103,8 @@ class MainWindow : public QMainWindow, public ui::WindowObserver {
   std::shared_ptr<ViewState> main_state_ = std::make_shared<ViewState>();
   std::map<std::string, Presented> presented_;
   bool ended_ = false;
+  int presenting_ = 0;
+  bool adopt_pending_ = false;
 };
 
 }  // namespace varnholt::desktop

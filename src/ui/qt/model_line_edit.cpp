@@ -62,7 +62,7 @@ void ModelLineEdit::ShowModel(const ui::Control& control) {
 }
 
 void ModelLineEdit::PushSelection() {
-  if (quiet_ > 0 || own_change_ > 0 || composing_ || state_->syncing > 0) return;
+  if (quiet_ > 0 || own_change_ > 0 || composing_ || state_->Quiet()) return;
   ui::Control* c = control();
   if (c == nullptr) return;
   const QString text = this->text();
@@ -177,7 +177,7 @@ void ModelLineEdit::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ModelLineEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  if (state_->syncing > 0) return;
+  if (state_->Quiet()) return;
   ui::Control* c = control();
   if (c == nullptr) return;
   ui::WindowSystem& system = c->window().system();

@@ -23,7 +23,7 @@ namespace varnholt::desktop::testing {
 
 /// Drops the offscreen platform's notes about window features it does not
 /// have (raise, keyboard grabs, size hints), which say nothing about the
-/// program.
+/// program. Call it from initTestCase, after QTest has its own handler.
 inline void QuietOffscreenNotes() {
   static QtMessageHandler previous = nullptr;
   previous = qInstallMessageHandler(
@@ -80,7 +80,7 @@ class ModalScript : public QObject {
   };
 
   void Poll() {
-    if (steps_.empty() || running_) return;
+    if (steps_.empty()) return;
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr) return;
     const Step& next = steps_.front();
@@ -91,16 +91,15 @@ class ModalScript : public QObject {
                                    : modal->objectName().toStdString() != next.window + "_frame") {
       return;
     }
+    // Taken off the list before it runs: a step that opens another modal
+    // window waits in it while the next step handles that one.
     Step step = std::move(steps_.front());
     steps_.pop_front();
-    running_ = true;
     step.run(*modal);
-    running_ = false;
   }
 
   QTimer timer_;
   std::deque<Step> steps_;
-  bool running_ = false;
 };
 
 /// The widget of a control of a shown window, cast to its class.

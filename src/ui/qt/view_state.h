@@ -17,6 +17,13 @@ struct ViewState {
   /// Non-zero while the view itself updates widgets from the window, so that
   /// those updates are not sent back as user actions.
   int syncing = 0;
+  /// Non-zero while the front end presents a change of any window (a window
+  /// shown, hidden or unloaded moves Qt's focus between windows); set by
+  /// the main window, null for a view on its own.
+  const int* presenting = nullptr;
+
+  /// True while widget changes come from the front end, not from the user.
+  bool Quiet() const { return syncing > 0 || (presenting != nullptr && *presenting > 0); }
   /// Updates one control's widget from the window again.
   std::function<void(const std::string&)> resync;
 

@@ -167,6 +167,7 @@ class ViewTest : public QObject {
   } mirror_;
 
  private slots:
+  void initTestCase() { testing::QuietOffscreenNotes(); }
   void init() {
     platform_ = std::make_unique<QtPlatform>();
     system_ = std::make_unique<ui::WindowSystem>(*platform_);
@@ -417,7 +418,6 @@ class ViewTest : public QObject {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   varnholt::desktop::PrepareApplication(application);
-  varnholt::desktop::testing::QuietOffscreenNotes();
   varnholt::desktop::ViewTest test;
   return QTest::qExec(&test, argc, argv);
 }

@@ -219,7 +219,7 @@ class ControlEvents : public QObject {
     const std::string name = it->second;
     switch (e->type()) {
       case QEvent::FocusIn:
-        if (state_->syncing == 0) {
+        if (!state_->Quiet()) {
           if (ui::Control* c = state_->Find(name)) {
             if (c->window().system().Focused() != c) c->window().system().SetFocus(*c);
           }
@@ -364,7 +364,7 @@ QWidget* WindowView::CreateWidget(const ui::Control& control, QWidget* parent) {
       auto* bar =
           new QScrollBar(control.width >= control.height ? Qt::Horizontal : Qt::Vertical, parent);
       connect(bar, &QScrollBar::valueChanged, bar, [state, name](int value) {
-        if (state->syncing > 0) return;
+        if (state->Quiet()) return;
         if (ui::Control* c = state->Find(name)) c->SetScrollValue(value);
       });
       return bar;
@@ -461,6 +461,8 @@ void WindowView::UpdateClientSize() {
   QSize size(
       std::max(scale_.Px(window->width - kClassicFrameWidth), bounds.right() + 1 + margin),
       std::max(scale_.Px(window->height - kClassicFrameHeight), bounds.bottom() + 1 + margin));
+  // Never smaller than before: a window does not shrink under the user.
+  if (client_size_.isValid()) size = size.expandedTo(surface_->size());
   const int menu_height = menu_bar_ != nullptr ? menu_bar_->sizeHint().height() : 0;
   if (menu_bar_ != nullptr) menu_bar_->setGeometry(0, 0, size.width(), menu_height);
   surface_->setGeometry(0, menu_height, size.width(), size.height());
@@ -559,6 +561,16 @@ void WindowView::SyncControl(const ui::Control& c) {
       break;
   }
   w->setVisible(c.Visible());
+  // A caption set by a handler may need more room than the window had.
+  if (client_size_.isValid()) {
+    const QRect r(w->mapTo(surface_, QPoint(0, 0)), w->size());
+    const int margin = scale_.Px(kContentMargin);
+    if (r.right() + margin >= surface_->width() || r.bottom() + margin >= surface_->height()) {
+      const QSize before = client_size_;
+      UpdateClientSize();
+      if (client_size_ != before) emit ClientSizeChanged();
+    }
+  }
 }
 
 void WindowView::SyncWindow() {
@@ -579,6 +591,14 @@ void WindowView::ShowImage(const std::string& picture, const QIcon& image) {
     box->SetImage(image);
     box->setAutoFillBackground(false);
   }
+}
+
+ui::Control* WindowView::ControlAt(QWidget* widget) const {
+  for (QWidget* w = widget; w != nullptr && w != this; w = w->parentWidget()) {
+    const std::string name = w->objectName().toStdString();
+    if (!name.empty() && WidgetOf(name) == w) return state_->Find(name);
+  }
+  return nullptr;
 }
 
 QWidget* WindowView::WidgetOf(const std::string& control) const {

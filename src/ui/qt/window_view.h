@@ -57,12 +57,20 @@ class WindowView : public QWidget {
   /// every control fits with a margin.
   QSize ClientSize() const { return client_size_; }
 
+  /// The main window's count of changes it is presenting; while it is not
+  /// zero, focus moves and other widget changes are not the user's.
+  void SetPresentingCounter(const int* counter) { state_->presenting = counter; }
+  /// The control whose widget is or holds this widget; null for none.
+  ui::Control* ControlAt(QWidget* widget) const;
+
   /// Paints the line shapes of a container ("" for the window itself) and,
   /// for the window, its run-time drawing.
   void PaintLines(QPainter& painter, const std::string& container) const;
 
  signals:
   void CaptionChanged(const QString& caption);
+  /// The client area grew to hold a control whose caption grew.
+  void ClientSizeChanged();
 
  private:
   void Build();
