@@ -292,6 +292,30 @@ class DesktopTest : public QObject {
     QVERIFY(p_->app().windows().Focused() != &Form("Form2")["cmd3"]);
   }
 
+  void anEmptyBoxIsReportedAndGetsTheCaret() {
+    NewFromMenu();
+    TypeInto(Box("Form2", "txt1"), Q("横浜市"));
+    ModalScript script;
+    script.Answer();
+    QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
+    QVERIFY(script.Done());
+    QCOMPARE(script.titles, std::vector<std::string>{"エラーメッセージ"});
+    QCOMPARE(script.texts.size(), size_t(1));
+    // The first empty box (Fc) has the focus, caret at its start.
+    QLineEdit* fc = Box("Form2", "txt2");
+    // A desktop gives the main window back when the box closes; the
+    // offscreen platform leaves that to the test.
+    main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main()));
+    QVERIFY(WaitFor([&] { return QApplication::focusWidget() == fc; }));
+    QCOMPARE(p_->app().windows().Focused(), &Form("Form2")["txt2"]);
+    QCOMPARE(fc->cursorPosition(), 0);
+    QVERIFY(!fc->hasSelectedText());
+    // Typing goes straight in.
+    testing::TypeText(fc, "24");
+    QCOMPARE(Form("Form2")["txt2"].Text(), std::string("24"));
+  }
+
   void shapeAndStandardBringTheirWindows() {
     NewFromMenu();
     // 嵩上げ土: the raised-soil window takes the dimension window's place.
