@@ -126,9 +126,9 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Start() {
-  ui::Window& main = app_.Form(forms::kMDIForm1);
+  // Loading the main window runs its load handler, which shows it.
+  app_.Form(forms::kMDIForm1);
   if (!isVisible() && !ended_) show();
-  (void)main;
 }
 
 void MainWindow::EndProgram() {
