@@ -35,7 +35,10 @@ void DeclareShearKeyControls(ui::Window& w, int left, int top) {
 }
 
 void DeclareWallSketch(ui::Window& w, bool raised_soil) {
-  AddLabel(w, "lblSketchTitle", kSketchTitle, 2760, 90).font_size = 8;
+  // Form16 has its surcharge box at the top right, so its title goes to the
+  // free corner at the bottom right.
+  AddLabel(w, "lblSketchTitle", kSketchTitle, raised_soil ? 3300 : 2760, raised_soil ? 4440 : 90)
+      .font_size = 8;
   // Wall section.
   AddLine(w, "LineToe", kToeX, kBaseY, kCrestFrontX, kCrestY);
   AddLine(w, "LineCrest", kCrestFrontX, kCrestY, kCrestBackX, kCrestY);
@@ -53,7 +56,7 @@ void DeclareWallSketch(ui::Window& w, bool raised_soil) {
   AddLine(w, "LineAction", 2340, 2400, 2640, kBaseY);
   AddLabel(w, "lblSkH", "H", 2010, 2700).font_size = 8;
   AddLabel(w, "lblSkB2", "B/2", 2430, 3840).font_size = 8;
-  AddLabel(w, "lblSkE", "e", 2700, 3840).font_size = 8;
+  AddLabel(w, "lblSkE", "e", 2880, 3840).font_size = 8;
   AddLabel(w, "lblSkD", "d", 1860, 3840).font_size = 8;
   AddLabel(w, "lblSkAction", kLineOfAction, 1620, 2160).font_size = 8;
   AddLabel(w, "lblSkPA", "PA", 3660, 3120).font_size = 8;

@@ -95,7 +95,7 @@ void DefineForm16(ui::Window& w, App& app) {
   AddText(w, "txt11", 4140, 1260, 600);
   AddLabel(w, "lblH0Unit", kM, 4740, 1290);
   AddLabel(w, "lbl13", kBeta1, 3780, 1560);
-  AddLabel(w, "lbl14", kBeta2, 3780, 1740);
+  AddLabel(w, "lbl14", kBeta2, 2820, 1920);
   AddLabel(w, "lbl15", kBeta3, 3840, 1920);
   AddText(w, "txt10", 4140, 1890, 600);
   AddLabel(w, "lbl16", kDegree, 4740, 1920);

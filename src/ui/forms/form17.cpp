@@ -242,7 +242,7 @@ void DefineForm17(ui::Window& w, App& app) {
   AddText(w, "txt4", 3660, 3180, 600).SetVisible(false);
   AddLabel(w, "lbl5", kM, 4320, 3240).SetVisible(false);
   AddLabel(w, "Label5", kWeight, 3000, 4200);
-  AddLabel(w, "Label6", kNo, 3540, 4500);
+  AddLabel(w, "Label6", kNo, 3420, 4500);
   AddText(w, "txt5", 3840, 4440, 600);
   AddLabel(w, "Label7", kKNm, 4500, 4500);
   AddButton(w, "cmd1", kCompute, 2820, 5220, 1200);

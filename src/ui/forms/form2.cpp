@@ -113,7 +113,7 @@ void DefineForm2(ui::Window& w, App& app) {
   AddButton(w, "cmd3", kFenceInput, 3540, 30, 1500, "Frame4").SetVisible(false);
 
   AddLabel(w, "lblCase", kCasePrompt, 120, 2190);
-  Control& c1 = AddButton(w, "cmd1", kNormal, 1440, 2130, 1200);
+  Control& c1 = AddButton(w, "cmd1", kNormal, 1440, 2130, 960);
   c1.SetBackColor(kLightCyan);
   Control& c2 = AddButton(w, "cmd2", kSeismic, 2700, 2130, 840);
   c2.SetBackColor(kLightCyan);

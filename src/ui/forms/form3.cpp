@@ -198,7 +198,7 @@ void DefineForm3(ui::Window& w, App& app) {
   AddOption(w, "opt1", "", 120, 600, "Frame1").width = 240;
   AddOption(w, "opt2", "", 120, 900, "Frame1").SetValue(true);
   w["opt2"].width = 240;
-  AddButton(w, "cmd1", kDirect, 4200, 3960, 1200);
+  AddButton(w, "cmd1", kDirect, 4200, 3960, 1200).height = 300;
   AddButton(w, "cmd2", kCompute, 4200, 4260, 1200);
 
   DeclareShearKeyControls(w, 300, 3720);
