@@ -8,6 +8,7 @@
 
 #include "project/file_commands.h"
 #include "ui/qt/icons.h"
+#include "ui/qt/preview_window.h"
 
 namespace varnholt::desktop {
 namespace {
@@ -48,6 +49,7 @@ void PrepareApplication(QApplication& application) {
 DesktopProgram::DesktopProgram() {
   window_ = std::make_unique<MainWindow>(app_, platform_, TwipScale::OfScreen());
   project::InstallFileCommands(app_);
+  report_ = std::make_unique<ReportFrontEnd>(app_, platform_, *window_);
   app_.commands.quit = [this] { window_->EndProgram(); };
 }
 

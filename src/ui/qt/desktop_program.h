@@ -14,6 +14,8 @@ class QApplication;
 
 namespace varnholt::desktop {
 
+class ReportFrontEnd;
+
 /// The family of the Japanese UI font in use: IPA P Gothic or IPAGothic, or a
 /// Noto CJK face when neither is installed; empty when none is.
 QString JapaneseUiFamily();
@@ -37,11 +39,14 @@ class DesktopProgram {
   forms::App& app() { return app_; }
   MainWindow& window() { return *window_; }
   QtPlatform& platform() { return platform_; }
+  /// The report's preview windows, printing and PDF output.
+  ReportFrontEnd& report() { return *report_; }
 
  private:
   QtPlatform platform_;
   forms::App app_{platform_};
   std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<ReportFrontEnd> report_;
 };
 
 }  // namespace varnholt::desktop

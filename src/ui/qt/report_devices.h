@@ -1,0 +1,36 @@
+#pragma once
+// The report's devices on the desktop: the printer chosen in the printer
+// dialog, PDF files, and the face the pages are drawn in.
+
+#include <optional>
+
+#include "report/qt/report_font.h"
+#include "ui/forms/preview.h"
+
+namespace varnholt::desktop {
+
+class QtPlatform;
+
+/// forms::ReportDevices on Qt: QPrinter for the printer, QPdfWriter for PDF
+/// files, both on the report's A4 page.
+class QtReportDevices final : public forms::ReportDevices {
+ public:
+  /// Looks up the report's face once (a QGuiApplication must exist).
+  explicit QtReportDevices(QtPlatform& platform);
+
+  forms::PageGeometry Page() const override;
+  double LineTwipsPerPoint() const override;
+  std::string FontProblem() const override;
+  std::unique_ptr<forms::ReportDocument> OpenPrinter(std::string& error) override;
+  std::unique_ptr<forms::ReportDocument> OpenPdf(const std::string& path,
+                                                 std::string& error) override;
+
+  /// The face, when one is installed.
+  const std::optional<report::qt::ReportFont>& font() const { return font_; }
+
+ private:
+  QtPlatform& platform_;
+  std::optional<report::qt::ReportFont> font_;
+};
+
+}  // namespace varnholt::desktop
