@@ -215,7 +215,12 @@ std::vector<std::string> TextsOf(const RecordingSurface& out) {
 }
 
 std::string CompareWithExpectedDump(const std::string& name, const std::string& actual) {
-  const std::filesystem::path path = TestdataDir() / name;
+  return CompareWithExpectedDumpFile(TestdataDir() / name, actual);
+}
+
+std::string CompareWithExpectedDumpFile(const std::filesystem::path& path,
+                                        const std::string& actual) {
+  const std::string name = path.filename().string();
   std::ifstream in(path, std::ios::binary);
   std::ostringstream expected;
   if (in) expected << in.rdbuf();

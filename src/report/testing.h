@@ -4,6 +4,7 @@
 // src/report/testdata. Used by the report's tests and by the tests of the
 // layers above.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -46,5 +47,11 @@ std::vector<std::string> TextsOf(const RecordingSurface& out);
 /// actual dump is written to varnholt-dumps/`name`.actual in the temporary
 /// directory for review. Returns an empty string when equal.
 std::string CompareWithExpectedDump(const std::string& name, const std::string& actual);
+
+/// The same comparison with an expected dump kept elsewhere (beside the
+/// example projects); the actual dump goes to varnholt-dumps/<file
+/// name>.actual in the temporary directory.
+std::string CompareWithExpectedDumpFile(const std::filesystem::path& expected,
+                                        const std::string& actual);
 
 }  // namespace varnholt::report::testing
