@@ -26,6 +26,8 @@
 namespace varnholt::desktop {
 namespace {
 
+using testing::Entry;
+using testing::kDesign;
 using testing::ModalScript;
 using testing::TypeInto;
 using testing::WaitFor;
@@ -37,27 +39,8 @@ QString Q(const char* s) { return QString::fromUtf8(s); }
 #define VARNHOLT_EXAMPLES_DIR "examples"
 #endif
 
-// The wall of the calculation tests: b 0.5, B 2.0, f 0.3, h 3.0, embedment
-// 0.5, crest 0.3 above the back ground, q 10; γc 23, γ 18, φ 30°, δ 20°,
-// μ 0.5, fe 150, C 0, φB 30°, KA entered as 0.297. Computed independently
-// (python, π = 3.14159) for 宅地造成, 水平, 常時: F = 2.91478876…,
-// σmax = 142.98676…, Fs = 1.98063538…
-struct Entry {
-  const char* window;
-  const char* box;
-  const char* text;
-};
-constexpr Entry kDesign[] = {
-    {"Form2", "txt1", "横浜市青葉区"}, {"Form2", "txt2", "18"},
-    {"Form2", "txt3", "150"},          {"Form2", "txt4", "18"},
-    {"Form2", "txt5", "23"},           {"Form2", "txt6", "30"},
-    {"Form2", "txt7", "20"},           {"Form2", "txt9", "30"},
-    {"Form2", "txt10", "0.5"},         {"Form3", "txt1", "3"},
-    {"Form3", "txt2", "W-1"},          {"Form3", "txt8", "0.3"},
-    {"Form3", "txt6", "0.5"},          {"Form3", "txt9", "10"},
-    {"Form3", "txt5", "0.3"},          {"Form3", "txt3", "3.0"},
-    {"Form3", "txt4", "0.5"},          {"Form3", "txt7", "2.0"},
-};
+// testing::kDesign, computed independently (python, π = 3.14159) for
+// 宅地造成, 水平, 常時: F = 2.91478876…, σmax = 142.98676…, Fs = 1.98063538…
 
 }  // namespace
 

@@ -30,6 +30,8 @@
 namespace varnholt::desktop {
 namespace {
 
+using testing::Entry;
+using testing::kDesign;
 using testing::ModalScript;
 using testing::TypeInto;
 using testing::Widget;
@@ -43,23 +45,6 @@ QString OutputDir() {
   QDir().mkpath(dir);
   return dir;
 }
-
-struct Entry {
-  const char* window;
-  const char* box;
-  const char* text;
-};
-constexpr Entry kDesign[] = {
-    {"Form2", "txt1", "横浜市青葉区"}, {"Form2", "txt2", "18"},
-    {"Form2", "txt3", "150"},          {"Form2", "txt4", "18"},
-    {"Form2", "txt5", "23"},           {"Form2", "txt6", "30"},
-    {"Form2", "txt7", "20"},           {"Form2", "txt9", "30"},
-    {"Form2", "txt10", "0.5"},         {"Form3", "txt1", "3"},
-    {"Form3", "txt2", "W-1"},          {"Form3", "txt8", "0.3"},
-    {"Form3", "txt6", "0.5"},          {"Form3", "txt9", "10"},
-    {"Form3", "txt5", "0.3"},          {"Form3", "txt3", "3.0"},
-    {"Form3", "txt4", "0.5"},          {"Form3", "txt7", "2.0"},
-};
 
 // Where a control shows in its window: a label only where its text is.
 // A control inside a picture or frame shows only within it (the page of a
