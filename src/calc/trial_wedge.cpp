@@ -112,6 +112,14 @@ CalcStatus Explain(EntryFault fault) {
   return CalcStatus::Ok();
 }
 
+// A pressure that rises all the way to 90° has no maximum to design for.
+CalcStatus NoMaximum() {
+  return CalcStatus::NotComputable(
+      "最大土圧 PAmax",
+      "試行くさびの土圧 P が ω＝90° まで増え続け最大値が定まらないため、最大土圧 PAmax "
+      "を計算できません。");
+}
+
 }  // namespace
 
 CalcStatus PrepareTrialWedge(const DesignCase& dc, const Selections& sel, TrialWedge* out) {
@@ -192,14 +200,85 @@ CalcStatus EvaluateWedge(const TrialWedge& tw, double omega, WedgeAtOmega* out) 
   return CalcStatus::Ok();
 }
 
-bool Doatu(DesignCase& dc) {
-  int chosen = 0;
-  for (int k = 10; k <= 890; k += 10) {
-    if (dc.WedgeP[static_cast<size_t>(k)] > dc.WedgeP[static_cast<size_t>(k + 10)]) {
-      chosen = k;
-      break;
+void FillWedgeTrig(const TrialWedge& tw, WedgeTrig* out) {
+  // Each function in a loop of its own, which keeps the processor busy
+  // between the library calls.
+  const OmegaTable& t = Omegas();
+  out->theta_zero = tw.theta == 0;
+  out->pressure = tw.refresh_pressure;
+  // ω − 0 is ω itself, so with a vertical back face cos(ω − θ) is cos ω.
+  if (!out->theta_zero) {
+    for (size_t k = 1; k <= kWedgeEntries; ++k) {
+      out->cos_om_theta[k] = CosDeg(t.omega[k] - tw.theta);
     }
   }
+  if (tw.refresh_pressure) {
+    for (size_t k = 1; k <= kWedgeEntries; ++k) {
+      out->cos_den[k] = CosDeg(PressureDenominatorAngle(tw, t.omega[k]));
+    }
+    for (size_t k = 1; k <= kWedgeEntries; ++k) {
+      out->sin_num[k] = SinDeg(PressureNumeratorAngle(tw, t.omega[k]));
+    }
+  }
+}
+
+CalcStatus FillWedgeTable(const TrialWedge& tw, const WedgeTrig& trig, WedgeTable& p,
+                          WedgeTable* omega, WedgeAtOmega* last) {
+  const OmegaTable& t = Omegas();
+  const double* cos_omt = trig.theta_zero ? t.cos.data() : trig.cos_om_theta.data();
+  auto trig_at = [&](size_t k) {
+    OmegaTrig tr;
+    tr.sin_om = t.sin[k];
+    tr.cot_om = t.cot[k];
+    tr.cos_om_theta = cos_omt[k];
+    if (tw.refresh_pressure) {
+      tr.cos_den = trig.cos_den[k];
+      tr.sin_num = trig.sin_num[k];
+    }
+    return tr;
+  };
+  for (size_t k = 1; k <= kWedgeEntries; ++k) {
+    const OmegaTrig tr = trig_at(k);
+    const WedgeAtOmega r = Formulas(tw, tr);
+    const EntryFault fault = Check(tw, t.omega[k], tr, r);
+    if (fault != EntryFault::kNone) return Explain(fault);
+    if (omega) (*omega)[k] = t.omega[k];
+    if (tw.refresh_pressure) p[k] = r.p;
+  }
+  if (last) *last = Formulas(tw, trig_at(kWedgeEntries));
+  return CalcStatus::Ok();
+}
+
+int FirstWedgeMaximum(const WedgeTable& p) {
+  for (int k = 10; k <= 890; k += 10) {
+    if (p[static_cast<size_t>(k)] > p[static_cast<size_t>(k + 10)]) return k;
+  }
+  return 0;
+}
+
+TrialWedge CutWedgeOptions(const TrialWedge& tw) {
+  TrialWedge cut = tw;
+  cut.refresh_pressure = true;
+  if (cut.surcharge == SlopeSurcharge::kNone) cut.surcharge = SlopeSurcharge::kWithout;
+  return cut;
+}
+
+CalcStatus ComputeCutWedge(const TrialWedge& tw, const WedgeTrig& trig, double z, CutWedge* out) {
+  TrialWedge cut = tw;
+  cut.h = z;
+  cut.hh2 = (z + tw.h0) * (z + tw.h0);
+  WedgeTable p;
+  CalcStatus st = FillWedgeTable(cut, trig, p, nullptr, nullptr);
+  if (!st.ok()) return st;
+  const int k = FirstWedgeMaximum(p);
+  if (k == 0) return NoMaximum();
+  out->pa_max = p[static_cast<size_t>(k)];
+  out->omega = Omegas().omega[static_cast<size_t>(k)];
+  return CalcStatus::Ok();
+}
+
+bool Doatu(DesignCase& dc) {
+  const int chosen = FirstWedgeMaximum(dc.WedgeP);
   if (chosen == 0) return false;
   const auto k = static_cast<size_t>(chosen);
   dc.PAmax = dc.WedgeP[k];
@@ -222,47 +301,11 @@ CalcStatus ComputeTrialWedge(DesignCase& dc, const Selections& sel) {
     dc.Cond[cond::kThetaKRad] = tw.theta_k_rad;
     dc.Cond[cond::kThetaKDeg] = tw.theta_k_deg;
   }
-
-  // The trigonometric values first, each in a loop of its own (which keeps
-  // the processor busy between the library calls), then the arithmetic.
-  const OmegaTable& t = Omegas();
-  std::array<double, kWedgeEntries + 1> cos_om_theta;
-  std::array<double, kWedgeEntries + 1> cos_den;
-  std::array<double, kWedgeEntries + 1> sin_num;
-  // ω − 0 is ω itself, so with a vertical back face cos(ω − θ) is cos ω.
-  const double* cos_omt = t.cos.data();
-  if (tw.theta != 0) {
-    for (size_t k = 1; k <= kWedgeEntries; ++k) cos_om_theta[k] = CosDeg(t.omega[k] - tw.theta);
-    cos_omt = cos_om_theta.data();
-  }
-  if (tw.refresh_pressure) {
-    for (size_t k = 1; k <= kWedgeEntries; ++k) {
-      cos_den[k] = CosDeg(PressureDenominatorAngle(tw, t.omega[k]));
-    }
-    for (size_t k = 1; k <= kWedgeEntries; ++k) {
-      sin_num[k] = SinDeg(PressureNumeratorAngle(tw, t.omega[k]));
-    }
-  }
-  auto trig_at = [&](size_t k) {
-    OmegaTrig tr;
-    tr.sin_om = t.sin[k];
-    tr.cot_om = t.cot[k];
-    tr.cos_om_theta = cos_omt[k];
-    if (tw.refresh_pressure) {
-      tr.cos_den = cos_den[k];
-      tr.sin_num = sin_num[k];
-    }
-    return tr;
-  };
-  for (size_t k = 1; k <= kWedgeEntries; ++k) {
-    const OmegaTrig tr = trig_at(k);
-    const WedgeAtOmega r = Formulas(tw, tr);
-    const EntryFault fault = Check(tw, t.omega[k], tr, r);
-    if (fault != EntryFault::kNone) return Explain(fault);
-    dc.WedgeOmega[k] = t.omega[k];
-    if (tw.refresh_pressure) dc.WedgeP[k] = r.p;
-  }
-  const WedgeAtOmega entry = Formulas(tw, trig_at(kWedgeEntries));
+  WedgeTrig trig;
+  FillWedgeTrig(tw, &trig);
+  WedgeAtOmega entry;
+  st = FillWedgeTable(tw, trig, dc.WedgeP, &dc.WedgeOmega, &entry);
+  if (!st.ok()) return st;
   // The scalars hold the values of the last entry (ω = 90°) until Doatu.
   dc.Calc[calc::kB1] = entry.b1;
   dc.WedgeT1 = entry.t1;
@@ -271,12 +314,7 @@ CalcStatus ComputeTrialWedge(DesignCase& dc, const Selections& sel) {
   if (tw.surcharge != SlopeSurcharge::kNone) dc.WedgeW = entry.w;
   if (tw.surcharge == SlopeSurcharge::kWith) dc.Calc[calc::kB2] = tw.b2;
 
-  if (!Doatu(dc)) {
-    return CalcStatus::NotComputable(
-        "最大土圧 PAmax",
-        "試行くさびの土圧 P が ω＝90° まで増え続け最大値が定まらないため、最大土圧 PAmax "
-        "を計算できません。");
-  }
+  if (!Doatu(dc)) return NoMaximum();
 
   // Completion at the chosen ω; WedgeT2 and WedgeT3 do not depend on ω.
   const double q = dc.Calc[calc::kSurcharge];

@@ -5,6 +5,8 @@
 // tabulated; the design pressure PAmax is the first local maximum over whole
 // degrees.
 
+#include <array>
+
 #include "calc/status.h"
 #include "model/design_case.h"
 #include "model/selections.h"
@@ -45,6 +47,54 @@ CalcStatus PrepareTrialWedge(const DesignCase& dc, const Selections& sel, TrialW
 /// The wedge at `omega` degrees. Fails when sin ω or cos(ω − φ − δ − θ)
 /// vanishes or a value overflows.
 CalcStatus EvaluateWedge(const TrialWedge& tw, double omega, WedgeAtOmega* out);
+
+/// A table over the trial angles, entries 1..900 (index 0 unused).
+using WedgeTable = std::array<double, kWedgeEntries + 1>;
+
+/// The trigonometric values of the 900 trial angles that depend on the
+/// design's angles (θ, φ, δ, θk) but not on its heights: the wall's own
+/// wedge and the wedges cut at the sections of the wall body share them.
+struct WedgeTrig {
+  WedgeTable cos_om_theta{};  // cos(ω − θ); not filled when θ is 0 (cos ω is used)
+  WedgeTable cos_den{};       // cos(ω − φ − δ − θ), when pressures are formed
+  WedgeTable sin_num{};       // sin(ω − φ) or sin(ω − φ + θk), likewise
+  bool theta_zero = false;
+  bool pressure = false;
+};
+
+/// Works out the trigonometric tables for `tw`; the pressure terms only
+/// when tw.refresh_pressure is set.
+void FillWedgeTrig(const TrialWedge& tw, WedgeTrig* out);
+
+/// The table fill: P(ω) of every entry into `p` (only when
+/// tw.refresh_pressure; otherwise `p` keeps what it holds), ω into `omega`
+/// when given, and the quantities of the last entry (ω = 90°) into `last`.
+/// Fails at the first entry that cannot be computed; entries before it are
+/// written.
+CalcStatus FillWedgeTable(const TrialWedge& tw, const WedgeTrig& trig, WedgeTable& p,
+                          WedgeTable* omega, WedgeAtOmega* last);
+
+/// The maximum rule over whole degrees: the first k of 10, 20, …, 890 with
+/// p[k] > p[k + 10] (strictly), or 0 when the pressure never falls.
+int FirstWedgeMaximum(const WedgeTable& p);
+
+/// The wedge of the same ground with the back face cut at a horizontal
+/// section of the wall body: `z` is the height of the face in contact with
+/// the soil (from the back ground surface down to the section) in place of
+/// H. Same ω scan, same formulas and options as the wall's own wedge; the
+/// pressure is formed whatever the load case (the normal formula when none
+/// is selected) and a slope without a surcharge option counts as 無し. `trig`
+/// must have been filled with pressures for `tw`. Fails when an entry cannot
+/// be computed or the pressure keeps rising to 90°.
+struct CutWedge {
+  double pa_max = 0;  // the maximum pressure on the cut face
+  double omega = 0;   // its slip angle, degrees
+};
+CalcStatus ComputeCutWedge(const TrialWedge& tw, const WedgeTrig& trig, double z, CutWedge* out);
+
+/// The options of a cut wedge: `tw` as prepared for the wall, with the
+/// pressure always formed and a missing slope option taken as 無し.
+TrialWedge CutWedgeOptions(const TrialWedge& tw);
 
 /// Doatu: the search for the maximum over whole degrees. For k = 10, 20, …,
 /// 890 the first k with WedgeP[k] > WedgeP[k + 10] (strictly) is chosen:
