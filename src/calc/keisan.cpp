@@ -128,4 +128,14 @@ CalcStatus Keisan(DesignCase& dc, const Selections& sel) {
   return status;
 }
 
+CalcStatus CalculateDesign(DesignCase& dc, const Selections& sel, BodyStressResult* body) {
+  CalcStatus status = Keisan(dc, sel);
+  if (!status.ok()) return status;
+  BodyStressResult result = CheckBodyStress(dc, sel);
+  status = result.status;
+  if (!status.ok()) dc.Calc[calc::kSlidingF] = 0;
+  if (body) *body = std::move(result);
+  return status;
+}
+
 }  // namespace varnholt

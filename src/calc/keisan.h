@@ -2,6 +2,7 @@
 // KEISAN: the whole design calculation of one wall, from the collected
 // design case to the numbers the results window judges and the report prints.
 
+#include "calc/body_stress.h"
 #include "calc/status.h"
 #include "model/design_case.h"
 #include "model/selections.h"
@@ -22,6 +23,13 @@ namespace varnholt {
 /// then 0, so no result counts as valid, and no slot holds a NaN or an
 /// infinity. The O.K / NG verdicts are not made here (see verdicts.h).
 CalcStatus Keisan(DesignCase& dc, const Selections& sel);
+
+/// The calculation of the calculate command and of an opened project:
+/// KEISAN, then the stress check of the wall body. A body check that cannot
+/// be made (Fc not above 0, a section without width) fails the calculation
+/// as KEISAN's own failures do: the status names it and Calc[49] is 0. The
+/// body result goes to `body` when given.
+CalcStatus CalculateDesign(DesignCase& dc, const Selections& sel, BodyStressResult* body = nullptr);
 
 /// Checks that every input slot holds a finite number; the first that does
 /// not is named in the status.

@@ -94,7 +94,7 @@ bool Recalculate(App& app, std::string& message) {
   }
   forms::Suti(app);
   DesignCase& dc = app.dc();
-  const CalcStatus status = Keisan(dc, forms::ReadSelections(app));
+  const CalcStatus status = CalculateDesign(dc, forms::ReadSelections(app));
   if (!status.ok()) {
     forms::Hihyouji_1(app);
     message = status.Message();

@@ -232,7 +232,7 @@ void CalculateCommand(App& app) {
   if (!CheckShearKey(app)) return;
 
   Suti(app);
-  const CalcStatus status = Keisan(dc, ReadSelections(app));
+  const CalcStatus status = CalculateDesign(dc, ReadSelections(app));
   if (!status.ok()) {
     // Nothing of this calculation may be shown or saved.
     Hihyouji_1(app);

@@ -605,24 +605,37 @@ TEST_F(CalculateTest, NoLoadCaseSelectedIsRefused) {
 }
 
 TEST_F(CalculateTest, AFailedCalculationSaysWhyAndShowsNothing) {
-  t.Form(kForm12)["opt1"].SetValue(true);
-  CalculateCommand(t.app);
-  ASSERT_TRUE(t.app.results_valid);
-  t.app.current_file = "/tmp/x.vrh";
+  struct Bad {
+    const char* form;
+    const char* box;
+    const char* text;
+    const char* named;
+  };
+  // A number too large, and a concrete strength the body check cannot use.
+  for (const Bad& bad : {Bad{kForm3, "txt7", "1e999", "底版幅 B"},
+                         Bad{kForm2, "txt2", "0", "コンクリートの設計基準強度 Fc"},
+                         Bad{kForm2, "txt2", "-18", "コンクリートの設計基準強度 Fc"}}) {
+    SCOPED_TRACE(bad.named);
+    CalculateTest::SetUp();
+    t.Form(kForm12)["opt1"].SetValue(true);
+    CalculateCommand(t.app);
+    ASSERT_TRUE(t.app.results_valid);
+    t.app.current_file = "/tmp/x.vrh";
 
-  t.Form(kForm3)["txt7"].SetText("1e999");
-  t.platform.Clear();
-  CalculateCommand(t.app);
-  ASSERT_EQ(t.platform.Messages().size(), 1u);
-  const ui::MessageBoxRequest m = t.platform.Messages()[0];
-  EXPECT_EQ(m.title, "エラーメッセージ");
-  EXPECT_NE(m.text.find("底版幅 B"), std::string::npos) << m.text;
-  EXPECT_EQ(m.text.find("inf"), std::string::npos) << m.text;
-  EXPECT_FALSE(t.app.results_valid);
-  EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
-  for (int i = 5; i <= 24; ++i) EXPECT_FALSE((*f11)[L(i)].Visible()) << L(i);
-  ui::Window& main = t.Form(kMDIForm1);
-  for (int i : {3, 5, 6}) EXPECT_FALSE(main[ToolButtonName(i)].Enabled()) << i;
+    t.Form(bad.form)[bad.box].SetText(bad.text);
+    t.platform.Clear();
+    CalculateCommand(t.app);
+    ASSERT_EQ(t.platform.Messages().size(), 1u);
+    const ui::MessageBoxRequest m = t.platform.Messages()[0];
+    EXPECT_EQ(m.title, "エラーメッセージ");
+    EXPECT_NE(m.text.find(bad.named), std::string::npos) << m.text;
+    EXPECT_EQ(m.text.find("inf"), std::string::npos) << m.text;
+    EXPECT_FALSE(t.app.results_valid);
+    EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
+    for (int i = 5; i <= 24; ++i) EXPECT_FALSE((*f11)[L(i)].Visible()) << L(i);
+    ui::Window& main = t.Form(kMDIForm1);
+    for (int i : {3, 5, 6}) EXPECT_FALSE(main[ToolButtonName(i)].Enabled()) << i;
+  }
 }
 
 TEST_F(CalculateTest, ShearKeyWithoutItsHeightOpensTheKeyDialog) {
