@@ -53,7 +53,7 @@ TEST(ExampleReports, OpenedExamplesPrintTheirReviewedReports) {
     report::RecordingSurface out;
     report::SilentBeeper silent;
     forms::WriteReport(t.app, out, report::PrintJob{}, silent);
-    ASSERT_EQ(out.pages().size(), 3u);
+    ASSERT_EQ(out.pages().size(), 4u);  // with the body-stress page
     EXPECT_TRUE(out.ended());
     EXPECT_EQ(report::testing::CompareWithExpectedDumpFile(
                   ExamplesDir() / (std::string(name) + ".report.dump"), out.Dump()),

@@ -40,6 +40,9 @@ void DrawPage(int page, ReportContext& ctx) {
       Kentou3(ctx);
       Kentou4(ctx);
       break;
+    case 4:
+      BodyStressPage(ctx);
+      break;
     default:
       break;
   }
@@ -68,6 +71,11 @@ void PrintReport(const PrintJob& job, ReportContext& ctx) {
     out.NewPage();
     DrawPage(3, ctx);
     if (job.page_numbers) PrintPageNumber(out, number++);
+    if (job.body_stress) {
+      out.NewPage();
+      DrawPage(4, ctx);
+      if (job.page_numbers) PrintPageNumber(out, number++);
+    }
   }
   out.EndDoc();
 }

@@ -42,10 +42,14 @@ TEST(PagePlanTest, PrintRangesAndPageNumbers) {
   };
   const Case cases[] = {
       {{PrintRange::kGeneral, true, 5}, 1, {"－ 5 －"}},
-      {{PrintRange::kStability, true, 1}, 2, {"－ 1 －", "－ 2 －"}},
-      {{PrintRange::kAll, false, 1}, 3, {}},
-      // Numbers are printed rounded: a first page of 1.5 gives 2, 3, 4.
-      {{PrintRange::kAll, true, 1.5}, 3, {"－ 2 －", "－ 3 －", "－ 4 －"}},
+      // The body-stress page follows the stability chapter unless left out.
+      {{PrintRange::kStability, true, 1}, 3, {"－ 1 －", "－ 2 －", "－ 3 －"}},
+      {{PrintRange::kStability, true, 1, false}, 2, {"－ 1 －", "－ 2 －"}},
+      {{PrintRange::kAll, false, 1}, 4, {}},
+      {{PrintRange::kAll, false, 1, false}, 3, {}},
+      {{PrintRange::kGeneral, false, 1, true}, 1, {}},
+      // Numbers are printed rounded: a first page of 1.5 gives 2, 3, 4, 5.
+      {{PrintRange::kAll, true, 1.5}, 4, {"－ 2 －", "－ 3 －", "－ 4 －", "－ 5 －"}},
   };
   for (const Case& c : cases) {
     Bench b(1);

@@ -37,4 +37,11 @@ void Kentou3(ReportContext& ctx);
 /// lines are light magenta and beep once each.
 void Kentou4(ReportContext& ctx);
 
+/// The page after the stability chapter: －３ 躯体の応力度照査, the allowable
+/// stresses of the concrete, the table of every section of the wall body
+/// and the governing section written out. Computes the check from the
+/// design case of the last calculation; failing lines are light magenta
+/// and beep once each.
+void BodyStressPage(ReportContext& ctx);
+
 }  // namespace varnholt::report
