@@ -47,10 +47,24 @@ TEST(Cli, ExitStatusFollowsTheVerdicts) {
             "転倒に対して      F = 7.089  > 1.5 ∴O.K\n"
             "支持力に対して    σmax= 127.966 kN/m2\n"
             "                  < 200.0 kN/m2 ∴O.K\n"
-            "滑動に対して      F = 2.983  > 1.5 ∴O.K\n");
+            "滑動に対して      F = 2.983  > 1.5 ∴O.K\n"
+            "躯体の応力度照査  天端から 5.500m t=4.000m N=420.713kN/m S=70.514kN/m "
+            "M=60.768kN･m/m\n"
+            "                  σ1=128.0 σ2=82.4 τ=17.6 kN/m2\n"
+            "                  σca=6000.0 σta=600.0 τa=600.0 kN/m2 応力度比 0.029 O.K\n");
   const CliRun ng = Cli("calc " + Example("04_road_level_seismic_shear_key.vrh"));
   EXPECT_EQ(ng.status, 1) << ng.err;
   EXPECT_NE(ng.out.find(" < 1.5 ∴NG"), std::string::npos);
+  // Stable on its base, overstressed under the crest: the body check alone
+  // makes the design NG, in the summary, the JSON and the exit status.
+  const CliRun body = Cli("calc " + Example("07_road_thin_crest_body_ng.vrh"));
+  EXPECT_EQ(body.status, 1) << body.err;
+  EXPECT_EQ(body.out.find("∴NG"), std::string::npos);
+  EXPECT_NE(body.out.find("躯体の応力度照査  天端から 0.500m t=0.636m"), std::string::npos);
+  EXPECT_NE(body.out.find("応力度比 1.299 NG\n"), std::string::npos) << body.out;
+  const CliRun json = Cli("calc --json " + Example("07_road_thin_crest_body_ng.vrh"));
+  EXPECT_EQ(json.status, 1);
+  EXPECT_NE(json.out.find("\"body\":{\"ok\":false,"), std::string::npos);
 }
 
 TEST(Cli, UnreadableFileAndBadCommandLinesExitWithTwo) {

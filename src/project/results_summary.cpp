@@ -5,7 +5,9 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "calc/format.h"
 #include "ui/forms/app.h"
+#include "ui/forms/collect.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::project {
@@ -99,7 +101,77 @@ void Dump(const Json& j, std::string& out) {
   }
 }
 
+constexpr int kCaptionColumns = 18;
+
+std::string Padded(std::string caption) {
+  caption.append(static_cast<std::size_t>(std::max(0, kCaptionColumns - DisplayWidth(caption))),
+                 ' ');
+  return caption;
+}
+
+std::string Fixed(double v, int decimals) { return FormatFixed(v, decimals, decimals); }
+
+// The governing section of the body check, three lines.
+std::string BodySummary(const BodyStressResult& r) {
+  if (!r.ok() || r.sections.empty()) return {};
+  const BodySection& g = r.Governing();
+  const BodyAllowables& a = r.allowable;
+  std::string out = Padded("躯体の応力度照査") + "天端から " + Fixed(g.depth, 3) +
+                    "m t=" + Fixed(g.t, 3) + "m N=" + Fixed(g.n, 3) + "kN/m S=" + Fixed(g.s, 3) +
+                    "kN/m M=" + Fixed(g.m, 3) + "kN･m/m\n";
+  out += Padded("") + "σ1=" + Fixed(g.sigma1, 1) + " σ2=" + Fixed(g.sigma2, 1) +
+         " τ=" + Fixed(g.tau, 1) + " kN/m2\n";
+  out += Padded("") + "σca=" + Fixed(a.compression, 1) + " σta=" + Fixed(a.tension, 1) +
+         " τa=" + Fixed(a.shear, 1) + " kN/m2 応力度比 " + Fixed(g.verdict.ratio, 3) + " " +
+         (r.AllOk() ? "O.K" : "NG") + "\n";
+  return out;
+}
+
+Json BodyJson(const BodyStressResult& r) {
+  if (!r.ok()) return Json(nullptr);
+  const BodyAllowables& a = r.allowable;
+  Json j;
+  j["ok"] = r.AllOk();
+  j["governing"] = r.governing;
+  j["allowable"] = {{"Fc", a.fc},
+                    {"short_term", a.short_term},
+                    {"compression", a.compression},
+                    {"tension", a.tension},
+                    {"shear", a.shear}};
+  j["sections"] = Json::array();
+  for (const BodySection& s : r.sections) {
+    const BodyVerdict& v = s.verdict;
+    j["sections"].push_back({{"depth", s.depth},
+                             {"y", s.y},
+                             {"t", s.t},
+                             {"back_ground", s.back_ground},
+                             {"front_ground", s.front_ground},
+                             {"z", s.z},
+                             {"omega", s.omega},
+                             {"N", s.n},
+                             {"S", s.s},
+                             {"M", s.m},
+                             {"sigma1", s.sigma1},
+                             {"sigma2", s.sigma2},
+                             {"tau", s.tau},
+                             {"compression_ratio", v.compression_ratio},
+                             {"tension_ratio", v.tension_ratio},
+                             {"shear_ratio", v.shear_ratio},
+                             {"ratio", v.ratio},
+                             {"ok", v.ok}});
+  }
+  return j;
+}
+
 }  // namespace
+
+BodyStressResult BodyCheckOf(forms::App& app) {
+  return CheckBodyStress(app.dc(), forms::ReadSelections(app));
+}
+
+bool AllVerdictsOk(forms::App& app) {
+  return CountShownVerdicts(app).ng == 0 && BodyCheckOf(app).AllOk();
+}
 
 ShownVerdicts CountShownVerdicts(forms::App& app) {
   ShownVerdicts v;
@@ -114,7 +186,6 @@ ShownVerdicts CountShownVerdicts(forms::App& app) {
 }
 
 std::string ResultsSummaryText(forms::App& app) {
-  constexpr int kCaptionColumns = 18;
   ui::Window& f11 = app.Form(forms::kForm11);
   std::string out;
   for (const Row& row : Rows()) {
@@ -126,12 +197,10 @@ std::string ResultsSummaryText(forms::App& app) {
       values += c.Caption();
     }
     if (values.empty()) continue;
-    std::string caption = row.caption[0] != '\0' ? f11[row.caption].Caption() : std::string();
-    caption.append(static_cast<std::size_t>(std::max(0, kCaptionColumns - DisplayWidth(caption))),
-                   ' ');
-    out += caption + values + "\n";
+    const std::string caption = row.caption[0] != '\0' ? f11[row.caption].Caption() : std::string();
+    out += Padded(caption) + values + "\n";
   }
-  return out;
+  return out + BodySummary(BodyCheckOf(app));
 }
 
 std::string ResultsJson(forms::App& app, bool valid, const std::string& error) {
@@ -158,6 +227,7 @@ std::string ResultsJson(forms::App& app, bool valid, const std::string& error) {
                         {"ng", c.ForeColor() == ui::kLightMagenta}};
   }
   j["labels"] = std::move(labels);
+  j["body"] = valid ? BodyJson(BodyCheckOf(app)) : Json(nullptr);
   std::string out;
   Dump(j, out);
   return out;

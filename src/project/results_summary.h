@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "calc/body_stress.h"
+
 namespace varnholt::forms {
 class App;
 }
@@ -18,14 +20,25 @@ struct ShownVerdicts {
 };
 ShownVerdicts CountShownVerdicts(forms::App& app);
 
+/// The stress check of the wall body on the design of the last calculation
+/// and the options the windows show.
+BodyStressResult BodyCheckOf(forms::App& app);
+
+/// True when every shown verdict of the results window and every section of
+/// the body check are O.K: the command line's exit status 0.
+bool AllVerdictsOk(forms::App& app);
+
 /// The summary rows as the results window shows them, one line per row:
-/// the row caption, then the visible labels of the row.
+/// the row caption, then the visible labels of the row; then the governing
+/// section of the body check (depth, t, N, S, M, σ1, σ2, τ, allowables,
+/// ratio, verdict).
 std::string ResultsSummaryText(forms::App& app);
 
 /// One JSON object: "valid", "error" (null when empty), "Cond" (28),
-/// "Calc" (70), "wedge", "fence", "flags" and "labels" (lbl5 … lbl24 with
-/// caption, visibility and NG colour). Numbers carry 17 significant digits;
-/// a number that is not finite is null.
+/// "Calc" (70), "wedge", "fence", "flags", "labels" (lbl5 … lbl24 with
+/// caption, visibility and NG colour) and "body" (the body check with every
+/// section, null without a valid result). Numbers carry 17 significant
+/// digits; a number that is not finite is null.
 std::string ResultsJson(forms::App& app, bool valid, const std::string& error);
 
 }  // namespace varnholt::project
