@@ -85,7 +85,7 @@ TEST(ReportOfEveryExample, FitsThePrintableAreaOfTheA4Page) {
     job.page_numbers = true;
     job.first_page_no = 100;
     forms::WriteReport(app, out, job, silent);
-    ASSERT_EQ(out.pages().size(), 3u) << path;
+    ASSERT_EQ(out.pages().size(), 4u) << path;  // with the body-stress page
     for (const RecordedText& t : out.Texts()) {
       const double em = t.size * 20;
       const double right = t.x + fm.horizontalAdvance(QString::fromStdString(t.text)) / 1000 * em;
@@ -107,7 +107,7 @@ TEST(ReportOfEveryExample, FitsThePrintableAreaOfTheA4Page) {
   }
 }
 
-TEST(Cli, ReportWritesEveryExampleAsAThreePagePdf) {
+TEST(Cli, ReportWritesEveryExampleAsAFourPagePdf) {
   TempDir dir;
   for (const std::string& path : Examples()) {
     const std::string pdf = dir.File(std::filesystem::path(path).stem().string() + ".pdf");
@@ -117,7 +117,7 @@ TEST(Cli, ReportWritesEveryExampleAsAThreePagePdf) {
     EXPECT_EQ(run.out, "") << path;
     const std::string bytes = ReadAll(pdf);
     EXPECT_EQ(bytes.rfind("%PDF-", 0), 0u) << path;
-    EXPECT_EQ(PdfPages(bytes), 3) << path;
+    EXPECT_EQ(PdfPages(bytes), 4) << path;
   }
 }
 
@@ -130,11 +130,13 @@ TEST(Cli, ReportRangesAndPageNumbersAreThoseOfThePrintCommand) {
     std::vector<std::string> footers;
   };
   const Case cases[] = {
-      {"", 3, {}},
-      {"--range all", 3, {}},
+      {"", 4, {}},
+      {"--range all", 4, {}},
+      {"--range all --no-body", 3, {}},
       {"--range general --first-page 5", 1, {"－ 5 －"}},
-      {"--range stability --first-page 1", 2, {"－ 1 －", "－ 2 －"}},
-      {"--range all --first-page 1.5", 3, {"－ 2 －", "－ 3 －", "－ 4 －"}},
+      {"--range stability --first-page 1", 3, {"－ 1 －", "－ 2 －", "－ 3 －"}},
+      {"--range stability --no-body --first-page 1", 2, {"－ 1 －", "－ 2 －"}},
+      {"--range all --first-page 1.5", 4, {"－ 2 －", "－ 3 －", "－ 4 －", "－ 5 －"}},
   };
   for (const Case& c : cases) {
     const CliRun run = Cli("report " + example + " --dump " + c.options);
@@ -148,7 +150,7 @@ TEST(Cli, ReportRangesAndPageNumbersAreThoseOfThePrintCommand) {
     }
     EXPECT_EQ(footers, c.footers) << c.options;
   }
-  // Without a range the PDF holds all three pages; the general items alone one.
+  // Without a range the PDF holds all four pages; the general items alone one.
   TempDir dir;
   ASSERT_EQ(Cli("report " + example + " --range general -o " + dir.File("g.pdf")).status, 0);
   EXPECT_EQ(PdfPages(ReadAll(dir.File("g.pdf"))), 1);
