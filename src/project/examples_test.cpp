@@ -72,6 +72,25 @@ void InDialog(TestApp& t, std::function<void(ui::Window&)> act) {
   t.platform.modal_actions.push_back(std::move(act));
 }
 
+// A fence 1.2 m high and 0.5 kN/m, its centre `x` behind the crest's front
+// edge, with a collision load `p` 1.0 m above the crest; judged by F ≥ 1.2
+// with e ≤ B/3 and Fs ≥ 1.2; then the calculate command.
+void CollisionFenceAndCalculate(TestApp& t, const char* x, const char* p) {
+  ui::Window& f2 = t.Form(forms::kForm2);
+  f2["opt11"].Click();  // フェンス 有り
+  InDialog(t, [x, p](ui::Window& f17) {
+    f17["opt3"].Click();
+    Set(f17, {{"txt1", "1.2"}, {"txt2", x}, {"txt3", p}, {"txt4", "1.0"}, {"txt5", "0.5"}});
+    f17["cmd1"].Click();
+  });
+  f2["cmd3"].Click();
+  t.Form(forms::kForm12)["opt1"].Click();
+  ui::Window& f14 = t.Form(forms::kForm14);
+  f14["opt10"].Click();
+  f14["opt6"].Click();
+  Calculate(t);
+}
+
 struct Expected {
   const char* label;
   const char* caption;
@@ -192,27 +211,11 @@ std::vector<Example> Examples() {
       {"05_residential_fence_concentrated_load.vrh",
        [](TestApp& t) {
          DesignConditions(t, "横浜市 宅地造成 フェンス 衝突荷重");
-         ui::Window& f2 = t.Form(forms::kForm2);
          ui::Window& f3 = t.Form(forms::kForm3);
          Dimensions(f3, "W-5");
          f3["cmd1"].Click();
          f3["txt11"].SetText("0.297");
-         f2["opt11"].Click();  // フェンス 有り
-         InDialog(t, [](ui::Window& f17) {
-           f17["opt3"].Click();
-           Set(f17, {{"txt1", "1.2"},
-                     {"txt2", "0.3"},
-                     {"txt3", "30"},
-                     {"txt4", "1.0"},
-                     {"txt5", "0.5"}});
-           f17["cmd1"].Click();
-         });
-         f2["cmd3"].Click();
-         t.Form(forms::kForm12)["opt1"].Click();
-         ui::Window& f14 = t.Form(forms::kForm14);
-         f14["opt10"].Click();
-         f14["opt6"].Click();
-         Calculate(t);
+         CollisionFenceAndCalculate(t, "0.3", "30");
        },
        {{"lbl6", "2.814"},
         {"lbl7", " > 1.2 ∴O.K"},
@@ -237,22 +240,7 @@ std::vector<Example> Examples() {
          Set(f3, {{"txt6", "0.3"}});  // b
          f3["cmd1"].Click();
          f3["txt11"].SetText("0.297");
-         f2["opt11"].Click();  // フェンス 有り
-         InDialog(t, [](ui::Window& f17) {
-           f17["opt3"].Click();
-           Set(f17, {{"txt1", "1.2"},
-                     {"txt2", "0.15"},
-                     {"txt3", "20"},
-                     {"txt4", "1.0"},
-                     {"txt5", "0.5"}});
-           f17["cmd1"].Click();
-         });
-         f2["cmd3"].Click();
-         t.Form(forms::kForm12)["opt1"].Click();
-         ui::Window& f14 = t.Form(forms::kForm14);
-         f14["opt10"].Click();
-         f14["opt6"].Click();
-         Calculate(t);
+         CollisionFenceAndCalculate(t, "0.15", "20");
        },
        {{"lbl7", " > 1.2 ∴O.K"}, {"lbl14", "∴O.K"}, {"lbl17", " > 1.2 ∴O.K"}},
        1},

@@ -41,10 +41,6 @@ constexpr const char* kShortTermResidential =
 constexpr const char* kShortTermRoad =
     "                （地震時・衝突時：圧縮・曲げ引張は1.5倍、せん断は割増しなし）";
 // Section table.
-struct Placed {
-  double x, y;
-  const char* text;
-};
 constexpr Placed kSectionHeads[] = {
     {550, 0, "深さ y"},  {650, 250, "(m)"},       {1650, 0, "幅 t"}, {1700, 250, "(m)"},
     {2700, 0, "Ｎ"},     {2600, 250, "(kN/m)"},   {3900, 0, "Ｓ"},   {3800, 250, "(kN/m)"},

@@ -8,6 +8,12 @@
 
 namespace varnholt::report {
 
+/// A fixed text of a table's heading, at an absolute position.
+struct Placed {
+  double x, y;
+  const char* text;
+};
+
 /// Sets the current position and prints one line there.
 void PrintAt(ReportSurface& out, double x, double y, std::initializer_list<PrintItem> items);
 

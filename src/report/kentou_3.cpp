@@ -16,10 +16,6 @@ constexpr const char* kHeadingK1 = "            ３）荷重の集計（水平�
 constexpr const char* kHeadingK2 = "            ３）荷重の集計（水平力＝慣性力＋常時土圧）";
 constexpr const char* kHeadingRoadSeismic =
     "            ３）荷重の集計（水平力＝慣性力＋地震時土圧）";
-struct Placed {
-  double x, y;
-  const char* text;
-};
 constexpr Placed kColumnHeads[] = {
     {1900, 1800, "荷重の種類"},
     {3300, 1650, "鉛 直 力"},
