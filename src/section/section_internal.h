@@ -1,0 +1,58 @@
+#pragma once
+// Pieces shared by the section's builder, its forces and its exporters.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/design_case.h"
+#include "model/selections.h"
+#include "section/section.h"
+
+namespace varnholt::section {
+
+/// "2.500 m": a length in a hover text.
+std::string Metres(double v);
+/// A dimension value as the report prints it: millimetres, "#,###".
+std::string Millimetres(double v);
+
+/// Width of a text of `height`: half an em per half-width character, an em
+/// for the others (the Mincho faces' advances).
+double TextWidth(const std::string& utf8, double height);
+
+/// The box a label covers, m.
+struct LabelBox {
+  double left = 0, bottom = 0, width = 0, height = 0;
+};
+LabelBox BoxOf(const Label& label);
+
+/// Builds one drawing; the forces read what the section placed.
+struct Builder {
+  SectionDrawing out;
+  double text_h = 0.1;
+  double hw = 0;  // wall height as drawn
+  double bw = 0;  // base width as drawn
+  std::vector<Point> ground_line;
+  double ground_top = 0;
+  double fence_post_x = 0;
+  double fence_height = 0;
+  double fence_offset = 0;
+  std::optional<std::size_t> key_polygon;
+
+  void Build(const SectionInputs& in, double reserve_below);
+  void HorizontalDim(double x1, double x2, double y_from, double y, const std::string& text,
+                     Field field, const std::string& tip, const std::string& typed);
+  void VerticalDim(double y1, double y2, double x, const std::string& text, Field field,
+                   const std::string& tip, const std::string& typed, double x_from,
+                   Anchor side = Anchor::kRight);
+};
+
+/// Depth under the base that the ground reaction diagram and its labels
+/// take, m.
+double ReactionDepth(const DesignCase& dc);
+
+/// Adds the forces of a valid calculation to a drawable section.
+void AddForces(Builder& builder, const DesignCase& dc, const Selections& sel);
+
+}  // namespace varnholt::section
