@@ -7,6 +7,7 @@
 // the file cannot be read, the calculation has no result, or the command
 // line is wrong. Of report: 0 written, 2 otherwise.
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <cmath>
@@ -20,10 +21,13 @@
 #include "project/batch_platform.h"
 #include "project/file_commands.h"
 #include "project/results_summary.h"
+#include "project/section_dxf.h"
 #include "report/qt/pdf_document.h"
 #include "report/qt/report_font.h"
+#include "section/qt/section_painter.h"
 #include "ui/forms/app.h"
 #include "ui/forms/preview.h"
+#include "ui/forms/section_source.h"
 
 namespace {
 
@@ -36,6 +40,8 @@ constexpr const char* kUsage =
     "        varnholt-cli report FILE.vrh -o OUT.pdf [--range general|stability|all]\n"
     "                            [--first-page N] [--no-body]\n"
     "        varnholt-cli report FILE.vrh --dump [--range ...] [--first-page N]\n"
+    "        varnholt-cli section FILE.vrh -o OUT.dxf|OUT.svg|OUT.png|OUT.pdf [--forces]\n"
+    "                            [--unit mm|m] [--size WxH]\n"
     "        varnholt-cli --help | --version\n"
     "\n"
     "calc    プロジェクトファイルを開いて安定性の検討をやり直し、結果（転倒・支持力・\n"
@@ -53,8 +59,16 @@ constexpr const char* kUsage =
     "--dump          PDF の代わりに、描画内容を 1 行 1 要素のテキストで標準出力へ\n"
     "                書き出します。\n"
     "\n"
+    "section 断面図を出力します。形式は拡張子で決まります: .dxf（CAD 用、AutoCAD R12、\n"
+    "        シフトJIS）、.svg、.png、.pdf（A4 1 ページ、印刷と同じ）。\n"
+    "--forces        計算結果（自重、土圧、合力、地盤反力）を描き加えます。計算できない\n"
+    "                ファイルでは出力しません。\n"
+    "--unit          DXF の 1 単位: mm（既定）または m。\n"
+    "--size WxH      PNG と SVG の大きさ（ピクセル、既定 1600x1200）。\n"
+    "\n"
     "終了コード: calc  0 すべて O.K、1 NG あり、2 読み込めない・計算できない・引数の誤り\n"
-    "            report 0 出力した、2 出力できない・読み込めない・計算できない・引数の誤り\n";
+    "            report 0 出力した、2 出力できない・読み込めない・計算できない・引数の誤り\n"
+    "            section 0 出力した、2 出力できない・読み込めない・断面を描けない・引数の誤り\n";
 
 int UsageError(const std::string& message) {
   std::fprintf(stderr, "varnholt-cli: %s\n", message.c_str());
@@ -172,6 +186,145 @@ int ReportCommand(const std::vector<std::string_view>& args) {
   return 0;
 }
 
+// Qt Gui for fonts and pictures, never a screen; Qt's own notes are not the
+// user's business (the tool reports its own failures).
+void QuietOffscreen() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+      std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    }
+  });
+}
+
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+// section FILE.vrh -o OUT.dxf|svg|png|pdf [--forces] [--unit mm|m] [--size WxH]
+int SectionCommand(const std::vector<std::string_view>& args) {
+  std::string path, output;
+  bool forces = false;
+  auto unit = varnholt::project::DxfUnit::kMillimetre;
+  int width = 1600, height = 1200;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string_view a = args[i];
+    const bool has_value = i + 1 < args.size();
+    if (a == "-o" || a == "--output") {
+      if (!has_value) return UsageError("-o の後に出力ファイルを指定してください。");
+      output = args[++i];
+    } else if (a == "--forces") {
+      forces = true;
+    } else if (a == "--unit") {
+      const std::string_view u = has_value ? args[++i] : std::string_view();
+      if (u == "mm") {
+        unit = varnholt::project::DxfUnit::kMillimetre;
+      } else if (u == "m") {
+        unit = varnholt::project::DxfUnit::kMetre;
+      } else {
+        return UsageError("--unit は mm または m です。");
+      }
+    } else if (a == "--size") {
+      const std::string v = has_value ? std::string(args[++i]) : std::string();
+      int w = 0, h = 0;
+      char rest = 0;
+      if (std::sscanf(v.c_str(), "%dx%d%c", &w, &h, &rest) != 2 || w < 16 || h < 16 || w > 20000 ||
+          h > 20000) {
+        return UsageError("--size は 幅x高さ（16〜20000 ピクセル）で指定してください: " + v);
+      }
+      width = w;
+      height = h;
+    } else if (a.size() > 1 && a[0] == '-') {
+      return UsageError("不明なオプションです: " + std::string(a));
+    } else if (path.empty()) {
+      path = a;
+    } else {
+      return UsageError("ファイルは一つだけ指定してください。");
+    }
+  }
+  if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");
+  if (output.empty())
+    return UsageError("-o で出力するファイル（.dxf、.svg、.png、.pdf）を指定してください。");
+  const std::string lower = Lower(output);
+  const auto ends = [&lower](std::string_view ext) { return lower.ends_with(ext); };
+  if (!ends(".dxf") && !ends(".svg") && !ends(".png") && !ends(".pdf")) {
+    return UsageError("出力ファイルの拡張子は .dxf、.svg、.png、.pdf のいずれかです: " + output);
+  }
+
+  varnholt::project::BatchPlatform platform;
+  varnholt::forms::App app(platform);
+  platform.open_path = path;
+  const varnholt::project::OpenResult opened = varnholt::project::FileOpen(app);
+  if (opened.outcome == varnholt::project::OpenOutcome::kUnreadable ||
+      opened.outcome == varnholt::project::OpenOutcome::kCancelled) {
+    for (const std::string& m : platform.messages) std::fprintf(stderr, "%s\n", m.c_str());
+    if (platform.messages.empty() && !opened.message.empty()) {
+      std::fprintf(stderr, "%s\n", opened.message.c_str());
+    }
+    return kNoResult;
+  }
+  const bool calculated = opened.outcome == varnholt::project::OpenOutcome::kCalculated;
+  if (forces && !calculated) {
+    for (const std::string& m : platform.messages) std::fprintf(stderr, "%s\n", m.c_str());
+    std::fprintf(stderr, "計算結果がないため、力を描けません。\n");
+    return kNoResult;
+  }
+  const varnholt::section::SectionDrawing drawing =
+      varnholt::section::BuildSection(varnholt::forms::ReadSectionInputs(app),
+                                      forces ? varnholt::forms::SectionResults(app) : nullptr);
+  if (!drawing.drawable || !drawing.problems.empty()) {
+    for (const auto& p : drawing.problems) std::fprintf(stderr, "%s\n", p.reason.c_str());
+    std::fprintf(stderr, "断面図を描けません。\n");
+    return kNoResult;
+  }
+
+  QuietOffscreen();
+  int qt_argc = 1;
+  char program[] = "varnholt-cli";
+  char* qt_argv[] = {program, nullptr};
+  const QGuiApplication gui(qt_argc, qt_argv);
+  QByteArray bytes;
+  if (ends(".dxf")) {
+    const std::string dxf = varnholt::project::SectionDxf(drawing, unit);
+    bytes = QByteArray(dxf.data(), static_cast<qsizetype>(dxf.size()));
+  } else {
+    const auto font = varnholt::report::qt::FindReportFont();
+    if (ends(".pdf")) {
+      if (!font) {
+        std::fprintf(stderr, "%s\n", varnholt::report::qt::kMsgNoReportFont);
+        return kNoResult;
+      }
+      bytes = varnholt::section::qt::RenderPdfPage(drawing, *font);
+    } else {
+      const QString family = font ? font->family : QGuiApplication::font().family();
+      const QSize size(width, height);
+      if (ends(".svg")) {
+        bytes = varnholt::section::qt::RenderSvg(drawing, size, family);
+      } else {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!varnholt::section::qt::RenderImage(drawing, size, family).save(&buffer, "PNG")) {
+          bytes.clear();
+        }
+      }
+    }
+  }
+  if (bytes.isEmpty()) {
+    std::fprintf(stderr, "断面図「%s」を作成できませんでした。\n", output.c_str());
+    return kNoResult;
+  }
+  const QString failed =
+      varnholt::report::qt::SaveFileAtomically(QString::fromStdString(output), bytes);
+  if (!failed.isEmpty()) {
+    std::fprintf(stderr, "%s\n", failed.toStdString().c_str());
+    return kNoResult;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -186,6 +339,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args[0] == "report") return ReportCommand(args);
+  if (args[0] == "section") return SectionCommand(args);
   if (args[0] != "calc") {
     return UsageError("不明なコマンドまたはオプションです: " + std::string(args[0]));
   }
