@@ -267,14 +267,16 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
     const Tone tone = ToneOf(verdicts.bearing);
     const bool toe_loaded = e >= 0;
     const bool trapezoid = B > 0 && std::fabs(e) / B < 1.0 / 6;
+    // Under a shear key the diagram hangs below the key.
+    const double y0 = bd.key_depth > 0 ? -bd.key_depth - 0.5 * th : 0;
     std::vector<Point> poly;
     std::string tip = "地盤反力 σmax = " + Kpa(smax);
     const double x_max = toe_loaded ? 0 : B;
     if (trapezoid) {
       const double x_min = toe_loaded ? B : 0;
-      poly = {{x_max, 0}, {x_min, 0}, {x_min, -smin / kpa}, {x_max, -smax / kpa}};
+      poly = {{x_max, y0}, {x_min, y0}, {x_min, y0 - smin / kpa}, {x_max, y0 - smax / kpa}};
       tip += "、σmin = " + Kpa(smin);
-      out.labels.push_back({{x_min, -smin / kpa - 0.3 * th},
+      out.labels.push_back({{x_min, y0 - smin / kpa - 0.3 * th},
                             "σmin=" + report::FormatNumber(smin, "0.00"),
                             0.8 * th,
                             Anchor::kBelow,
@@ -284,7 +286,7 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
     } else {
       const double reach = std::min(std::fabs(x_len), B);
       const double x_end = toe_loaded ? reach : B - reach;
-      poly = {{x_max, 0}, {x_end, 0}, {x_max, -smax / kpa}};
+      poly = {{x_max, y0}, {x_end, y0}, {x_max, y0 - smax / kpa}};
       tip += "、X = " + Metres(x_len);
       out.labels.push_back({{x_end, -0.3 * th},
                             "X=" + report::FormatNumber(x_len, "0.000"),
@@ -295,7 +297,7 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
                             tip});
     }
     out.polygons.push_back({poly, Layer::kForce, tone, true, tip});
-    out.labels.push_back({{x_max, -smax / kpa - 0.3 * th},
+    out.labels.push_back({{x_max, y0 - smax / kpa - 0.3 * th},
                           "σmax=" + report::FormatNumber(smax, "0.00"),
                           0.8 * th,
                           Anchor::kBelow,
@@ -312,17 +314,21 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
     key.tip += "、Fk = " + report::FormatNumber(dc.Calc[calc::kKeyFk], "0.00");
   }
   {
-    const Verdict& v = verdicts.sliding;
-    const std::string text = "Fs=" + report::FormatNumber(dc.Calc[calc::kSlidingF], "0.00");
-    out.labels.push_back(
-        {{-0.3 * th, 0.3 * th},
-         text,
-         0.8 * th,
-         Anchor::kRight,
-         Layer::kForce,
-         ToneOf(v),
-         "滑動に対する安全率 Fs = " + report::FormatNumber(dc.Calc[calc::kSlidingF], "0.00") +
-             "（ΣH = " + Kn(sum_h) + "）"});
+    // With a key the sliding check is Fk's; the plain Fs is not the design's.
+    const bool key = bd.key_polygon.has_value();
+    const Verdict& v = key ? verdicts.shear_key : verdicts.sliding;
+    const double factor = dc.Calc[key ? calc::kKeyFk : calc::kSlidingF];
+    const std::string name = key ? "Fk" : "Fs";
+    const std::string text = name + "=" + report::FormatNumber(factor, "0.00");
+    out.labels.push_back({{-0.3 * th, 0.3 * th},
+                          text,
+                          0.8 * th,
+                          Anchor::kRight,
+                          Layer::kForce,
+                          ToneOf(v),
+                          std::string(key ? "突起を考慮した" : "") + "滑動に対する安全率 " + name +
+                              " = " + report::FormatNumber(factor, "0.00") + "（ΣH = " + Kn(sum_h) +
+                              "）"});
   }
   out.forces = scale;
 }

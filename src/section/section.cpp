@@ -476,7 +476,6 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
   }
 
   // The shear key under the base.
-  double key_depth = 0;
   double y_bottom = -reserve_below - step;
   if (sel.shear_key == ShearKeyOption::kWith) {
     const Dim kh = r.Read(in.key_height, Field::kKeyHeight, kNameKeyHeight);
@@ -485,6 +484,7 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
     const Dim kw = r.Read(in.key_width, Field::kKeyWidth, kNameKeyWidth);
     if (kp.ok && kw.ok && kp.v + kw.v > B + 1e-9) r.Flag(Field::kKeyPosition, kMsgKeyOffBase);
     key_depth = kh.v;
+    if (reserve_below > 0) reserve_below += 0.5 * text_h;
     const bool bad = Flagged(problems, Field::kKeyHeight) ||
                      Flagged(problems, Field::kKeyPosition) || Flagged(problems, Field::kKeyWidth);
     out.polygons.push_back(
@@ -494,7 +494,7 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
          true,
          "突起 高さ " + Metres(kh.v) + "、幅 " + Metres(kw.v) + "、位置 " + Metres(kp.v)});
     key_polygon = out.polygons.size() - 1;
-    y_bottom = std::min(y_bottom, -kh.v - step);
+    y_bottom = -kh.v - reserve_below - step;
     VerticalDim(-kh.v, 0, kp.v + kw.v + 0.6 * step, value_text(kh.v, kh.ok, in.key_height),
                 Field::kKeyHeight, std::string(kNameKeyHeight) + " = " + Metres(kh.v),
                 in.key_height, kp.v + kw.v, Anchor::kLeft);
@@ -507,7 +507,6 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
                   Field::kKeyWidth, std::string(kNameKeyWidth) + " = " + Metres(kw.v),
                   in.key_width);
   }
-  (void)key_depth;
   HorizontalDim(0, B, 0, y_bottom, value_text(B, base.ok, in.base_width), Field::kBaseWidth,
                 std::string(kNameBase) + " = " + Metres(B), in.base_width);
 }

@@ -39,6 +39,7 @@ struct Builder {
   double fence_height = 0;
   double fence_offset = 0;
   std::optional<std::size_t> key_polygon;
+  double key_depth = 0;  // the shear key's height under the base, m
 
   void Build(const SectionInputs& in, double reserve_below);
   void HorizontalDim(double x1, double x2, double y_from, double y, const std::string& text,
@@ -48,8 +49,8 @@ struct Builder {
                    Anchor side = Anchor::kRight);
 };
 
-/// Depth under the base that the ground reaction diagram and its labels
-/// take, m.
+/// Depth that the ground reaction diagram and its labels take under the
+/// base (under the shear key, when there is one), m.
 double ReactionDepth(const DesignCase& dc);
 
 /// Adds the forces of a valid calculation to a drawable section.
