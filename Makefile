@@ -21,7 +21,7 @@ test: build
 
 bench: build
 	$(BUILD)/varnholt_bench
-	$(BUILD)/varnholt_report_bench
+	$(BUILD)/varnholt_gui_bench
 
 clean:
 	rm -rf $(BUILD)

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "opened_example.h"
 #include "project/batch_platform.h"
 #include "project/file_commands.h"
 #include "report/qt/pdf_document.h"
@@ -19,20 +20,7 @@
 
 namespace {
 
-std::string Example(const char* name) {
-  return (std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / name).string();
-}
-
-// An example opened and calculated, ready to print.
-struct Opened {
-  explicit Opened(const char* name) : app(platform) {
-    ok = varnholt::project::OpenProjectFile(app, Example(name)).outcome ==
-         varnholt::project::OpenOutcome::kCalculated;
-  }
-  varnholt::project::BatchPlatform platform;
-  varnholt::forms::App app;
-  bool ok = false;
-};
+using varnholt::bench::Opened;
 
 void WritePdf(benchmark::State& state, const char* name) {
   Opened opened(name);
@@ -83,10 +71,10 @@ BENCHMARK(BM_ReportRecordingSlope)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Fonts and the PDF writer need a GUI application, never a screen.
+  // Fonts, pictures and the PDF writer need a GUI application, never a screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   int qt_argc = 1;
-  char program[] = "varnholt_report_bench";
+  char program[] = "varnholt_gui_bench";
   char* qt_argv[] = {program, nullptr};
   QGuiApplication app(qt_argc, qt_argv);
   benchmark::Initialize(&argc, argv);
