@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: setup configure build run test bench clean format
+.PHONY: setup configure build run test bench package clean format
 
 setup:
 	bash scripts/setup.sh
@@ -18,6 +18,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
+
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	$(BUILD)/varnholt_bench

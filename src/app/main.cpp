@@ -1,14 +1,30 @@
-// Varnholt desktop program.
+// Varnholt desktop program. A project file named on the command line (a
+// double click on a .vrh in the file manager) is opened as ﾌｧｲﾙ → 開く opens it.
 #include <QApplication>
+#include <QStringList>
+#include <cstdio>
 
+#include "project/file_commands.h"
 #include "ui/qt/desktop_program.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  const QStringList args = QApplication::arguments();
+  if (args.size() > 1 && (args[1] == "--version" || args[1] == "--help")) {
+    if (args[1] == "--version") {
+      std::printf("varnholt %s\n", VARNHOLT_VERSION);
+    } else {
+      std::printf("使い方: varnholt [FILE.vrh]\n");
+    }
+    return 0;
+  }
   varnholt::desktop::PrepareApplication(application);
   varnholt::desktop::DesktopProgram program;
   QObject::connect(&program.window(), &varnholt::desktop::MainWindow::ProgramEnded, &application,
                    &QApplication::quit, Qt::QueuedConnection);
   program.Start();
+  if (args.size() > 1 && !program.window().Ended()) {
+    varnholt::project::OpenProjectFile(program.app(), args[1].toStdString());
+  }
   return program.window().Ended() ? 0 : QApplication::exec();
 }

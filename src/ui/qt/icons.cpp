@@ -190,4 +190,6 @@ QIcon ToolbarIcon(int index) {
 
 QIcon ProgramIcon() { return Render(DrawWall); }
 
+void DrawProgramIcon(QPainter& painter) { DrawWall(painter); }
+
 }  // namespace varnholt::desktop

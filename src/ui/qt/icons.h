@@ -4,6 +4,8 @@
 
 #include <QIcon>
 
+class QPainter;
+
 namespace varnholt::desktop {
 
 /// The image of toolbar button `index` (1 新規作成, 2 開く, 3 上書き保存,
@@ -12,5 +14,9 @@ QIcon ToolbarIcon(int index);
 
 /// The program's icon: a gravity wall section with the retained soil.
 QIcon ProgramIcon();
+
+/// Draws the program's icon on a 32 × 32 grid (scale the painter for other
+/// sizes); the installed icon files are made from it.
+void DrawProgramIcon(QPainter& painter);
 
 }  // namespace varnholt::desktop

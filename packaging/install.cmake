@@ -1,0 +1,44 @@
+# What `cmake --install` puts on a machine, and the Debian package CPack
+# builds from it (`make package`).
+include(GNUInstallDirs)
+
+install(TARGETS varnholt-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/varnholt-cli.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/varnholt/examples
+        FILES_MATCHING PATTERN "*.vrh")
+
+if(VARNHOLT_WITH_QT)
+  install(TARGETS varnholt RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/varnholt.1
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/varnholt.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/varnholt-mime.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME varnholt.xml)
+  # The icon files are drawn at build time (src/app, varnholt-icons).
+  install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME varnholt)
+set(CPACK_PACKAGE_VENDOR "Varnholt")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "design calculation of gravity-type concrete retaining walls")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Stability checks (overturning, bearing, sliding) and the calculation report of\n\
+gravity-type concrete retaining walls under the residential-land and the\n\
+road-earthworks standards, with a section view and DXF, SVG and PNG export.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Varnholt developers <varnholt@localhost>")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+# The libraries come from the binaries; the report's Mincho face is read at
+# run time and must be named.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho")
+include(CPack)

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Checks the Debian package that `make package` built: its contents, its
+# dependencies, the desktop entry and the MIME type, then unpacks it into a
+# temporary root and runs the installed command-line tool on an installed
+# example.
+set -euo pipefail
+build=${1:-build}
+deb=$(ls "$build"/varnholt_*.deb)
+echo "package: $deb"
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+expected=(
+  ./usr/bin/varnholt
+  ./usr/bin/varnholt-cli
+  ./usr/share/applications/varnholt.desktop
+  ./usr/share/mime/packages/varnholt.xml
+  ./usr/share/icons/hicolor/scalable/apps/varnholt.svg
+  ./usr/share/man/man1/varnholt.1
+  ./usr/share/man/man1/varnholt-cli.1
+  ./usr/share/varnholt/examples/01_residential_level_entered_ka.vrh
+  ./usr/share/varnholt/examples/06_residential_cohesion_eccentricity_deduction.vrh
+)
+for size in 16 22 24 32 48 64 128 256; do
+  expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/varnholt.png")
+done
+for f in "${expected[@]}"; do
+  grep -qxF "$f" <<<"$contents" || { echo "missing in the package: $f"; exit 1; }
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for d in fonts-ipafont-mincho libqt6gui6 libqt6widgets6 libqt6svg6; do
+  grep -q "$d" <<<"$depends" || { echo "Depends lacks $d: $depends"; exit 1; }
+done
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$deb" "$root"
+desktop-file-validate "$root/usr/share/applications/varnholt.desktop"
+grep -qxF 'MimeType=application/x-varnholt-project;' "$root/usr/share/applications/varnholt.desktop"
+# The MIME database accepts the type and maps *.vrh to it.
+update-mime-database "$root/usr/share/mime" >/dev/null 2>&1
+grep -q '^application/x-varnholt-project:\*\.vrh$' "$root/usr/share/mime/globs"
+for page in varnholt varnholt-cli; do
+  out=$(groff -k -man -Tutf8 -ww -z "$root/usr/share/man/man1/$page.1" 2>&1)
+  [ -z "$out" ] || { echo "$page.1: $out"; exit 1; }
+done
+
+cli="$root/usr/bin/varnholt-cli"
+"$cli" --version | grep -qxF "varnholt-cli $(dpkg-deb -f "$deb" Version)"
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/varnholt" --version
+"$cli" calc "$root/usr/share/varnholt/examples/01_residential_level_entered_ka.vrh"
+echo "package: all checks passed"
