@@ -20,6 +20,7 @@
 
 #include "project/batch_platform.h"
 #include "project/file_commands.h"
+#include "project/file_io.h"
 #include "project/results_summary.h"
 #include "project/section_dxf.h"
 #include "report/qt/pdf_document.h"
@@ -316,10 +317,11 @@ int SectionCommand(const std::vector<std::string_view>& args) {
     std::fprintf(stderr, "断面図「%s」を作成できませんでした。\n", output.c_str());
     return kNoResult;
   }
-  const QString failed =
-      varnholt::report::qt::SaveFileAtomically(QString::fromStdString(output), bytes);
-  if (!failed.isEmpty()) {
-    std::fprintf(stderr, "%s\n", failed.toStdString().c_str());
+  const varnholt::project::IoResult written = varnholt::project::WriteFileAtomically(
+      output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!written.ok) {
+    std::fprintf(stderr, "ファイル「%s」に保存できませんでした。（%s）\n", output.c_str(),
+                 written.reason.c_str());
     return kNoResult;
   }
   return 0;

@@ -135,6 +135,7 @@ class SectionExport(unittest.TestCase):
         self.assertEqual(run("section", self.dir / "none.vrh", "-o", out).returncode, 2)
         example = EXAMPLES / "01_residential_level_entered_ka.vrh"
         for args in (("-o", self.dir / "x.jpg"), ("-o", out, "--unit", "cm"),
+                     ("-o", self.dir / "no folder" / "x.dxf"),
                      ("-o", self.dir / "x.png", "--size", "10x10"), ()):
             with self.subTest(args=args):
                 r = run("section", example, *args)
