@@ -77,6 +77,16 @@ int UsageError(const std::string& message) {
   return kNoResult;
 }
 
+// An argument that is neither an option nor the second file is the project
+// file; otherwise the exit status of the usage error.
+std::optional<int> TakeFileArgument(std::string_view arg, std::string& path) {
+  if (arg.size() > 1 && arg[0] == '-')
+    return UsageError("不明なオプションです: " + std::string(arg));
+  if (!path.empty()) return UsageError("ファイルは一つだけ指定してください。");
+  path = arg;
+  return std::nullopt;
+}
+
 // Opens and recalculates a project as the desktop program's Open does; the
 // messages it showed go to standard error. False when there is no result.
 bool OpenAndCalculate(varnholt::project::BatchPlatform& platform, varnholt::forms::App& app,
@@ -131,12 +141,8 @@ int ReportCommand(const std::vector<std::string_view>& args) {
       dump = true;
     } else if (a == "--no-body") {
       job.body_stress = false;
-    } else if (a.size() > 1 && a[0] == '-') {
-      return UsageError("不明なオプションです: " + std::string(a));
-    } else if (path.empty()) {
-      path = a;
-    } else {
-      return UsageError("ファイルは一つだけ指定してください。");
+    } else if (const auto wrong = TakeFileArgument(a, path)) {
+      return *wrong;
     }
   }
   if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");
@@ -238,12 +244,8 @@ int SectionCommand(const std::vector<std::string_view>& args) {
       }
       width = w;
       height = h;
-    } else if (a.size() > 1 && a[0] == '-') {
-      return UsageError("不明なオプションです: " + std::string(a));
-    } else if (path.empty()) {
-      path = a;
-    } else {
-      return UsageError("ファイルは一つだけ指定してください。");
+    } else if (const auto wrong = TakeFileArgument(a, path)) {
+      return *wrong;
     }
   }
   if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");
@@ -351,12 +353,8 @@ int main(int argc, char** argv) {
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--json") {
       json = true;
-    } else if (args[i].size() > 1 && args[i][0] == '-') {
-      return UsageError("不明なオプションです: " + std::string(args[i]));
-    } else if (path.empty()) {
-      path = args[i];
-    } else {
-      return UsageError("ファイルは一つだけ指定してください。");
+    } else if (const auto wrong = TakeFileArgument(args[i], path)) {
+      return *wrong;
     }
   }
   if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");

@@ -272,38 +272,26 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
     std::vector<Point> poly;
     std::string tip = "地盤反力 σmax = " + Kpa(smax);
     const double x_max = toe_loaded ? 0 : B;
+    // Values hang under the diagram's corners; written once the tip is whole.
+    std::vector<std::pair<Point, std::string>> values{
+        {{x_max, y0 - smax / kpa - 0.3 * th}, "σmax=" + report::FormatNumber(smax, "0.00")}};
     if (trapezoid) {
       const double x_min = toe_loaded ? B : 0;
       poly = {{x_max, y0}, {x_min, y0}, {x_min, y0 - smin / kpa}, {x_max, y0 - smax / kpa}};
       tip += "、σmin = " + Kpa(smin);
-      out.labels.push_back({{x_min, y0 - smin / kpa - 0.3 * th},
-                            "σmin=" + report::FormatNumber(smin, "0.00"),
-                            0.8 * th,
-                            Anchor::kBelow,
-                            Layer::kForce,
-                            tone,
-                            tip});
+      values.push_back(
+          {{x_min, y0 - smin / kpa - 0.3 * th}, "σmin=" + report::FormatNumber(smin, "0.00")});
     } else {
       const double reach = std::min(std::fabs(x_len), B);
       const double x_end = toe_loaded ? reach : B - reach;
       poly = {{x_max, y0}, {x_end, y0}, {x_max, y0 - smax / kpa}};
       tip += "、X = " + Metres(x_len);
-      out.labels.push_back({{x_end, -0.3 * th},
-                            "X=" + report::FormatNumber(x_len, "0.000"),
-                            0.8 * th,
-                            Anchor::kBelow,
-                            Layer::kForce,
-                            tone,
-                            tip});
+      values.push_back({{x_end, y0 - 0.3 * th}, "X=" + report::FormatNumber(x_len, "0.000")});
     }
     out.polygons.push_back({poly, Layer::kForce, tone, true, tip});
-    out.labels.push_back({{x_max, y0 - smax / kpa - 0.3 * th},
-                          "σmax=" + report::FormatNumber(smax, "0.00"),
-                          0.8 * th,
-                          Anchor::kBelow,
-                          Layer::kForce,
-                          tone,
-                          tip});
+    for (const auto& [at, text] : values) {
+      out.labels.push_back({at, text, 0.8 * th, Anchor::kBelow, Layer::kForce, tone, tip});
+    }
   }
 
   // The shear key takes the colour of its verdict; the sliding factor is

@@ -32,7 +32,6 @@ constexpr const char* kNameKeyPositionT = "突起の位置 B1";
 constexpr const char* kNameKeyPositionD = "突起の位置 L1";
 constexpr const char* kNameKeyWidth = "突起の幅 D";
 constexpr const char* kNameBackProjection = "背面の水平長さ";
-constexpr const char* kNameWallHeight = "擁壁の高さ Hw";
 constexpr const char* kNameH = "土圧の高さ H";
 
 constexpr const char* kWhyEmpty = "が未入力です。";
@@ -425,18 +424,16 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
   if (shape != GroundShape::kRaisedSoil) y_top = std::max(y_top, ground_top + 1.5 * step);
   if (sel.fence == FenceOption::kWith) {
     HorizontalDim(f.v, fence_post_x, fence_dim_y, y_top, Millimetres(fence_offset), Field::kFenceX,
-                  std::string(kNameFenceX) + " = " + Metres(fence_offset), in.fence_x);
+                  std::string(kNameFenceX) + " = " + Metres(fence_offset));
     y_top += step;
   }
   HorizontalDim(0, f.v, Hw, y_top, value_text(f.v, f.ok, in.front_projection),
-                Field::kFrontProjection, std::string(kNameFront) + " = " + Metres(f.v),
-                in.front_projection);
+                Field::kFrontProjection, std::string(kNameFront) + " = " + Metres(f.v));
   HorizontalDim(f.v, f.v + b.v, Hw, y_top, value_text(b.v, b.ok, in.crest_width),
-                Field::kCrestWidth, std::string(kNameCrestWidth) + " = " + Metres(b.v),
-                in.crest_width);
+                Field::kCrestWidth, std::string(kNameCrestWidth) + " = " + Metres(b.v));
   if (std::fabs(B - f.v - b.v) > 1e-9) {
     HorizontalDim(f.v + b.v, B, 0, y_top, Millimetres(B - f.v - b.v), Field::kNone,
-                  std::string(kNameBackProjection) + " = " + Metres(B - f.v - b.v), {});
+                  std::string(kNameBackProjection) + " = " + Metres(B - f.v - b.v));
   }
 
   // Left: h and the embedment next to the wall, H and the crest height
@@ -444,18 +441,17 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
   const double x_inner = x_left + 0.5 * step;
   const double x_outer = x_inner - step;
   VerticalDim(emb.v, H, x_inner, value_text(h.v, h.ok, in.height_h), Field::kHeightH,
-              std::string(kNameHeightH) + " = " + Metres(h.v), in.height_h, x_front_ground);
+              std::string(kNameHeightH) + " = " + Metres(h.v), x_front_ground);
   VerticalDim(0, emb.v, x_inner, value_text(emb.v, emb.ok, in.embedment), Field::kEmbedment,
-              std::string(kNameEmbedment) + " = " + Metres(emb.v), in.embedment, 0);
+              std::string(kNameEmbedment) + " = " + Metres(emb.v), 0);
   VerticalDim(0, H, x_outer, Millimetres(H), Field::kNone, std::string(kNameH) + " = " + Metres(H),
-              {}, 0);
+              0);
   VerticalDim(H, Hw, x_outer, value_text(ca.v, ca.ok, in.crest_above), Field::kCrestAbove,
-              std::string(kNameCrestAbove) + " = " + Metres(ca.v), in.crest_above, f.v);
+              std::string(kNameCrestAbove) + " = " + Metres(ca.v), f.v);
   if (sel.fence == FenceOption::kWith) {
     VerticalDim(Hw, Hw + fence_height, x_outer, Millimetres(fence_height), Field::kFenceHeight,
-                std::string(kNameFenceHeight) + " = " + Metres(fence_height), in.fence_height, f.v);
+                std::string(kNameFenceHeight) + " = " + Metres(fence_height), f.v);
   }
-  (void)kNameWallHeight;
 
   // The raised soil's height on the right.
   if (shape == GroundShape::kRaisedSoil) {
@@ -463,7 +459,7 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
     if (raised) {
       VerticalDim(H, H + h0.v, x,
                   "H0=" + report::FormatNumber(h0.v * 1000, h0.v < 1 ? "###" : "#,###"), Field::kH0,
-                  std::string(kNameH0) + " = " + Metres(h0.v), in.h0, x_right);
+                  std::string(kNameH0) + " = " + Metres(h0.v), x_right);
     } else if (Flagged(problems, Field::kH0)) {
       out.labels.push_back({{x, H + text_h},
                             "H0=?",
@@ -496,90 +492,62 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
     key_polygon = out.polygons.size() - 1;
     y_bottom = -kh.v - reserve_below - step;
     VerticalDim(-kh.v, 0, kp.v + kw.v + 0.6 * step, value_text(kh.v, kh.ok, in.key_height),
-                Field::kKeyHeight, std::string(kNameKeyHeight) + " = " + Metres(kh.v),
-                in.key_height, kp.v + kw.v, Anchor::kLeft);
+                Field::kKeyHeight, std::string(kNameKeyHeight) + " = " + Metres(kh.v), kp.v + kw.v,
+                Anchor::kLeft);
     // The key's position and width below the base width.
     const double y_key = y_bottom - step;
     HorizontalDim(0, kp.v, -kh.v, y_key, value_text(kp.v, kp.ok, in.key_position),
-                  Field::kKeyPosition, std::string(pos_name) + " = " + Metres(kp.v),
-                  in.key_position);
+                  Field::kKeyPosition, std::string(pos_name) + " = " + Metres(kp.v));
     HorizontalDim(kp.v, kp.v + kw.v, -kh.v, y_key, value_text(kw.v, kw.ok, in.key_width),
-                  Field::kKeyWidth, std::string(kNameKeyWidth) + " = " + Metres(kw.v),
-                  in.key_width);
+                  Field::kKeyWidth, std::string(kNameKeyWidth) + " = " + Metres(kw.v));
   }
   HorizontalDim(0, B, 0, y_bottom, value_text(B, base.ok, in.base_width), Field::kBaseWidth,
-                std::string(kNameBase) + " = " + Metres(B), in.base_width);
+                std::string(kNameBase) + " = " + Metres(B));
 }
 
 void Builder::HorizontalDim(double x1, double x2, double y_from, double y, const std::string& text,
-                            Field field, const std::string& tip, const std::string& typed) {
-  (void)typed;
-  const bool bad = field != Field::kNone && Flagged(out.problems, field);
-  const Tone tone = bad ? Tone::kFlagged : Tone::kPlain;
-  const std::string hover = bad ? ReasonFor(out.problems, field) : tip;
-  const double over = 0.4 * text_h;
-  const double dir = y >= y_from ? 1 : -1;
-  out.segments.push_back({{x1, y}, {x2, y}, Layer::kDimension, tone, Stroke::kSolid, hover});
-  for (double x : {x1, x2}) {
-    out.segments.push_back({{x, y_from + dir * 0.3 * text_h},
-                            {x, y + dir * over},
-                            Layer::kDimension,
-                            tone,
-                            Stroke::kSolid,
-                            {}});
-    // The report's oblique tick at each end.
-    out.segments.push_back({{x - over / 1.5, y - over / 1.5},
-                            {x + over / 1.5, y + over / 1.5},
-                            Layer::kDimension,
-                            tone,
-                            Stroke::kSolid,
-                            {}});
-  }
-  if (!text.empty()) {
-    out.labels.push_back({{(x1 + x2) / 2, y + 0.25 * text_h},
-                          text,
-                          text_h * 0.9,
-                          Anchor::kAbove,
-                          Layer::kDimension,
-                          tone,
-                          hover});
-  }
+                            Field field, const std::string& tip) {
+  DimensionLine(false, x1, x2, y_from, y, text, field, tip, Anchor::kAbove);
 }
 
 void Builder::VerticalDim(double y1, double y2, double x, const std::string& text, Field field,
-                          const std::string& tip, const std::string& typed, double x_from,
-                          Anchor side) {
-  (void)typed;
+                          const std::string& tip, double x_from, Anchor side) {
+  DimensionLine(true, y1, y2, x_from, x, text, field, tip, side);
+}
+
+void Builder::DimensionLine(bool vertical, double s1, double s2, double from, double at,
+                            const std::string& text, Field field, const std::string& tip,
+                            Anchor side) {
+  // (s, t): s along the dimension, t across it.
+  const auto pt = [vertical](double s, double t) { return vertical ? Point{t, s} : Point{s, t}; };
   const bool bad = field != Field::kNone && Flagged(out.problems, field);
   const Tone tone = bad ? Tone::kFlagged : Tone::kPlain;
   const std::string hover = bad ? ReasonFor(out.problems, field) : tip;
   const double over = 0.4 * text_h;
-  const double dir = x <= x_from ? -1 : 1;
-  out.segments.push_back({{x, y1}, {x, y2}, Layer::kDimension, tone, Stroke::kSolid, hover});
-  for (double y : {y1, y2}) {
-    out.segments.push_back({{x_from + dir * 0.3 * text_h, y},
-                            {x + dir * over, y},
+  const double dir = at >= from ? 1 : -1;
+  out.segments.push_back({pt(s1, at), pt(s2, at), Layer::kDimension, tone, Stroke::kSolid, hover});
+  for (double s : {s1, s2}) {
+    // The extension line from the measured point, and the report's oblique
+    // tick at the end.
+    out.segments.push_back({pt(s, from + dir * 0.3 * text_h),
+                            pt(s, at + dir * over),
                             Layer::kDimension,
                             tone,
                             Stroke::kSolid,
                             {}});
-    out.segments.push_back({{x - over / 1.5, y - over / 1.5},
-                            {x + over / 1.5, y + over / 1.5},
+    const Point c = pt(s, at);
+    out.segments.push_back({{c.x - over / 1.5, c.y - over / 1.5},
+                            {c.x + over / 1.5, c.y + over / 1.5},
                             Layer::kDimension,
                             tone,
                             Stroke::kSolid,
                             {}});
   }
-  if (!text.empty()) {
-    const bool left = side == Anchor::kRight;
-    out.labels.push_back({{x + (left ? -0.3 : 0.3) * text_h, (y1 + y2) / 2},
-                          text,
-                          text_h * 0.9,
-                          side,
-                          Layer::kDimension,
-                          tone,
-                          hover});
-  }
+  if (text.empty()) return;
+  const double mid = (s1 + s2) / 2;
+  Point label = pt(mid, at + 0.25 * text_h);
+  if (vertical) label = pt(mid, at + (side == Anchor::kRight ? -0.3 : 0.3) * text_h);
+  out.labels.push_back({label, text, text_h * 0.9, side, Layer::kDimension, tone, hover});
 }
 
 SectionDrawing BuildSection(const SectionInputs& in, const DesignCase* results) {

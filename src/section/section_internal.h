@@ -42,11 +42,15 @@ struct Builder {
   double key_depth = 0;  // the shear key's height under the base, m
 
   void Build(const SectionInputs& in, double reserve_below);
+  /// A dimension along x at height y, its extension lines from y_from.
   void HorizontalDim(double x1, double x2, double y_from, double y, const std::string& text,
-                     Field field, const std::string& tip, const std::string& typed);
+                     Field field, const std::string& tip);
+  /// A dimension along y at x, its extension lines from x_from; the value
+  /// on the `side` of the line.
   void VerticalDim(double y1, double y2, double x, const std::string& text, Field field,
-                   const std::string& tip, const std::string& typed, double x_from,
-                   Anchor side = Anchor::kRight);
+                   const std::string& tip, double x_from, Anchor side = Anchor::kRight);
+  void DimensionLine(bool vertical, double s1, double s2, double from, double at,
+                     const std::string& text, Field field, const std::string& tip, Anchor side);
 };
 
 /// Depth that the ground reaction diagram and its labels take under the
