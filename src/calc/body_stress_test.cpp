@@ -338,7 +338,7 @@ TEST(BodyStress, SlenderWallPassesStabilityButFailsTheBody) {
   sel.seismic_checks.sliding = SeismicSliding::kF12;
   sel.seismic_checks.deduction = Deduction::kNoDeduct;
   const BodyStressResult r = Calculated(dc, sel);
-  const StabilityVerdicts stability = JudgeStability(dc, sel, VerdictContext::kReport);
+  const StabilityVerdicts stability = JudgeStability(dc, sel);
   EXPECT_TRUE(stability.overturning.ok);
   EXPECT_TRUE(stability.bearing.ok);
   EXPECT_TRUE(stability.sliding.ok);

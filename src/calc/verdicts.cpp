@@ -85,6 +85,22 @@ void JudgeOverturning(const DesignCase& dc, const Selections& sel, StabilityVerd
   }
 }
 
+// Why the ground pressure cannot be taken at its number: the resultant
+// beyond the edge of the base, or a maximum pressure below zero.
+VerdictReason PressureProblem(const DesignCase& dc) {
+  const double b = dc.Calc[calc::kBaseWidth];
+  if (std::fabs(dc.Calc[calc::kE]) > b / 2) return VerdictReason::kResultantOutsideBase;
+  if (dc.Calc[calc::kSigmaMax] < 0) return VerdictReason::kNegativePressure;
+  return VerdictReason::kNone;
+}
+
+// Fails a verdict for a reason its number does not show.
+void FailFor(Verdict* v, VerdictReason reason) {
+  if (!v->judged || reason == VerdictReason::kNone) return;
+  v->ok = false;
+  v->reason = reason;
+}
+
 void JudgeBearing(const DesignCase& dc, const Selections& sel, StabilityVerdicts* v) {
   double factor = 0;
   if (v->criteria == CriteriaSet::kNormal) {
@@ -101,10 +117,10 @@ void JudgeBearing(const DesignCase& dc, const Selections& sel, StabilityVerdicts
   v->bearing_factor = factor;
   v->bearing = {true, Measure::kSigmaMax, sigma_max, allowable, 0, sigma_max <= allowable};
   v->sigma_min_exceeds = dc.Calc[calc::kSigmaMin] > allowable;
+  FailFor(&v->bearing, PressureProblem(dc));
 }
 
-void JudgeSliding(const DesignCase& dc, const Selections& sel, VerdictContext context,
-                  StabilityVerdicts* v) {
+void JudgeSliding(const DesignCase& dc, const Selections& sel, StabilityVerdicts* v) {
   const double fs = dc.Calc[calc::kSlidingF];
   double limit = 0;
   if (v->criteria == CriteriaSet::kNormal) {
@@ -120,13 +136,15 @@ void JudgeSliding(const DesignCase& dc, const Selections& sel, VerdictContext co
   if (sel.standard == Standard::kResidential) {
     v->without_key = AtLeast(Measure::kFs, fs, 1.0);
   }
-  if (sel.standard == Standard::kRoad && context == VerdictContext::kResultsWindow) {
-    v->shear_key = AtLeast(Measure::kFk, fk, 1.5);
-  } else if (sel.load_case == LoadCase::kNormal) {
+  // The engineer's own criterion holds for the key in 地震時 under both
+  // standards, on the screen as on paper.
+  if (sel.load_case == LoadCase::kNormal) {
     v->shear_key = AtLeast(Measure::kFk, fk, 1.5);
   } else if (sel.load_case == LoadCase::kSeismic && SeismicSlidingLimit(sel, &limit)) {
     v->shear_key = AtLeast(Measure::kFk, fk, limit);
   }
+  // Fk rests on σmax and the pressures along the base.
+  FailFor(&v->shear_key, PressureProblem(dc));
 }
 
 }  // namespace
@@ -144,15 +162,50 @@ CriteriaSet SelectCriteriaSet(const DesignCase& dc, const Selections& sel) {
   return CriteriaSet::kNone;
 }
 
-StabilityVerdicts JudgeStability(const DesignCase& dc, const Selections& sel,
-                                 VerdictContext context) {
+StabilityVerdicts JudgeStability(const DesignCase& dc, const Selections& sel) {
   StabilityVerdicts v;
   v.criteria = SelectCriteriaSet(dc, sel);
   if (v.criteria == CriteriaSet::kNone) return v;
   JudgeOverturning(dc, sel, &v);
   JudgeBearing(dc, sel, &v);
-  JudgeSliding(dc, sel, context, &v);
+  JudgeSliding(dc, sel, &v);
   return v;
+}
+
+const char* VerdictReasonText(VerdictReason reason) {
+  switch (reason) {
+    case VerdictReason::kResultantOutsideBase:
+      return "合力が底版の外にあります";
+    case VerdictReason::kNegativePressure:
+      return "最大接地圧が負になります";
+    case VerdictReason::kNone:
+      break;
+  }
+  return "";
+}
+
+std::vector<ShownVerdict> ShownVerdicts(const StabilityVerdicts& v, bool shear_key) {
+  std::vector<ShownVerdict> rows;
+  auto add = [&rows](VerdictRow row, const char* name, const Verdict& verdict) {
+    if (verdict.judged) rows.push_back({row, name, verdict});
+  };
+  add(VerdictRow::kOverturning, "overturning", v.overturning);
+  add(VerdictRow::kEccentricity, "eccentricity", v.eccentricity);
+  add(VerdictRow::kBearing, "bearing", v.bearing);
+  if (shear_key) {
+    add(VerdictRow::kShearKey, "shear_key", v.shear_key);
+    add(VerdictRow::kWithoutKey, "without_key", v.without_key);
+  } else {
+    add(VerdictRow::kSliding, "sliding", v.sliding);
+  }
+  return rows;
+}
+
+bool AnyNg(const StabilityVerdicts& v, bool shear_key) {
+  for (const ShownVerdict& r : ShownVerdicts(v, shear_key)) {
+    if (!r.verdict.ok) return true;
+  }
+  return false;
 }
 
 }  // namespace varnholt

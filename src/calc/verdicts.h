@@ -1,11 +1,15 @@
 #pragma once
-// The O.K / NG rules of the stability checks, shared by the results window
-// (Kekka) and the report's stability section so that both judge alike. The
-// calculation itself stores no verdicts; these functions read the results
-// of the last calculation and the check-method options.
+// The O.K / NG rules of the stability checks: the one place where a verdict
+// is decided. The results window (Kekka), the report's stability section
+// and the command line all take their verdicts from JudgeStability, so the
+// screen and the paper never disagree. The calculation itself stores no
+// verdicts; these functions read the results of the last calculation and
+// the check-method options.
 //
 // Every comparison uses the unrounded values and counts equality as O.K:
 // a factor of exactly 1.5 passes "F ≧ 1.5", 1.49996 (shown as 1.500) fails.
+
+#include <vector>
 
 #include "model/design_case.h"
 #include "model/selections.h"
@@ -21,11 +25,6 @@ enum class CriteriaSet {
 };
 CriteriaSet SelectCriteriaSet(const DesignCase& dc, const Selections& sel);
 
-/// Where the verdicts are shown. They differ in one place: under the road
-/// standard in the seismic case the results window judges Fk against 1.5,
-/// the report against the Form14 sliding option.
-enum class VerdictContext { kResultsWindow, kReport };
-
 /// The quantity a verdict is about.
 enum class Measure {
   kF,         // overturning safety factor Mr/Mo, Calc[41]: O.K when F ≥ limit
@@ -35,6 +34,21 @@ enum class Measure {
   kFs,        // sliding safety factor without key, Calc[49]: O.K when Fs ≥ limit
   kFk,        // sliding safety factor with the key, Calc[66]: O.K when Fk ≥ limit
 };
+
+/// Why a verdict is NG although its number would pass its limit. A base
+/// that is not in contact with the ground (the resultant beyond its edge)
+/// carries no pressure at all: a negative σmax "below" the allowable value
+/// is no proof of bearing, and the shear key's resistance, computed from
+/// that σmax, is none either.
+enum class VerdictReason {
+  kNone,
+  kResultantOutsideBase,  // |e| > B/2
+  kNegativePressure,      // σmax < 0 with the resultant on the base
+};
+
+/// The engineer's sentence for a reason ("合力が底版の外にあります"); empty
+/// for kNone.
+const char* VerdictReasonText(VerdictReason reason);
 
 /// One verdict row. `judged` is false when the criterion's option group has
 /// no selection (or the row does not apply): no verdict is made then, and
@@ -46,6 +60,8 @@ struct Verdict {
   double limit = 0;  // 1.0/1.2/1.5, B/divisor, or the allowable bearing
   int divisor = 0;   // n of B/n for kD and kE, 0 otherwise
   bool ok = false;
+  /// Set only on a failed verdict whose number alone would have passed.
+  VerdictReason reason = VerdictReason::kNone;
 };
 
 /// All verdicts of one calculation.
@@ -65,8 +81,8 @@ struct StabilityVerdicts {
   /// window's third stage writes it before the key rows replace it.
   Verdict sliding;
   /// ShearKeyFlag "1": Fk with the key. Against 1.5 in 常時; in 地震時 against
-  /// the Form14 sliding option, except that the results window judges the
-  /// road standard against 1.5 in every case.
+  /// the Form14 sliding option the engineer chose, under both standards.
+  /// NG whenever the bearing row is NG for its reason (Fk is computed from σmax).
   Verdict shear_key;
   /// ShearKeyFlag "1" under 宅地造成: Fs without the key against 1.0
   /// ("突起の無い状態で", "（突起を設ける場合は F≧1.0）").
@@ -74,7 +90,25 @@ struct StabilityVerdicts {
 };
 
 /// Applies the rules to the results in `dc`.
-StabilityVerdicts JudgeStability(const DesignCase& dc, const Selections& sel,
-                                 VerdictContext context);
+StabilityVerdicts JudgeStability(const DesignCase& dc, const Selections& sel);
+
+/// The rows a summary shows, in the order of the results window.
+enum class VerdictRow { kOverturning, kEccentricity, kBearing, kSliding, kShearKey, kWithoutKey };
+
+/// One shown row and its verdict.
+struct ShownVerdict {
+  VerdictRow row;
+  const char*
+      name;  // "overturning", "eccentricity", "bearing", "sliding", "shear_key", "without_key"
+  Verdict verdict;
+};
+
+/// The judged verdicts as a summary shows them: with a shear key the sliding
+/// row is the key's factor (and, under 宅地造成, the factor without the key);
+/// without one it is Fs. Rows without a verdict are left out.
+std::vector<ShownVerdict> ShownVerdicts(const StabilityVerdicts& v, bool shear_key);
+
+/// True when any shown verdict is NG.
+bool AnyNg(const StabilityVerdicts& v, bool shear_key);
 
 }  // namespace varnholt

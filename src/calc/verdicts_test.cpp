@@ -120,8 +120,7 @@ const OverturnRow kOverturn[] = {
 
 TEST(Verdicts, OverturningCriteria) {
   for (const OverturnRow& r : kOverturn) {
-    const StabilityVerdicts v =
-        JudgeStability(Case(r.results), r.sel, VerdictContext::kResultsWindow);
+    const StabilityVerdicts v = JudgeStability(Case(r.results), r.sel);
     ASSERT_TRUE(v.overturning.judged) << r.name;
     EXPECT_EQ(v.overturning.measure, r.measure) << r.name;
     EXPECT_DOUBLE_EQ(v.overturning.limit, r.limit) << r.name;
@@ -136,23 +135,21 @@ TEST(Verdicts, OverturningCriteria) {
 }
 
 TEST(Verdicts, EccentricityIsJudgedOnItsAbsoluteValue) {
-  const StabilityVerdicts v =
-      JudgeStability(Case(With(2, 4, -1, 6)), Normal(NormalOverturn::kE), VerdictContext::kReport);
+  const StabilityVerdicts v = JudgeStability(Case(With(2, 4, -1, 6)), Normal(NormalOverturn::kE));
   EXPECT_EQ(v.overturning.value, 1.0);
   EXPECT_EQ(v.overturning.divisor, 6);
 }
 
 TEST(Verdicts, NoOptionNoVerdict) {
   const StabilityVerdicts v =
-      JudgeStability(Case(Results{}), Seismic(SeismicOverturn::kNone, SeismicSliding::kNone),
-                     VerdictContext::kResultsWindow);
+      JudgeStability(Case(Results{}), Seismic(SeismicOverturn::kNone, SeismicSliding::kNone));
   EXPECT_FALSE(v.overturning.judged);
   EXPECT_FALSE(v.eccentricity.judged);
   EXPECT_FALSE(v.sliding.judged);
   EXPECT_TRUE(v.bearing.judged);  // bearing has no option
   Selections none;
   none.load_case = LoadCase::kNone;
-  const StabilityVerdicts n = JudgeStability(Case(Results{}), none, VerdictContext::kReport);
+  const StabilityVerdicts n = JudgeStability(Case(Results{}), none);
   EXPECT_EQ(n.criteria, CriteriaSet::kNone);
   EXPECT_FALSE(n.bearing.judged);
 }
@@ -164,6 +161,8 @@ struct BearingRow {
   Selections sel;
   double allowable;
   bool ok, min_exceeds;
+  double e = 0.3;  // of B = 3
+  VerdictReason reason = VerdictReason::kNone;
 };
 
 const BearingRow kBearing[] = {
@@ -180,7 +179,13 @@ const BearingRow kBearing[] = {
     {"σmin exactly the allowable value", 400, 300, "",
      Seismic(SeismicOverturn::kF10, SeismicSliding::kF10), 300, false, false},
     {"negative σmax of a resultant outside the base", -666, 0, "", Normal(NormalOverturn::kF15),
-     150, true, false},
+     150, false, false, 1.6, VerdictReason::kResultantOutsideBase},
+    {"resultant at the edge of the base", 150, 0, "", Normal(NormalOverturn::kF15), 150, true,
+     false, -1.5},
+    {"resultant just beyond the heel", 100, 0, "", Normal(NormalOverturn::kF15), 150, false, false,
+     -1.5001, VerdictReason::kResultantOutsideBase},
+    {"negative σmax on the base", -1, 0, "", Normal(NormalOverturn::kF15), 150, false, false, 0.3,
+     VerdictReason::kNegativePressure},
 };
 
 TEST(Verdicts, Bearing) {
@@ -189,8 +194,10 @@ TEST(Verdicts, Bearing) {
     res.sigma_max = r.sigma_max;
     res.sigma_min = r.sigma_min;
     res.fence = r.fence;
-    const StabilityVerdicts v = JudgeStability(Case(res), r.sel, VerdictContext::kReport);
+    res.e = r.e;
+    const StabilityVerdicts v = JudgeStability(Case(res), r.sel);
     ASSERT_TRUE(v.bearing.judged) << r.name;
+    EXPECT_EQ(v.bearing.reason, r.reason) << r.name;
     EXPECT_DOUBLE_EQ(v.bearing.limit, r.allowable) << r.name;
     EXPECT_EQ(v.bearing.ok, r.ok) << r.name;
     EXPECT_EQ(v.sigma_min_exceeds, r.min_exceeds) << r.name;
@@ -201,7 +208,6 @@ struct SlidingRow {
   const char* name;
   Results results;
   Selections sel;
-  VerdictContext context;
   bool sliding_judged;
   double sliding_limit;
   bool sliding_ok;
@@ -222,48 +228,54 @@ Results Factors(double fs, double fk, const char* key, const char* fence = "") {
 }
 
 const SlidingRow kSlidingRows[] = {
-    {"normal: Fs ≥ 1.5", Factors(1.5, 0, "0"), Normal(NormalOverturn::kF15),
-     VerdictContext::kResultsWindow, true, 1.5, true, false, 0, false, false, false},
+    {"normal: Fs ≥ 1.5", Factors(1.5, 0, "0"), Normal(NormalOverturn::kF15), true, 1.5, true, false,
+     0, false, false, false},
     {"seismic opt5: Fs exactly 1.0", Factors(1.0, 0, "0"),
-     Seismic(SeismicOverturn::kF10, SeismicSliding::kF10), VerdictContext::kResultsWindow, true,
-     1.0, true, false, 0, false, false, false},
+     Seismic(SeismicOverturn::kF10, SeismicSliding::kF10), true, 1.0, true, false, 0, false, false,
+     false},
     {"seismic opt6", Factors(1.1, 0, "0"), Seismic(SeismicOverturn::kF10, SeismicSliding::kF12),
-     VerdictContext::kResultsWindow, true, 1.2, false, false, 0, false, false, false},
+     true, 1.2, false, false, 0, false, false, false},
     {"short-term fence: Form14 sliding", Factors(1.1, 0, "0", "1"),
      [] {
        Selections s = Normal(NormalOverturn::kF15);
        s.seismic_checks.sliding = SeismicSliding::kF10;
        return s;
      }(),
-     VerdictContext::kResultsWindow, true, 1.0, true, false, 0, false, false, false},
-    {"residential key, normal", Factors(0.99, 1.5, "1"), Normal(NormalOverturn::kF15),
-     VerdictContext::kResultsWindow, true, 1.5, false, true, 1.5, true, true, false},
+     true, 1.0, true, false, 0, false, false, false},
+    {"residential key, normal", Factors(0.99, 1.5, "1"), Normal(NormalOverturn::kF15), true, 1.5,
+     false, true, 1.5, true, true, false},
     {"residential key, seismic opt6", Factors(1.0, 1.19, "1"),
-     Seismic(SeismicOverturn::kF10, SeismicSliding::kF12), VerdictContext::kResultsWindow, true,
-     1.2, false, true, 1.2, false, true, true},
+     Seismic(SeismicOverturn::kF10, SeismicSliding::kF12), true, 1.2, false, true, 1.2, false, true,
+     true},
     {"residential key, short-term fence in 常時: Fk against 1.5", Factors(1.0, 1.4, "1", "2"),
      [] {
        Selections s = Normal(NormalOverturn::kF15);
        s.seismic_checks.sliding = SeismicSliding::kF10;
        return s;
      }(),
-     VerdictContext::kReport, true, 1.0, true, true, 1.5, false, true, true},
-    {"road key, seismic, results window: 1.5", Factors(0, 1.3, "1"),
-     Seismic(SeismicOverturn::kF10, SeismicSliding::kF12, Standard::kRoad),
-     VerdictContext::kResultsWindow, true, 1.2, false, true, 1.5, false, false, false},
-    {"road key, seismic, report: Form14 option", Factors(0, 1.3, "1"),
-     Seismic(SeismicOverturn::kF10, SeismicSliding::kF12, Standard::kRoad), VerdictContext::kReport,
-     true, 1.2, false, true, 1.2, true, false, false},
-    {"road key, normal", Factors(0, 1.5, "1"), Normal(NormalOverturn::kF15, Standard::kRoad),
-     VerdictContext::kReport, true, 1.5, false, true, 1.5, true, false, false},
+     true, 1.0, true, true, 1.5, false, true, true},
+    {"road key, seismic: the Form14 option on screen and paper", Factors(0, 1.3, "1"),
+     Seismic(SeismicOverturn::kF10, SeismicSliding::kF12, Standard::kRoad), true, 1.2, false, true,
+     1.2, true, false, false},
+    {"road key, normal", Factors(0, 1.5, "1"), Normal(NormalOverturn::kF15, Standard::kRoad), true,
+     1.5, false, true, 1.5, true, false, false},
     {"residential key, seismic without sliding option", Factors(1.2, 2, "1"),
-     Seismic(SeismicOverturn::kF10, SeismicSliding::kNone), VerdictContext::kReport, false, 0,
-     false, false, 0, false, true, true},
+     Seismic(SeismicOverturn::kF10, SeismicSliding::kNone), false, 0, false, false, 0, false, true,
+     true},
+    {"road key whose base lifts off entirely",
+     [] {
+       Results r = Factors(0, 3, "1");
+       r.e = 1.6;
+       r.sigma_max = -400;
+       return r;
+     }(),
+     Normal(NormalOverturn::kF15, Standard::kRoad), true, 1.5, false, true, 1.5, false, false,
+     false},
 };
 
 TEST(Verdicts, SlidingWithAndWithoutKey) {
   for (const SlidingRow& r : kSlidingRows) {
-    const StabilityVerdicts v = JudgeStability(Case(r.results), r.sel, r.context);
+    const StabilityVerdicts v = JudgeStability(Case(r.results), r.sel);
     EXPECT_EQ(v.sliding.judged, r.sliding_judged) << r.name;
     if (r.sliding_judged) {
       EXPECT_EQ(v.sliding.measure, Measure::kFs) << r.name;
@@ -282,6 +294,23 @@ TEST(Verdicts, SlidingWithAndWithoutKey) {
       EXPECT_EQ(v.without_key.ok, r.without_key_ok) << r.name;
     }
   }
+}
+
+TEST(Verdicts, ShownRowsTakeTheKeyInPlaceOfSliding) {
+  const Selections sel = Normal(NormalOverturn::kF15AndE);
+  auto names = [&sel](const Results& r) {
+    std::string out;
+    const StabilityVerdicts v = JudgeStability(Case(r), sel);
+    for (const ShownVerdict& row : ShownVerdicts(v, std::string(r.key) == "1")) {
+      out += std::string(row.name) + (row.verdict.ok ? "+ " : "- ");
+    }
+    return out;
+  };
+  EXPECT_EQ(names(Factors(1.2, 0, "0")), "overturning+ eccentricity+ bearing+ sliding- ");
+  EXPECT_EQ(names(Factors(1.2, 1.6, "1")),
+            "overturning+ eccentricity+ bearing+ shear_key+ without_key+ ");
+  EXPECT_FALSE(AnyNg(JudgeStability(Case(Factors(1.0, 1.6, "1")), sel), true));
+  EXPECT_TRUE(AnyNg(JudgeStability(Case(Factors(1.0, 1.6, "0")), sel), false));
 }
 
 }  // namespace

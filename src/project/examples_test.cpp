@@ -206,8 +206,8 @@ std::vector<Example> Examples() {
         {"lbl12", "300.0"},
         {"lbl14", "∴O.K"},
         {"lbl16", "1.270"},
-        {"lbl17", " < 1.5 ∴NG"}},
-       1},
+        {"lbl17", " > 1.2 ∴O.K"}},
+       0},
       {"05_residential_fence_concentrated_load.vrh",
        [](TestApp& t) {
          DesignConditions(t, "横浜市 宅地造成 フェンス 衝突荷重");

@@ -61,6 +61,8 @@ constexpr const char* kQvBothRoad = "                               ｑmax,ｑmi
 constexpr const char* kQvMaxRoad = "                               ｑmax > ";
 constexpr const char* kQvOk = "kN/m2  ∴ O.K";
 constexpr const char* kQvNg = "kN/m2  ∴ NG";
+// A base off the ground: the verdict says why instead of comparing σmax.
+constexpr const char* kQvReasonIndent = "                               ";
 // Sliding.
 constexpr const char* kSh = "                水 平 力 の 総 和 ΣH=";
 constexpr const char* kRb = "                滑動に対する抵抗力 RH=C･B＋ΣV･μ=";
@@ -236,6 +238,8 @@ void StabilityPrinter::Bearing(bool printed_e) {
     const std::string allowable = FormatNumber(q.limit, "0.0");
     if (q.ok) {
       out_.PrintLine({road() ? kQvPassRoad : kQvPassResidential, allowable, kQvOk});
+    } else if (q.reason != VerdictReason::kNone) {
+      PrintVerdictLines(ctx_, false, {kQvReasonIndent + ReasonVerdictText(q.reason)});
     } else if (v_.sigma_min_exceeds) {
       PrintVerdictLines(
           ctx_, false,
@@ -381,6 +385,15 @@ double EccentricityRatio(const DesignCase& dc) {
   return b != 0 ? std::abs(dc.Calc[calc::kE]) / b : 0;
 }
 
+std::string ReasonVerdictText(VerdictReason reason) {
+  return std::string(VerdictReasonText(reason)) + "  ∴ NG";
+}
+
+std::string FactorVerdictText(const Verdict& v) {
+  if (v.reason != VerdictReason::kNone) return "  " + ReasonVerdictText(v.reason);
+  return FactorVerdictText(v.limit, v.ok);
+}
+
 std::string FactorVerdictText(double limit, bool ok) {
   if (limit == 1.0) return ok ? " > 1.0  ∴ O.K" : " < 1.0";
   if (limit == 1.2) return ok ? " > 1.2  ∴ O.K" : " < 1.2";
@@ -398,7 +411,7 @@ void PrintVerdictLines(ReportContext& ctx, bool ok, const std::vector<std::strin
 }
 
 void Kentou4(ReportContext& ctx) {
-  const StabilityVerdicts verdicts = JudgeStability(ctx.dc, ctx.sel, VerdictContext::kReport);
+  const StabilityVerdicts verdicts = JudgeStability(ctx.dc, ctx.sel);
   StabilityPrinter(ctx, verdicts).Run();
   ctx.out.FontSize = kStandardFontSize;
   ctx.out.ForeColor = kBlack;

@@ -17,6 +17,11 @@ void PrintVerdictLines(ReportContext& ctx, bool ok, const std::vector<std::strin
 
 /// " > 1.5  ∴ O.K" or " < 1.5" for a safety factor judged against `limit`.
 std::string FactorVerdictText(double limit, bool ok);
+/// The same for a verdict; one that failed for a reason its number does not
+/// show reads "  合力が底版の外にあります  ∴ NG".
+std::string FactorVerdictText(const Verdict& v);
+/// "合力が底版の外にあります  ∴ NG".
+std::string ReasonVerdictText(VerdictReason reason);
 
 /// The shear-key lines after the sliding check, as the standard computes
 /// the key: the passive resistance with the base friction (宅地造成) or the

@@ -58,7 +58,8 @@ constexpr const char* kPlusBrace = "＋{(";
 constexpr const char* kPlusOpen = "＋(";
 constexpr const char* kOverTwoTimes = "/2)×";
 constexpr const char* kMetre = "m";
-constexpr const char* kKNm2 = "kN/m2";
+constexpr const char* kKNm2 = "kN/m2";  // pressures: σ0, P
+constexpr const char* kKNm = "kN/m";    // forces per metre of wall: WJ, Hk
 // Diagram labels.
 constexpr const char* kLabelAngle = "45ﾟ＋φB/2";
 constexpr const char* kLabelH0 = "H0";
@@ -99,7 +100,7 @@ void ResidentialLines(ReportContext& ctx, const StabilityVerdicts& v) {
   out.PrintLine({kPValues, F3(s0), kTan2_45, phi_text, kHalfClose, F3(s0), kTimes, F3(t1 * t1),
                  kEquals, F3(c[calc::kKeyPassive]), kKNm2});
 
-  const std::string wj = std::string(kEquals) + F3(c[calc::kKeyWJ]) + kKNm2;
+  const std::string wj = std::string(kEquals) + F3(c[calc::kKeyWJ]) + kKNm;
   if (EccentricityRatio(dc) < 1.0 / 6) {
     const bool toe = e >= 0;
     out.PrintLine({toe ? kWjTrapezoidToe : kWjTrapezoidHeel});
@@ -125,7 +126,7 @@ void ResidentialLines(ReportContext& ctx, const StabilityVerdicts& v) {
   const double cohesion = dc.Cond[cond::kCohesion];
   const std::string tail = std::string(kPlus) + F3(c[calc::kKeyPassive]) + kTimes + F3(h0) +
                            kCloseSlash + F3(c[calc::kSumH]);
-  const std::string verdict = F3(c[calc::kKeyFk]) + FactorVerdictText(k.limit, k.ok);
+  const std::string verdict = F3(c[calc::kKeyFk]) + FactorVerdictText(k);
   const std::string mu = FormatNumber(dc.Cond[cond::kMu], "0.0##");
   const std::string c_text = FormatNumber(cohesion, "0.0#");
   const bool no_deduction = sel.normal_checks.deduction == Deduction::kNoDeduct ||
@@ -167,16 +168,16 @@ void RoadLines(ReportContext& ctx, const StabilityVerdicts& v) {
   out.PrintLine({kHkFront, F3(c[calc::kSigmaMax]), kPlus, q3, kHalfTimes, F3(b1), kTimes, F3(t0)});
   out.PrintLine({kHkBack, F3(c[calc::kSigmaMin]), kPlus, q3, kHalfTimes, F3(l2), kTimes, F3(t0)});
   if (cohesion == 0) {
-    out.PrintLine({kHkResult, hk, kKNm2});
+    out.PrintLine({kHkResult, hk, kKNm});
   } else {
     out.PrintLine(
-        {kHkCohesionTerm, FormatNumber(cohesion, "0.0#"), kTimes, F3(b1), kEquals, hk, kKNm2});
+        {kHkCohesionTerm, FormatNumber(cohesion, "0.0#"), kTimes, F3(b1), kEquals, hk, kKNm});
   }
   const Verdict& k = v.shear_key;
   if (k.judged) {
     PrintVerdictLines(ctx, k.ok,
                       {std::string(kFkRoad) + hk + kSlash + F3(c[calc::kSumH]) + kEquals +
-                       F3(c[calc::kKeyFk]) + FactorVerdictText(k.limit, k.ok)});
+                       F3(c[calc::kKeyFk]) + FactorVerdictText(k)});
   }
 }
 

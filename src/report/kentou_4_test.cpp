@@ -173,18 +173,26 @@ TEST(Kentou4Test, BearingVerdictWording) {
   struct Case {
     double sigma_max, sigma_min;
     const char* line;
+    double e = 0.4;
   };
   const Case cases[] = {
       {150, 8, "                               σmax,σmin < 150.0kN/m2  ∴ O.K"},
       {160, 150, "                               σmax > 150.0kN/m2  ∴ NG"},
       {200, 151, "                               σmax,σmin > 150.0kN/m2  ∴ NG"},
+      // A base off the ground never passes on a negative σmax.
+      {-464.938, 0, "                               合力が底版の外にあります  ∴ NG", 1.6},
+      {-1, 0, "                               最大接地圧が負になります  ∴ NG"},
   };
   for (const Case& c : cases) {
     Bench b(3);
     Passing(b);
     b.dc.Calc[calc::kSigmaMax] = c.sigma_max;
     b.dc.Calc[calc::kSigmaMin] = c.sigma_min;
-    EXPECT_NE(Find(RunStability(b), c.line), nullptr) << c.line;
+    b.dc.Calc[calc::kE] = c.e;
+    const auto texts = RunStability(b);
+    const RecordedText* t = Find(texts, c.line);
+    ASSERT_NE(t, nullptr) << c.line;
+    EXPECT_EQ(t->color, c.sigma_max <= 150 && c.sigma_max >= 0 ? kBlack : kLightMagenta);
   }
 }
 
@@ -336,7 +344,7 @@ TEST(Kentou4Test, ShearKeyResidentialWithoutCohesion) {
       "                  P=σ0･tan^2(45ﾟ＋φB/2)",
       "                   =55.000×tan^2{45ﾟ＋(30.00ﾟ/2)}=55.000×3.000=165.000kN/m2",
       "                 WJ={(σmax＋σ1)/2}･L1＋{(σ2＋σmin)/2}･L2",
-      "                   ={(72.000＋60.000)/2}×0.680＋{(50.000＋8.000)/2}×1.800=110.000kN/m2",
+      "                   ={(72.000＋60.000)/2}×0.680＋{(50.000＋8.000)/2}×1.800=110.000kN/m",
       "                滑動安全率 F=(WJ･μ＋P･H0)/∑H",
       "                            =(110.000×0.6＋165.000×0.300)/40.000=2.900 > 1.5  ∴ O.K",
   };
@@ -408,11 +416,30 @@ TEST(Kentou4Test, ShearKeyTriangleBehindTheCentre) {
   // B1 − (B − |X|) − L = 1.2 − (3 − 5.25) − 0.52 = 2.93.
   EXPECT_NE(Find(texts, "                 WJ=(σ1)/2･L1＋{(σ2＋σmax)/2}･L2"), nullptr);
   EXPECT_NE(
-      Find(texts, "                   =(60.000/2)×2.930＋{(50.000＋72.000)/2}×1.800=110.000kN/m2"),
+      Find(texts, "                   =(60.000/2)×2.930＋{(50.000＋72.000)/2}×1.800=110.000kN/m"),
       nullptr);
   // Mirrored triangle: maximum at the heel, the L1 label at 9550.
   EXPECT_EQ(Find(texts, "σmax")->x, 10550);
   EXPECT_EQ(Find(texts, "L1")->x, 9550);
+}
+
+TEST(Kentou4Test, ShearKeyOnABaseOffTheGroundIsNg) {
+  for (Standard standard : {Standard::kResidential, Standard::kRoad}) {
+    Bench b(3);
+    WithKey(b);
+    b.sel.standard = standard;
+    b.dc.Calc[calc::kE] = 1.6;
+    b.dc.Calc[calc::kSigmaMax] = -400;
+    const auto texts = RunStability(b);
+    const char* line = standard == Standard::kRoad
+                           ? "                  滑動安全率  F=Hk/∑H=90.000/40.000=2.900  "
+                             "合力が底版の外にあります  ∴ NG"
+                           : "                            =(110.000×0.6＋165.000×0.300)/"
+                             "40.000=2.900  合力が底版の外にあります  ∴ NG";
+    const RecordedText* t = Find(texts, line);
+    ASSERT_NE(t, nullptr) << line;
+    EXPECT_EQ(t->color, kLightMagenta);
+  }
 }
 
 TEST(Kentou4Test, ShearKeyRoadStandard) {
@@ -423,9 +450,9 @@ TEST(Kentou4Test, ShearKeyRoadStandard) {
   };
   const Case cases[] = {
       {0, "                せん断抵抗力 Hk={(q1+q3)/2}･L1･tanφ+{(q2+q3)/2}･L2･tanφB",
-       "                               =90.000kN/m2"},
+       "                               =90.000kN/m"},
       {12.5, "                せん断抵抗力 Hk={(q1+q3)/2}･L1･tanφ+{(q2+q3)/2}･L2･tanφB+c･L1",
-       "                                ＋12.5×1.200=90.000kN/m2"},
+       "                                ＋12.5×1.200=90.000kN/m"},
   };
   for (const Case& c : cases) {
     Bench b(3);

@@ -96,7 +96,7 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
   const double B = dc.Calc[calc::kBaseWidth];
   const double H = dc.Calc[calc::kHWork];
   const double hw = WallHeight(dc);
-  const StabilityVerdicts verdicts = JudgeStability(dc, sel, VerdictContext::kResultsWindow);
+  const StabilityVerdicts verdicts = JudgeStability(dc, sel);
 
   // The earth pressure rows of the case, each (name, horizontal, vertical,
   // height above the base).

@@ -322,7 +322,7 @@ TEST(SectionForces, FromTheCalculationWithVerdictColours) {
   // The resultant meets the base at d; its tone is the overturning verdict.
   const Arrow& r = ArrowNamed(d, "合力");
   EXPECT_THAT(r.head, IsNear(c.dc.Calc[calc::kD], 0));
-  const StabilityVerdicts v = JudgeStability(c.dc, sel, VerdictContext::kResultsWindow);
+  const StabilityVerdicts v = JudgeStability(c.dc, sel);
   ASSERT_TRUE(v.overturning.judged);
   EXPECT_EQ(r.tone, v.overturning.ok && v.eccentricity.ok ? Tone::kOk : Tone::kNg);
   EXPECT_THAT(Texts(d, Layer::kForce), IsSupersetOf({"W", "PA", "ΔPA", "R", "B/6", "B/4"}));

@@ -33,6 +33,11 @@ constexpr const char* kQMax = "ｑmax=";
 constexpr const char* kKNm2 = "kN/m2";
 constexpr const char* kOkMark = "∴O.K";
 constexpr const char* kNgMark = "∴NG";
+// A base off the ground, in the row's few columns: the resultant beyond the
+// edge of the base, or a maximum pressure below zero.
+constexpr const char* kOutsideBase = "e > B/2";
+constexpr const char* kSigmaNegative = "σmax < 0";
+constexpr const char* kQNegative = "ｑmax < 0";
 
 using ui::Window;
 
@@ -116,8 +121,17 @@ bool CheckShearKey(App& app) {
 
 std::string Number(double v) { return report::FormatNumber(v, "0.000"); }
 
+const char* ReasonText(const Selections& sel, VerdictReason reason) {
+  if (reason == VerdictReason::kResultantOutsideBase) return kOutsideBase;
+  return sel.standard == Standard::kRoad ? kQNegative : kSigmaNegative;
+}
+
 // " > 1.5 ∴O.K" / " < 1.5 ∴NG" for a factor; `lead` is the blank in front.
-std::string FactorText(const Verdict& v, const char* lead = " ") {
+// A factor that fails for its base off the ground says so: " e > B/2 ∴NG".
+std::string FactorText(const Selections& sel, const Verdict& v, const char* lead = " ") {
+  if (v.reason != VerdictReason::kNone) {
+    return std::string(" ") + ReasonText(sel, v.reason) + " " + kNgMark;
+  }
   const std::string limit = report::FormatNumber(v.limit, "0.0");
   return std::string(lead) + (v.ok ? "> " : "< ") + limit + " " + (v.ok ? kOkMark : kNgMark);
 }
@@ -145,11 +159,11 @@ void WriteRow(App& app, int first, const char* name, double value, const std::st
   if (!ok) app.platform().Beep();
 }
 
-void WriteOverturningRow(App& app, int first, const Verdict& v) {
+void WriteOverturningRow(App& app, const Selections& sel, int first, const Verdict& v) {
   if (!v.judged) return;
   switch (v.measure) {
     case Measure::kF:
-      WriteRow(app, first, kF, v.value, FactorText(v), v.ok);
+      WriteRow(app, first, kF, v.value, FactorText(sel, v), v.ok);
       break;
     case Measure::kD:
       WriteRow(app, first, kDm, v.value, RatioText(v), v.ok);
@@ -168,9 +182,16 @@ void WriteBearing(App& app, const Selections& sel, const Verdict& v) {
   f11["lbl8"].SetCaption(sel.standard == Standard::kRoad ? kQMax : kSigmaMax);
   f11["lbl9"].SetCaption(Number(v.value));
   f11["lbl10"].SetCaption(kKNm2);
-  f11["lbl11"].SetCaption(v.ok ? "<" : ">");
-  f11["lbl12"].SetCaption(report::FormatNumber(v.limit, "0.0"));
-  f11["lbl13"].SetCaption(kKNm2);
+  if (v.reason != VerdictReason::kNone) {
+    // No comparison with the allowable value: the base is off the ground.
+    f11["lbl11"].SetCaption("");
+    f11["lbl12"].SetCaption(ReasonText(sel, v.reason));
+    f11["lbl13"].SetCaption("");
+  } else {
+    f11["lbl11"].SetCaption(v.ok ? "<" : ">");
+    f11["lbl12"].SetCaption(report::FormatNumber(v.limit, "0.0"));
+    f11["lbl13"].SetCaption(kKNm2);
+  }
   f11["lbl14"].SetCaption(v.ok ? kOkMark : kNgMark);
   // A bearing NG is shown in colour only; it sounds no beep.
   Paint(f11, 8, 14, v.ok);
@@ -179,11 +200,11 @@ void WriteBearing(App& app, const Selections& sel, const Verdict& v) {
 // Fs without the key. With a key the next stage always rewrites this row,
 // so its NG is neither written nor sounded then: a beep always belongs to a
 // verdict that stays on the screen.
-void WriteSliding(App& app, const DesignCase& dc, const Verdict& v) {
+void WriteSliding(App& app, const DesignCase& dc, const Selections& sel, const Verdict& v) {
   if (!v.judged) return;
   Window& f11 = app.Form(kForm11);
   if (v.ok || dc.ShearKeyFlag != "1") {
-    WriteRow(app, 15, kF, v.value, FactorText(v), v.ok);
+    WriteRow(app, 15, kF, v.value, FactorText(sel, v), v.ok);
     return;
   }
   f11["lbl15"].SetCaption(kF);
@@ -198,15 +219,15 @@ void WriteShearKey(App& app, const DesignCase& dc, const Selections& sel,
   if (sel.standard == Standard::kResidential) {
     for (int i = 18; i <= 21; ++i) f11[Label(i)].SetVisible(true);
     if (v.without_key.judged) {
-      WriteRow(app, 19, kF, v.without_key.value, FactorText(v.without_key), v.without_key.ok);
+      WriteRow(app, 19, kF, v.without_key.value, FactorText(sel, v.without_key), v.without_key.ok);
     }
     // In 常時 the key row's verdict is written without the leading blank.
     const char* lead = sel.load_case == LoadCase::kNormal ? "" : " ";
     if (v.shear_key.judged) {
-      WriteRow(app, 15, kF, v.shear_key.value, FactorText(v.shear_key, lead), v.shear_key.ok);
+      WriteRow(app, 15, kF, v.shear_key.value, FactorText(sel, v.shear_key, lead), v.shear_key.ok);
     }
   } else if (sel.standard == Standard::kRoad && v.shear_key.judged) {
-    WriteRow(app, 15, kF, v.shear_key.value, FactorText(v.shear_key), v.shear_key.ok);
+    WriteRow(app, 15, kF, v.shear_key.value, FactorText(sel, v.shear_key), v.shear_key.ok);
   }
 }
 
@@ -281,11 +302,11 @@ void CheckMethodCommand(App& app) {
 void Kekka(App& app) {
   const DesignCase& dc = app.dc();
   const Selections sel = ReadSelections(app);
-  const StabilityVerdicts v = JudgeStability(dc, sel, VerdictContext::kResultsWindow);
-  WriteOverturningRow(app, 5, v.overturning);
-  WriteOverturningRow(app, 22, v.eccentricity);
+  const StabilityVerdicts v = JudgeStability(dc, sel);
+  WriteOverturningRow(app, sel, 5, v.overturning);
+  WriteOverturningRow(app, sel, 22, v.eccentricity);
   WriteBearing(app, sel, v.bearing);
-  WriteSliding(app, dc, v.sliding);
+  WriteSliding(app, dc, sel, v.sliding);
   WriteShearKey(app, dc, sel, v);
 }
 
