@@ -5,6 +5,7 @@
 #include "calc/earth_pressure.h"
 #include "calc/geometry.h"
 #include "calc/loads.h"
+#include "calc/section_check.h"
 #include "calc/stability.h"
 #include "calc/trial_wedge.h"
 
@@ -102,6 +103,7 @@ CalcStatus CheckInputsFinite(const DesignCase& dc, const Selections& sel) {
 
 CalcStatus Keisan(DesignCase& dc, const Selections& sel) {
   CalcStatus status = CheckInputsFinite(dc, sel);
+  if (status.ok()) status = CheckSection(dc, sel);
   auto run = [&](CalcStatus s) {
     if (status.ok() && !s.ok()) status = std::move(s);
     return status.ok();

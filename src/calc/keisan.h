@@ -17,6 +17,8 @@ namespace varnholt {
 ///   the lever arms of PAY and ΔPAY; 8 the fence lever arms; 9 the heights;
 ///   10 Mo and Mr; 11 F, d, e, σmax, σmin, X; 12 ΣH; 13 the sliding check, or
 ///   the shear key when ShearKeyFlag is "1".
+/// Inputs that are not numbers (CheckInputsFinite) and sections that cannot
+/// be built (CheckSection) are refused before step 1, naming the box.
 /// Branches that the selections do not choose leave their slots as they
 /// were. On failure the status names the first quantity that could not be
 /// computed, in a sentence for a box titled "エラーメッセージ"; Calc[49] is

@@ -191,23 +191,35 @@ const FailureCase kFailures[] = {
        dc.Cond[cond::kKA] = 0;
      },
      "転倒モーメント Mo が 0 のため、転倒安全率 F を計算できません。"},
-    {"ΣV = 0",
+    // Sizes no wall can have are refused by name before any step; the zero
+    // divisors they used to reach are tested step by step.
+    {"negative fence weight",
      [](DesignCase& dc, Selections& sel) {
        sel = Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal);
-       DesignCase first = dc;
-       Keisan(first, sel);
-       // A fence weight that cancels W + PAY + ΔPAY to the last bit.
        dc.FenceLoadType = "0";
-       dc.FenceW = -first.Calc[calc::kSumV];
+       dc.FenceW = -109.25;
      },
-     "鉛直力の総和 ΣV が 0 のため、合力の作用位置 d を計算できません。"},
-    {"B = 0",
+     "フェンス等の自重 が負の値（-109.25）のため、計算できません。"},
+    {"B typed as -1abc",
      [](DesignCase& dc, Selections& sel) {
        sel = Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal);
-       dc.Calc[calc::kBaseWidth] = 0;
-       dc.Calc[calc::kFrontProj] = -0.5;  // keeps a section with area
+       dc.Calc[calc::kBaseWidth] = -1;
      },
-     "底版幅 B が 0 のため"},
+     "底版幅 B が負の値（-1）のため、計算できません。"},
+    {"crest and front wider than the base",
+     [](DesignCase& dc, Selections& sel) {
+       sel = Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal);
+       dc.Calc[calc::kBaseWidth] = 1;
+       dc.Calc[calc::kCrestWidth] = 0.6;
+       dc.Calc[calc::kFrontProj] = 0.5;
+     },
+     "底版幅 B（1）が天端幅 b と前面の水平長さの和（1.1）より小さく、背面が底版の外へ張り出す断面"},
+    {"negative surcharge",
+     [](DesignCase& dc, Selections& sel) {
+       sel = Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal);
+       dc.Calc[calc::kSurcharge] = -10;
+     },
+     "上載荷重 q が負の値（-10）"},
     {"ΣH = 0",
      [](DesignCase& dc, Selections& sel) {
        sel = Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal);
@@ -219,13 +231,6 @@ const FailureCase kFailures[] = {
        dc.FenceP = -first.Calc[calc::kSumH];
      },
      "水平力の総和 ΣH が 0 のため、滑動安全率 Fs を計算できません。"},
-    {"W + FenceW = 0",
-     [](DesignCase& dc, Selections& sel) {
-       sel = Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal);
-       dc.FenceLoadType = "0";
-       dc.FenceW = -109.25;
-     },
-     "躯体自重 W とフェンス等の自重の和が 0 のため"},
     {"input 1e999",
      [](DesignCase& dc, Selections& sel) {
        sel = Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal);

@@ -2,6 +2,7 @@
 
 #include "model/leading_number.h"
 #include "ui/forms/app.h"
+#include "ui/forms/shear_key.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -280,6 +281,64 @@ bool CheckMainInputs(App& app) {
     }
   }
   return true;
+}
+
+ui::Control* InputBoxOf(App& app, InputField field) {
+  ui::Window& f2 = app.Form(kForm2);
+  auto dimension = [&app, &f2](const char* box) {
+    return &app.Form(f2["opt3"].Value() ? kForm16 : kForm3)[box];
+  };
+  auto key = [&app](const char* box) -> ui::Control* {
+    const char* dialog = ShearKeyDialogName(app);
+    return dialog != nullptr ? &app.Form(dialog)[box] : nullptr;
+  };
+  switch (field) {
+    case InputField::kNone:
+      return nullptr;
+    case InputField::kGamma:
+      return &f2["txt4"];
+    case InputField::kGammaC:
+      return &f2["txt5"];
+    case InputField::kHeightH:
+      return dimension("txt3");
+    case InputField::kEmbedment:
+      return dimension("txt4");
+    case InputField::kCrestAbove:
+      return dimension("txt5");
+    case InputField::kCrestWidth:
+      return dimension("txt6");
+    case InputField::kBaseWidth:
+      return dimension("txt7");
+    case InputField::kFrontProjection:
+      return dimension("txt8");
+    case InputField::kSurcharge:
+      return dimension("txt9");
+    case InputField::kSlopeHeight:
+      return &app.Form(kForm16)["txt11"];
+    case InputField::kKeyHeight:
+      return key("txt1");
+    case InputField::kKeyPosition:
+      return key("txt2");
+    case InputField::kKeyWidth:
+      return key("txt3");
+    case InputField::kFenceHeight:
+      return &app.Form(kForm17)["txt1"];
+    case InputField::kFenceDistance:
+      return &app.Form(kForm17)["txt2"];
+    case InputField::kFenceLoadHeight:
+      return &app.Form(kForm17)["txt4"];
+    case InputField::kFenceWeight:
+      return &app.Form(kForm17)["txt5"];
+  }
+  return nullptr;
+}
+
+void ReportCalcFailure(App& app, const CalcStatus& status) {
+  app.ErrorMessage(status.Message());
+  ui::Control* box = InputBoxOf(app, status.field);
+  // The dialogs (shear key, fence) are not on screen now; their message names
+  // the value all the same.
+  if (box != nullptr && box->window().Shown()) app.FocusAtStart(*box);
 }
 
 bool CheckCoefficientInputs(App& app) {

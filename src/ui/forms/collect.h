@@ -3,7 +3,9 @@
 // the option states the calculation reads, and the completeness checks run
 // before a calculation.
 
+#include "calc/status.h"
 #include "model/selections.h"
+#include "ui/toolkit/toolkit.h"
 
 namespace varnholt::forms {
 
@@ -30,6 +32,15 @@ Selections ReadSelections(App& app);
 /// returns false; for a fence without a chosen load kind it opens the fence
 /// dialog instead.
 bool CheckMainInputs(App& app);
+
+/// The box that holds an input the calculation refused by name, in the
+/// window the current options collect it from; null for kNone.
+ui::Control* InputBoxOf(App& app, InputField field);
+
+/// Shows a refused calculation's message titled "エラーメッセージ" and, when
+/// one box is to blame and its window is on screen, puts the caret at its
+/// start, as the completeness checks do.
+void ReportCalcFailure(App& app, const CalcStatus& status);
 
 /// The shorter check of the coefficient command "計算する" of Form3. The
 /// seismic case without a method opens the seismic dialog and fails.

@@ -257,7 +257,7 @@ void CalculateCommand(App& app) {
   if (!status.ok()) {
     // Nothing of this calculation may be shown or saved.
     Hihyouji_1(app);
-    app.ErrorMessage(status.Message());
+    ReportCalcFailure(app, status);
     return;
   }
   app.results_valid = true;

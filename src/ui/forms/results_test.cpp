@@ -659,6 +659,37 @@ TEST_F(CalculateTest, AFailedCalculationSaysWhyAndShowsNothing) {
   }
 }
 
+TEST_F(CalculateTest, ImpossibleSectionIsRefusedByNameWithTheCaretInTheBox) {
+  struct Case {
+    const char* window;
+    const char* box;
+    const char* text;
+    const char* message;
+  };
+  const Case cases[] = {
+      {kForm3, "txt7", "-1abc", "底版幅 B が負の値（-1）のため、計算できません。"},
+      {kForm3, "txt7", "2.5", "底版幅 B（2.5）が天端幅 b と前面の水平長さの和（3）より小さく"},
+      {kForm3, "txt9", "-10", "上載荷重 q が負の値（-10）のため"},
+      {kForm2, "txt5", "-23", "コンクリートの単位体積重量 γc が負の値（-23）のため"},
+  };
+  t.Form(kForm12)["opt1"].SetValue(true);
+  t.Form(kForm2).Show();
+  t.Form(kForm3).Show();
+  for (const Case& c : cases) {
+    FillLevelDesign(t.app);
+    ui::Control& box = t.Form(c.window)[c.box];
+    box.SetText(c.text);
+    t.platform.Clear();
+    CalculateCommand(t.app);
+    ASSERT_EQ(t.platform.Messages().size(), 1u) << c.text;
+    EXPECT_NE(t.platform.Messages()[0].text.find(c.message), std::string::npos)
+        << t.platform.Messages()[0].text;
+    EXPECT_FALSE(t.app.results_valid) << c.text;
+    EXPECT_EQ(t.app.windows().Focused(), &box) << c.text;
+    EXPECT_EQ(box.SelStart(), 0);
+  }
+}
+
 TEST_F(CalculateTest, ShearKeyWithoutItsHeightOpensTheKeyDialog) {
   t.Form(kForm12)["opt1"].SetValue(true);
   t.dc().ShearKeyFlag = "1";
