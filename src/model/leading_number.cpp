@@ -83,4 +83,47 @@ double LeadingNumber(std::string_view text) {
   return ParseC(number);
 }
 
+char32_t HalfWidthNumberChar(char32_t c) {
+  if (c >= U'０' && c <= U'９') return U'0' + (c - U'０');
+  switch (c) {
+    case U'．':
+      return U'.';
+    case U'－':
+    case U'−':  // U+2212, the minus sign some input methods give
+      return U'-';
+    case U'＋':
+      return U'+';
+    case U'ｅ':
+      return U'e';
+    case U'Ｅ':
+      return U'E';
+    default:
+      return c;
+  }
+}
+
+std::string HalfWidthNumberText(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    // Every character to convert is three bytes long (U+2212, U+FF0B…U+FF45);
+    // anything else, valid UTF-8 or not, is copied byte for byte.
+    const unsigned char c = static_cast<unsigned char>(utf8[i]);
+    if ((c == 0xE2 || c == 0xEF) && i + 2 < utf8.size()) {
+      const char32_t code = (static_cast<char32_t>(c & 0x0F) << 12) |
+                            (static_cast<char32_t>(utf8[i + 1] & 0x3F) << 6) |
+                            static_cast<char32_t>(utf8[i + 2] & 0x3F);
+      const bool well_formed = (utf8[i + 1] & 0xC0) == 0x80 && (utf8[i + 2] & 0xC0) == 0x80;
+      const char32_t half = well_formed ? HalfWidthNumberChar(code) : code;
+      if (half != code) {
+        out.push_back(static_cast<char>(half));
+        i += 3;
+        continue;
+      }
+    }
+    out.push_back(utf8[i++]);
+  }
+  return out;
+}
+
 }  // namespace varnholt

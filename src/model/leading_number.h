@@ -1,6 +1,7 @@
 #pragma once
 // Text to number, as every numeric input box is read.
 
+#include <string>
 #include <string_view>
 
 namespace varnholt {
@@ -17,5 +18,15 @@ namespace varnholt {
 /// large for a double comes back as ±infinity; the calculation refuses such
 /// inputs, nothing here fails.
 double LeadingNumber(std::string_view text);
+
+/// A character of a number typed with the Japanese input method on, as the
+/// numeric boxes take it: the full-width digits "０"…"９", decimal point "．",
+/// signs "－", "＋" (and the minus sign "−"), and the exponent letters "ｅ"
+/// and "Ｅ" become their half-width forms. Any other code point comes back
+/// unchanged, so names keep their full-width text.
+char32_t HalfWidthNumberChar(char32_t c);
+
+/// The same for every character of a UTF-8 text ("１２．５" is "12.5").
+std::string HalfWidthNumberText(std::string_view utf8);
 
 }  // namespace varnholt

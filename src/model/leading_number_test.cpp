@@ -62,3 +62,35 @@ TEST(LeadingNumber, DecimalPointIgnoresTheLocale) {
 
 }  // namespace
 }  // namespace varnholt
+
+namespace varnholt {
+namespace {
+
+TEST(HalfWidthNumber, FullWidthNumbersBecomeNumbersOthersStay) {
+  struct Row {
+    const char* typed;
+    const char* text;
+    double value;
+  };
+  const Row rows[] = {
+      {"５", "5", 5},
+      {"１２.５", "12.5", 12.5},
+      {"１２．５", "12.5", 12.5},
+      {"－３", "-3", -3},
+      {"−３", "-3", -3},
+      {"＋１ｅ２", "+1e2", 100},
+      {"１Ｅ－２", "1E-2", 0.01},
+      {"砂質土", "砂質土", 0},
+      {"１０ｍ", "10ｍ", 10},
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(HalfWidthNumberText(r.typed), r.text) << r.typed;
+    EXPECT_DOUBLE_EQ(LeadingNumber(HalfWidthNumberText(r.typed)), r.value) << r.typed;
+  }
+  // Bytes that are not UTF-8 pass through unchanged.
+  EXPECT_EQ(HalfWidthNumberText("\xEF\xBC"), "\xEF\xBC");
+  EXPECT_EQ(HalfWidthNumberChar(U'Ａ'), U'Ａ');
+}
+
+}  // namespace
+}  // namespace varnholt

@@ -8,6 +8,7 @@
 #include "model/leading_number.h"
 #include "project/cp932.h"
 #include "ui/forms/app.h"
+#include "ui/forms/numeric_boxes.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::project {
@@ -18,11 +19,87 @@ constexpr std::string_view kCrLf = "\r\n";
 // How much of an offending value a message quotes.
 constexpr std::size_t kQuotedChars = 24;
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or
+// code points beyond U+10FFFF), and whether any character needs more than
+// one byte.
+struct Utf8Scan {
+  bool valid = true;
+  bool multibyte = false;
+};
+Utf8Scan ScanUtf8(std::string_view s) {
+  Utf8Scan scan;
+  for (std::size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    scan.multibyte = true;
+    std::size_t n = 0;
+    char32_t cp = 0;
+    if (c >= 0xC2 && c <= 0xDF) {
+      n = 1;
+      cp = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      n = 2;
+      cp = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      n = 3;
+      cp = c & 0x07;
+    } else {
+      scan.valid = false;
+      return scan;
+    }
+    if (i + n >= s.size()) {  // the sequence runs past the end
+      scan.valid = false;
+      return scan;
+    }
+    for (std::size_t k = 1; k <= n; ++k) {
+      const unsigned char t = static_cast<unsigned char>(s[i + k]);
+      if ((t & 0xC0) != 0x80) {
+        scan.valid = false;
+        return scan;
+      }
+      cp = (cp << 6) | (t & 0x3F);
+    }
+    const bool overlong = (n == 2 && cp < 0x800) || (n == 3 && cp < 0x10000);
+    if (overlong || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+      scan.valid = false;
+      return scan;
+    }
+    i += n + 1;
+  }
+  return scan;
+}
+
+// The text encoding of a project file. The program writes code page 932;
+// a file saved again by a UTF-8 text editor is valid UTF-8 with multi-byte
+// characters, which a real code page 932 file with Japanese text practically
+// never is (its lead bytes 0x81-0x9F, 0xE0-0xFC and trail bytes below 0x80
+// break UTF-8 at once), so such a file is read as UTF-8.
+enum class Encoding { kCp932, kUtf8, kUtf16 };
+
+Encoding DetectEncoding(std::string_view bytes) {
+  if (bytes.size() >= 2 &&
+      ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'))) {
+    return Encoding::kUtf16;
+  }
+  // Without a byte order mark: the NUL half of every ASCII character.
+  if (bytes.size() >= 4 && ((bytes[0] == '\0') != (bytes[1] == '\0')) &&
+      ((bytes[2] == '\0') != (bytes[3] == '\0'))) {
+    return Encoding::kUtf16;
+  }
+  const Utf8Scan scan = ScanUtf8(bytes);
+  return scan.valid && scan.multibyte ? Encoding::kUtf8 : Encoding::kCp932;
+}
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 // Hands out the raw lines of a file one at a time, so that the first
 // offending line is the one reported whatever is wrong with it.
 class LineReader {
  public:
-  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+  LineReader(std::string_view bytes, Encoding encoding) : bytes_(bytes), encoding_(encoding) {}
 
   // The next line, decoded to UTF-8; false with `error` set when the line is
   // missing or not a line of a project file.
@@ -47,12 +124,16 @@ class LineReader {
       error = {line_, "行末の CR LF がありません。ファイルが途中で切れています。"};
       return false;
     }
-    std::optional<std::string> decoded = DecodeCp932(raw);
-    if (!decoded) {
-      error = {line_, "Shift_JIS（コードページ932）の文字として読めないバイトがあります。"};
-      return false;
+    if (encoding_ == Encoding::kUtf8) {
+      text = std::string(raw);  // checked as a whole
+    } else {
+      std::optional<std::string> decoded = DecodeCp932(raw);
+      if (!decoded) {
+        error = {line_, "Shift_JIS（コードページ932）の文字として読めないバイトがあります。"};
+        return false;
+      }
+      text = std::move(*decoded);
     }
-    text = std::move(*decoded);
     pos_ = end + kCrLf.size();
     return true;
   }
@@ -62,6 +143,7 @@ class LineReader {
 
  private:
   std::string_view bytes_;
+  Encoding encoding_;
   std::size_t pos_ = 0;
   int line_ = 0;
 };
@@ -179,7 +261,9 @@ void ApplyEntry(forms::App& app, const ProjectEntry& e) {
   ui::Control& c = app.Form(f.window)[f.control];
   switch (f.kind) {
     case FieldKind::kText:
-      c.SetText(e.value);
+      // A number saved full-width by another editor is read as the numeric
+      // boxes take one typed: "１２" is 12, not 0.
+      c.SetText(forms::IsNumericBox(f.window, f.control) ? HalfWidthNumberText(e.value) : e.value);
       break;
     case FieldKind::kCaption:
       c.SetCaption(e.value);
@@ -226,7 +310,23 @@ ParseResult ParseProject(std::string_view bytes) {
     r.error = {0, "ファイルが大きすぎます（1 MiB を超えています）。"};
     return r;
   }
-  LineReader lines(bytes);
+  Encoding encoding = DetectEncoding(bytes);
+  if (encoding == Encoding::kUtf16) {
+    r.error = {0,
+               "UTF-16 で保存されています。Shift_JIS（コードページ932）または UTF-8 "
+               "で保存し直してください。"};
+    return r;
+  }
+  // A UTF-8 editor may put a byte order mark in front of the first line.
+  if (bytes.starts_with(kUtf8Bom)) {
+    bytes.remove_prefix(kUtf8Bom.size());
+    encoding = Encoding::kUtf8;
+    if (!ScanUtf8(bytes).valid) {
+      r.error = {0, "UTF-8 の文字として読めないバイトがあります。"};
+      return r;
+    }
+  }
+  LineReader lines(bytes, encoding);
   ParsedProject& p = r.project;
   BlockReader reader(lines, p);
   if (!reader.Read(FlagFields(), r.error) || !reader.Read(DesignFields(), r.error)) return r;

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "project/cp932.h"
 #include "project/test_support.h"
 #include "project/vrh_writer.h"
 #include "ui/forms/test_support.h"
@@ -107,6 +108,14 @@ std::vector<BadFile> BadFiles() {
   cases.push_back({"two ground shapes selected", with(17, "True"), 19});
   cases.push_back({"shear-key flag garbage", with(1, "yes"), 1});
   cases.push_back({"fence load type garbage", with(2, "3"), 2});
+  {
+    std::string utf16 = "\xFF\xFE";
+    for (char c : bytes.substr(0, 40)) utf16 += std::string{c, '\0'};
+    cases.push_back({"UTF-16", utf16, 0});
+    cases.push_back({"UTF-16 without a byte order mark", utf16.substr(2), 0});
+  }
+  cases.push_back(
+      {"UTF-8 byte order mark before bytes that are not UTF-8", "\xEF\xBB\xBF" + bytes, 0});
   return cases;
 }
 
@@ -129,6 +138,41 @@ TEST(ParseProject, RefusesRandomBytes) {
     EXPECT_FALSE(r.ok);
     EXPECT_GT(r.error.line, 0);
   }
+}
+
+TEST(ParseProject, UnicodeFilesOfOtherEditors) {
+  // Saved again by a UTF-8 editor, with or without a byte order mark: read
+  // as UTF-8, so 砂質土 is 砂質土 and not mojibake.
+  const std::string utf8 = CrLf(RaisedRoadLines(false));
+  for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8}) {
+    const ParseResult r = ParseProject(bytes);
+    ASSERT_TRUE(r.ok) << r.error.reason;
+    forms::testing::TestApp t;
+    ApplyProject(t.app, r.project);
+    EXPECT_EQ(t.Form(forms::kForm2)["txt1"].Text(), "横浜市");
+    EXPECT_EQ(t.Form(forms::kForm2)["cbo1"].Text(), "砂質土");
+    // Written back in code page 932, as every project is.
+    const EncodedProject again = EncodeProject(t.app);
+    ASSERT_TRUE(again.ok);
+    EXPECT_EQ(again.bytes, Bytes(RaisedRoadLines(false)));
+  }
+  const ParseResult utf16 = ParseProject("\xFF\xFE" + std::string("0\0\r\0\n\0", 6));
+  EXPECT_NE(utf16.error.reason.find("UTF-16 で保存されています"), std::string::npos);
+}
+
+TEST(ApplyProject, FullWidthNumbersOpenAsTheNumbersTheyShow) {
+  std::vector<std::string> lines = RaisedRoadLines(false);
+  lines[29] = "１２";  // Form16 h
+  lines[35] = "１０";  // surcharge
+  lines[27] = "２";    // the § number is a name
+  const ParseResult r = ParseProject(EncodeCp932(CrLf(lines)).bytes);
+  ASSERT_TRUE(r.ok) << r.error.reason;
+  forms::testing::TestApp t;
+  ApplyProject(t.app, r.project);
+  ui::Window& f16 = t.Form(forms::kForm16);
+  EXPECT_EQ(f16["txt3"].Text(), "12");
+  EXPECT_EQ(f16["txt9"].Text(), "10");
+  EXPECT_EQ(f16["txt1"].Text(), "２");
 }
 
 TEST(ReadErrorMessage, NamesTheFileAndTheLine) {

@@ -6,7 +6,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "calc/plausibility.h"
 #include "model/design_case.h"
 #include "ui/toolkit/platform.h"
 #include "ui/toolkit/toolkit.h"
@@ -42,6 +44,14 @@ class App {
   /// Path of the project file in use; empty for a new project.
   std::string current_file;
 
+  /// Soil constants of the shown results that lie outside their practical
+  /// range (set with the results, cleared with them). They block nothing;
+  /// the front end shows them in its status bar.
+  const std::vector<PlausibilityWarning>& warnings() const { return warnings_; }
+  void SetWarnings(std::vector<PlausibilityWarning> warnings);
+  /// Called after the warnings changed.
+  std::function<void()> on_warnings_changed;
+
   /// Commands that other parts of the program provide: the file commands,
   /// the preview and printing, and ending the program. The main window's
   /// menus and toolbar and the print-range dialog dispatch to them; an empty
@@ -64,6 +74,7 @@ class App {
   ui::PlatformServices& platform_;
   ui::WindowSystem windows_;
   DesignCase dc_;
+  std::vector<PlausibilityWarning> warnings_;
 };
 
 }  // namespace varnholt::forms

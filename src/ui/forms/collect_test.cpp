@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/forms/numeric_boxes.h"
 #include "ui/forms/test_support.h"
 
 namespace varnholt::forms {
@@ -336,6 +337,34 @@ TEST(CoefficientCheck, SlopeNeedsBeta) {
   t.Form(kForm2)["opt2"].SetValue(true);
   EXPECT_FALSE(CheckCoefficientInputs(t.app));
   EXPECT_EQ(t.app.windows().Focused(), &t.Form(kForm3)["txt10"]);
+}
+
+}  // namespace
+}  // namespace varnholt::forms
+
+namespace varnholt::forms {
+namespace {
+
+// Every text box of every window, typed into with the input method on:
+// numbers become half-width, names stay as typed.
+TEST(NumericBoxes, NumbersTypedFullWidthBecomeHalfWidth) {
+  testing::TestApp t;
+  int numeric = 0;
+  for (const std::string& name : t.app.windows().RegisteredWindows()) {
+    ui::Window& w = t.Form(name);
+    for (const auto& c : w.controls()) {
+      if (c->kind() != ui::ControlKind::kTextBox) continue;
+      SCOPED_TRACE(name + "." + c->name());
+      const bool is_numeric = IsNumericBox(name, c->name());
+      numeric += is_numeric;
+      ui::Control& box = t.Form(name)[c->name()];  // a handler may reload the window
+      box.SetEnabled(true);
+      box.SetText("");
+      box.Type("－１２．５ｅ１");
+      EXPECT_EQ(box.Text(), is_numeric ? "-12.5e1" : "－１２．５ｅ１");
+    }
+  }
+  EXPECT_EQ(numeric, 9 + 9 + 9 + 3 + 3 + 5 + 2 + 1);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ void HideResults(App& app) {
   for (int i : {3, 5, 6}) main[ToolButtonName(i)].SetEnabled(false);
   // The results on screen no longer belong to the inputs.
   app.results_valid = false;
+  app.SetWarnings({});
 }
 
 }  // namespace

@@ -308,6 +308,8 @@ void Kekka(App& app) {
   WriteBearing(app, sel, v.bearing);
   WriteSliding(app, dc, sel, v.sliding);
   WriteShearKey(app, dc, sel, v);
+  // Soil constants outside their practical range go with the results.
+  app.SetWarnings(SoilConstantWarnings(dc));
 }
 
 }  // namespace varnholt::forms

@@ -29,6 +29,8 @@ void CheckMethodCommand(App& app);
 /// magenta with one beep (none for bearing). A criterion whose option group
 /// has no selection leaves its row as it was. Does not change visibility,
 /// except that the "突起の無い状態で" row appears under 宅地造成 with a key.
+/// Also sets the application's warnings of soil constants outside their
+/// practical range.
 void Kekka(App& app);
 
 /// Makes the summary rows lbl5..lbl17 and lbl22..lbl24 visible, as after a

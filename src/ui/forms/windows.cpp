@@ -1,26 +1,39 @@
 #include "ui/forms/windows.h"
 
 #include "ui/forms/app.h"
+#include "ui/forms/numeric_boxes.h"
 
 namespace varnholt::forms {
 
+namespace {
+
+// A window's definition, then the half-width rule of its numeric boxes.
+template <typename Define>
+void Register(App& app, const char* name, Define define) {
+  app.windows().Register(name, [&app, define](ui::Window& w) {
+    define(w, app);
+    WireNumericBoxes(w);
+  });
+}
+
+}  // namespace
+
 void RegisterWindows(App& app) {
-  ui::WindowSystem& ws = app.windows();
-  ws.Register(kMDIForm1, [&app](ui::Window& w) { DefineMDIForm1(w, app); });
-  ws.Register(kForm11, [&app](ui::Window& w) { DefineForm11(w, app); });
-  ws.Register(kForm2, [&app](ui::Window& w) { DefineForm2(w, app); });
-  ws.Register(kForm3, [&app](ui::Window& w) { DefineForm3(w, app); });
-  ws.Register(kForm16, [&app](ui::Window& w) { DefineForm16(w, app); });
-  ws.Register(kForm15, [&app](ui::Window& w) { DefineShearKeyDialog(w, app, false); });
-  ws.Register(kForm19, [&app](ui::Window& w) { DefineShearKeyDialog(w, app, true); });
-  ws.Register(kForm17, [&app](ui::Window& w) { DefineForm17(w, app); });
-  ws.Register(kForm20, [&app](ui::Window& w) { DefineForm20(w, app); });
-  ws.Register(kForm12, [&app](ui::Window& w) { DefineForm12(w, app); });
-  ws.Register(kForm14, [&app](ui::Window& w) { DefineForm14(w, app); });
-  ws.Register(kForm10, [&app](ui::Window& w) { DefineForm10(w, app); });
-  ws.Register(kForm6, [&app](ui::Window& w) { DefineForm6(w, app); });
-  ws.Register(kForm7, [&app](ui::Window& w) { DefineForm7(w, app); });
-  ws.Register(kForm18, [&app](ui::Window& w) { DefineForm18(w, app); });
+  Register(app, kMDIForm1, DefineMDIForm1);
+  Register(app, kForm11, DefineForm11);
+  Register(app, kForm2, DefineForm2);
+  Register(app, kForm3, DefineForm3);
+  Register(app, kForm16, DefineForm16);
+  Register(app, kForm15, [](ui::Window& w, App& a) { DefineShearKeyDialog(w, a, false); });
+  Register(app, kForm19, [](ui::Window& w, App& a) { DefineShearKeyDialog(w, a, true); });
+  Register(app, kForm17, DefineForm17);
+  Register(app, kForm20, DefineForm20);
+  Register(app, kForm12, DefineForm12);
+  Register(app, kForm14, DefineForm14);
+  Register(app, kForm10, DefineForm10);
+  Register(app, kForm6, DefineForm6);
+  Register(app, kForm7, DefineForm7);
+  Register(app, kForm18, DefineForm18);
 }
 
 }  // namespace varnholt::forms

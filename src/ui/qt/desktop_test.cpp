@@ -228,10 +228,21 @@ class DesktopTest : public QObject {
     QVERIFY(ToolButton(6)->isEnabled());
     QVERIFY(!ToolButton(3)->isEnabled());
 
+    QCOMPARE(main().warningsLabel()->text(), QString());
+
+    // A soil constant outside its practical range calculates and is pointed
+    // out in the status bar until the results go.
+    TypeInto(Box("Form2", "txt4"), "30");
+    QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
+    QVERIFY(Label("Form11", "lbl6")->isVisible());
+    QCOMPARE(main().warningsLabel()->text(),
+             Q("注意：土の単位体積重量 γ=30 kN/m3 は通常の範囲（14～23 kN/m3）の外にあります。"));
+
     // One key in a dimension hides the summary and the commands again.
     TypeInto(Box("Form3", "txt7"), "5");
     QCOMPARE(Row(5), (QStringList{"<hidden>", "<hidden>", "<hidden>"}));
     QVERIFY(!ToolButton(5)->isEnabled());
+    QCOMPARE(main().warningsLabel()->text(), QString());
   }
 
   // The control with Qt's focus, as the window logic knows it.
@@ -366,6 +377,17 @@ class DesktopTest : public QObject {
     QApplication::sendEvent(site, &commit);
     QCOMPARE(Form("Form2")["txt1"].Text(), std::string("横浜市"));
     QCOMPARE(site->text(), Q("横浜市"));
+    // A number typed with the input method on becomes half-width in a
+    // numeric box, and stays as typed in a name.
+    QLineEdit* fc = Box("Form2", "txt2");
+    fc->setFocus();
+    QInputMethodEvent digits;
+    digits.setCommitString(Q("１２．５"));
+    QApplication::sendEvent(fc, &digits);
+    QCOMPARE(Form("Form2")["txt2"].Text(), std::string("12.5"));
+    QCOMPARE(fc->text(), Q("12.5"));
+    fc->clear();
+    site->setFocus();
     // Backspace and Delete edit through the logic too; the caret is
     // counted in characters on screen and in bytes below.
     site->setCursorPosition(1);

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -100,7 +101,17 @@ MainWindow::MainWindow(forms::App& app, QtPlatform& platform, TwipScale scale)
   toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
   const int icon = scale_.LineWidth(kToolbarIconPx);
   toolbar_->setIconSize(QSize(icon, icon));
-  statusBar();
+  // Warnings about the inputs stay in the status bar, beside the menu
+  // paths that pass through it, until the results they belong to go.
+  warnings_ = new QLabel(this);
+  warnings_->setObjectName("warnings");
+  statusBar()->addWidget(warnings_, 1);
+  app_.on_warnings_changed = [this] {
+    QStringList texts;
+    for (const PlausibilityWarning& w : app_.warnings()) texts << ToQ(w.text);
+    warnings_->setText(texts.isEmpty() ? QString()
+                                       : QString::fromUtf8("注意：") + texts.join("　"));
+  };
   platform_.SetDialogParent(this);
   app_.windows().AddObserver(&platform_);
   app_.windows().AddObserver(this);
@@ -117,6 +128,7 @@ MainWindow::MainWindow(forms::App& app, QtPlatform& platform, TwipScale scale)
 }
 
 MainWindow::~MainWindow() {
+  app_.on_warnings_changed = nullptr;
   app_.windows().RemoveObserver(this);
   app_.windows().RemoveObserver(&platform_);
   for (auto& [name, p] : presented_) {

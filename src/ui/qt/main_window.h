@@ -14,6 +14,7 @@
 #include "ui/qt/view_state.h"
 
 class QDialog;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;
@@ -50,6 +51,8 @@ class MainWindow : public QMainWindow, public ui::WindowObserver {
   /// The top-level frame of a window: its sub-window or its dialog.
   QWidget* FrameOf(const std::string& window) const;
   const TwipScale& scale() const { return scale_; }
+  /// The status bar's note of soil constants outside their practical range.
+  QLabel* warningsLabel() const { return warnings_; }
 
  signals:
   /// The program has ended (through the exit confirmation or 終了).
@@ -100,6 +103,7 @@ class MainWindow : public QMainWindow, public ui::WindowObserver {
   QMdiArea* mdi_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   MenuBinder* menus_ = nullptr;
+  QLabel* warnings_ = nullptr;
   std::shared_ptr<ViewState> main_state_ = std::make_shared<ViewState>();
   std::map<std::string, Presented> presented_;
   bool ended_ = false;
