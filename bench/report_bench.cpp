@@ -13,6 +13,7 @@
 #include "opened_example.h"
 #include "project/batch_platform.h"
 #include "project/file_commands.h"
+#include "project/report_output.h"
 #include "report/qt/pdf_document.h"
 #include "report/qt/report_font.h"
 #include "ui/forms/app.h"
@@ -30,12 +31,16 @@ void WritePdf(benchmark::State& state, const char* name) {
     state.SkipWithError("the example did not open or no report face is installed");
     return;
   }
-  const QString path = dir.filePath("report.pdf");
+  const std::string path = dir.filePath("report.pdf").toStdString();
   varnholt::report::SilentBeeper silent;
   for (auto _ : state) {
     varnholt::report::qt::PdfDocument pdf(*font);
     varnholt::forms::WriteReport(opened.app, pdf.surface(), varnholt::report::PrintJob{}, silent);
-    if (!pdf.Save(path).isEmpty()) {
+    const QByteArray& bytes = pdf.bytes();
+    if (!pdf.finished() ||
+        !varnholt::project::SaveReportFile(
+             path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+             .empty()) {
       state.SkipWithError("the PDF could not be written");
       break;
     }

@@ -3,24 +3,24 @@
 // writes its calculation report as a PDF, as the print command prints it.
 //
 // Exit status of calc: 0 every shown verdict and the body check are O.K, 1
-// any verdict or a section of the body is NG, 2
-// the file cannot be read, the calculation has no result, or the command
-// line is wrong. Of report: 0 written, 2 otherwise.
+// any verdict or a section of the body is NG, 2 the file cannot be read, the
+// calculation has no result, the output cannot be written, or the command
+// line is wrong. Of report: 0 written, 2
+// otherwise. Nothing but the named output is written: no folder, no file.
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "project/batch_platform.h"
+#include "project/checked_stdout.h"
 #include "project/file_commands.h"
-#include "project/file_io.h"
+#include "project/report_output.h"
 #include "project/results_summary.h"
 #include "project/section_dxf.h"
 #include "report/qt/pdf_document.h"
@@ -32,33 +32,40 @@
 
 namespace {
 
+using varnholt::project::CheckedStdout;
+
 constexpr int kAllOk = 0;
 constexpr int kSomeNg = 1;
 constexpr int kNoResult = 2;
 
+constexpr int kFirstPageMin = 1;
+constexpr int kFirstPageMax = 9999;
+
 constexpr const char* kUsage =
-    "使い方: varnholt-cli calc [--json] FILE.vrh\n"
+    "使い方: varnholt-cli calc [--json] [--] FILE.vrh\n"
     "        varnholt-cli report FILE.vrh -o OUT.pdf [--range general|stability|all]\n"
-    "                            [--first-page N] [--no-body]\n"
+    "                            [--first-page N] [--no-body] [--]\n"
     "        varnholt-cli report FILE.vrh --dump [--range ...] [--first-page N]\n"
     "        varnholt-cli section FILE.vrh -o OUT.dxf|OUT.svg|OUT.png|OUT.pdf [--forces]\n"
-    "                            [--unit mm|m] [--size WxH]\n"
+    "                            [--unit mm|m] [--size WxH] [--]\n"
     "        varnholt-cli --help | --version\n"
     "\n"
     "calc    プロジェクトファイルを開いて安定性の検討をやり直し、結果（転倒・支持力・\n"
     "        滑動の判定と躯体の応力度照査）を表示します。デスクトップ版の「開く」と\n"
     "        同じ処理です。\n"
+    "        土質定数が通常の範囲の外にあるときは、注意を標準エラーに出力します。\n"
     "--json  結果を JSON で出力します（valid, error, Cond, Calc, wedge, fence, flags,\n"
-    "        labels, body）。\n"
+    "        labels, verdicts, warnings, body）。\n"
     "\n"
     "report  プロジェクトファイルを開いて計算し、計算書を印刷と同じ内容で PDF に\n"
     "        出力します（A4 縦）。\n"
-    "-o OUT.pdf      出力する PDF ファイル。\n"
+    "-o OUT.pdf      出力する PDF ファイル（.vrh ファイルには出力しません）。\n"
     "--range         general（一般事項）、stability（安定計算）、all（すべて、既定）。\n"
-    "--first-page N  ページ番号を N から付けます（既定はページ番号なし）。\n"
+    "--first-page N  ページ番号を N（1～9999）から付けます（既定はページ番号なし）。\n"
     "--no-body       躯体の応力度照査のページを出力しません（既定は出力する）。\n"
     "--dump          PDF の代わりに、描画内容を 1 行 1 要素のテキストで標準出力へ\n"
     "                書き出します。\n"
+    "--              以降の引数はオプションではなくファイル名です（- で始まる名前）。\n"
     "\n"
     "section 断面図を出力します。形式は拡張子で決まります: .dxf（CAD 用、AutoCAD R12、\n"
     "        シフトJIS）、.svg、.png、.pdf（A4 1 ページ、印刷と同じ）。\n"
@@ -67,33 +74,45 @@ constexpr const char* kUsage =
     "--unit          DXF の 1 単位: mm（既定）または m。\n"
     "--size WxH      PNG と SVG の大きさ（ピクセル、既定 1600x1200）。\n"
     "\n"
-    "終了コード: calc  0 すべて O.K、1 NG あり、2 読み込めない・計算できない・引数の誤り\n"
+    "終了コード: calc  0 すべて O.K、1 NG あり、2 読み込めない・計算できない・\n"
+    "                  出力できない・引数の誤り\n"
     "            report 0 出力した、2 出力できない・読み込めない・計算できない・引数の誤り\n"
     "            section 0 出力した、2 出力できない・読み込めない・断面を描けない・引数の誤り\n";
 
+void Error(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }
+
 int UsageError(const std::string& message) {
-  std::fprintf(stderr, "varnholt-cli: %s\n", message.c_str());
-  std::fprintf(stderr, "varnholt-cli --help で使い方を表示します。\n");
+  Error("varnholt-cli: " + message);
+  Error("varnholt-cli --help で使い方を表示します。");
   return kNoResult;
 }
 
-// An argument that is neither an option nor the second file is the project
-// file; otherwise the exit status of the usage error.
-std::optional<int> TakeFileArgument(std::string_view arg, std::string& path) {
-  if (arg.size() > 1 && arg[0] == '-')
+// An argument that is neither an option (while options are read) nor a
+// second file is the project file; otherwise the exit status of the usage
+// error.
+std::optional<int> TakeFileArgument(std::string_view arg, bool options, std::string& path) {
+  if (options && arg.size() > 1 && arg[0] == '-')
     return UsageError("不明なオプションです: " + std::string(arg));
   if (!path.empty()) return UsageError("ファイルは一つだけ指定してください。");
   path = arg;
   return std::nullopt;
 }
 
-// Opens and recalculates a project as the desktop program's Open does; the
-// messages it showed go to standard error. False when there is no result.
+// Writes what the command printed; a failure turns any status into 2.
+int Finish(CheckedStdout& out, int status) {
+  const std::string failed = out.Finish();
+  if (failed.empty()) return status;
+  Error("varnholt-cli: 標準出力に書き込めませんでした。" + failed);
+  return kNoResult;
+}
+
+// Opens and recalculates a project as the desktop program's Open does after
+// its dialog; the messages it showed go to standard error. False when there
+// is no result, with the reason in `error`.
 bool OpenAndCalculate(varnholt::project::BatchPlatform& platform, varnholt::forms::App& app,
                       const std::string& path, std::string& error) {
-  platform.open_path = path;
-  const varnholt::project::OpenResult opened = varnholt::project::FileOpen(app);
-  for (const std::string& m : platform.messages) std::fprintf(stderr, "%s\n", m.c_str());
+  const varnholt::project::OpenResult opened = varnholt::project::OpenProjectFile(app, path);
+  for (const std::string& m : platform.messages) Error(m);
   error = opened.message;
   if (error.empty() && !platform.messages.empty()) error = platform.messages.back();
   return opened.outcome == varnholt::project::OpenOutcome::kCalculated;
@@ -107,19 +126,46 @@ std::optional<varnholt::report::PrintRange> RangeOf(std::string_view name) {
   return std::nullopt;
 }
 
-// report FILE.vrh -o OUT.pdf | --dump [--range R] [--first-page N]
-int ReportCommand(const std::vector<std::string_view>& args) {
+// A page number as a user types it: digits only, 1 to 9999.
+std::optional<int> FirstPageOf(std::string_view text) {
+  if (text.empty() || text.size() > 4) return std::nullopt;
+  int n = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  if (n < kFirstPageMin || n > kFirstPageMax) return std::nullopt;
+  return n;
+}
+
+// Fonts and the PDF writer need a GUI application, never a screen: the
+// offscreen platform is used whatever QT_QPA_PLATFORM says, so a desktop
+// setting (xcb, wayland) without a display cannot stop the tool. Qt's own
+// notes are not the user's business; the tool reports its own failures.
+void UseOffscreenPlatform() {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qunsetenv("QT_QPA_PLATFORMTHEME");
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) Error(message.toStdString());
+  });
+}
+
+// report FILE.vrh -o OUT.pdf | --dump [--range R] [--first-page N] [--]
+int ReportCommand(const std::vector<std::string_view>& args, CheckedStdout& out) {
   varnholt::report::PrintJob job;  // every page, no page numbers
   std::string path;
   std::string output;
   bool dump = false;
+  bool options = true;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string_view a = args[i];
     const bool has_value = i + 1 < args.size();
-    if (a == "-o" || a == "--output") {
+    if (options && a == "--") {
+      options = false;
+    } else if (options && (a == "-o" || a == "--output")) {
       if (!has_value) return UsageError("-o の後に出力ファイルを指定してください。");
       output = args[++i];
-    } else if (a == "--range") {
+    } else if (options && a == "--range") {
       if (!has_value)
         return UsageError("--range の後に general、stability、all のいずれかを指定してください。");
       const auto range = RangeOf(args[++i]);
@@ -127,33 +173,39 @@ int ReportCommand(const std::vector<std::string_view>& args) {
         return UsageError("--range は general、stability、all のいずれかです: " +
                           std::string(args[i]));
       job.range = *range;
-    } else if (a == "--first-page") {
+    } else if (options && a == "--first-page") {
       if (!has_value) return UsageError("--first-page の後に最初のページ番号を指定してください。");
-      const std::string text(args[++i]);
-      char* end = nullptr;
-      const double n = std::strtod(text.c_str(), &end);
-      if (text.empty() || end != text.c_str() + text.size() || !std::isfinite(n)) {
-        return UsageError("最初のページ番号は数値で指定してください: " + text);
+      const auto first = FirstPageOf(args[++i]);
+      if (!first) {
+        return UsageError("最初のページ番号は 1 から 9999 までの整数で指定してください: " +
+                          std::string(args[i]));
       }
       job.page_numbers = true;
-      job.first_page_no = n;
-    } else if (a == "--dump") {
+      job.first_page_no = *first;
+    } else if (options && a == "--dump") {
       dump = true;
-    } else if (a == "--no-body") {
+    } else if (options && a == "--no-body") {
       job.body_stress = false;
-    } else if (const auto wrong = TakeFileArgument(a, path)) {
+    } else if (const auto wrong = TakeFileArgument(a, options, path)) {
       return *wrong;
     }
   }
   if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");
   if (dump && !output.empty()) return UsageError("--dump と -o は同時に指定できません。");
   if (!dump && output.empty()) return UsageError("-o で出力する PDF ファイルを指定してください。");
+  if (!dump) {
+    const std::string problem = varnholt::project::ReportTargetProblem(output, path);
+    if (!problem.empty()) {
+      Error(problem);
+      return kNoResult;
+    }
+  }
 
   varnholt::project::BatchPlatform platform;
   varnholt::forms::App app(platform);
   std::string error;
   if (!OpenAndCalculate(platform, app, path, error)) {
-    if (platform.messages.empty() && !error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
+    if (platform.messages.empty() && !error.empty()) Error(error);
     return kNoResult;
   }
   // A file makes no sound: failing lines are in the NG colour.
@@ -161,47 +213,65 @@ int ReportCommand(const std::vector<std::string_view>& args) {
   if (dump) {
     varnholt::report::RecordingSurface recording;
     varnholt::forms::WriteReport(app, recording, job, silent);
-    std::fputs(recording.Dump().c_str(), stdout);
-    return 0;
+    out.Write(recording.Dump());
+    return Finish(out, 0);
   }
 
-  // Fonts and the PDF writer need a GUI application, never a screen. Qt's
-  // own notes (a missing runtime folder and the like) are not the user's
-  // business; the tool reports its own failures.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-      std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    }
-  });
+  UseOffscreenPlatform();
   int qt_argc = 1;
   char program[] = "varnholt-cli";
   char* qt_argv[] = {program, nullptr};
   const QGuiApplication gui(qt_argc, qt_argv);
   const auto font = varnholt::report::qt::FindReportFont();
   if (!font) {
-    std::fprintf(stderr, "%s\n", varnholt::report::qt::kMsgNoReportFont);
+    Error(varnholt::report::qt::kMsgNoReportFont);
     return kNoResult;
   }
   varnholt::report::qt::PdfDocument pdf(*font);
   varnholt::forms::WriteReport(app, pdf.surface(), job, silent);
-  const QString failed = pdf.Save(QString::fromStdString(output));
-  if (!failed.isEmpty()) {
-    std::fprintf(stderr, "%s\n", failed.toStdString().c_str());
+  if (!pdf.finished()) {
+    Error(varnholt::report::qt::PdfNotMadeMessage(output));
+    return kNoResult;
+  }
+  const QByteArray& bytes = pdf.bytes();
+  const std::string failed = varnholt::project::SaveReportFile(
+      output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!failed.empty()) {
+    Error(failed);
     return kNoResult;
   }
   return 0;
 }
 
-// Qt Gui for fonts and pictures, never a screen; Qt's own notes are not the
-// user's business (the tool reports its own failures).
-void QuietOffscreen() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-      std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+// calc [--json] [--] FILE.vrh
+int CalcCommand(const std::vector<std::string_view>& args, CheckedStdout& out) {
+  bool json = false;
+  bool options = true;
+  std::string path;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string_view a = args[i];
+    if (options && a == "--") {
+      options = false;
+    } else if (options && a == "--json") {
+      json = true;
+    } else if (const auto wrong = TakeFileArgument(a, options, path)) {
+      return *wrong;
     }
-  });
+  }
+  if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");
+
+  varnholt::project::BatchPlatform platform;
+  varnholt::forms::App app(platform);
+  std::string error;
+  const bool valid = OpenAndCalculate(platform, app, path, error);
+  if (json) {
+    out.Write(varnholt::project::ResultsJson(app, valid, valid ? "" : error) + "\n");
+  } else if (valid) {
+    out.Write(varnholt::project::ResultsSummaryText(app));
+    for (const varnholt::PlausibilityWarning& w : app.warnings()) Error("注意: " + w.text);
+  }
+  if (!valid) return Finish(out, kNoResult);
+  return Finish(out, varnholt::project::AllVerdictsOk(app) ? kAllOk : kSomeNg);
 }
 
 std::string Lower(std::string_view s) {
@@ -217,15 +287,18 @@ int SectionCommand(const std::vector<std::string_view>& args) {
   bool forces = false;
   auto unit = varnholt::project::DxfUnit::kMillimetre;
   int width = 1600, height = 1200;
+  bool options = true;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string_view a = args[i];
     const bool has_value = i + 1 < args.size();
-    if (a == "-o" || a == "--output") {
+    if (options && a == "--") {
+      options = false;
+    } else if (options && (a == "-o" || a == "--output")) {
       if (!has_value) return UsageError("-o の後に出力ファイルを指定してください。");
       output = args[++i];
-    } else if (a == "--forces") {
+    } else if (options && a == "--forces") {
       forces = true;
-    } else if (a == "--unit") {
+    } else if (options && a == "--unit") {
       const std::string_view u = has_value ? args[++i] : std::string_view();
       if (u == "mm") {
         unit = varnholt::project::DxfUnit::kMillimetre;
@@ -234,7 +307,7 @@ int SectionCommand(const std::vector<std::string_view>& args) {
       } else {
         return UsageError("--unit は mm または m です。");
       }
-    } else if (a == "--size") {
+    } else if (options && a == "--size") {
       const std::string v = has_value ? std::string(args[++i]) : std::string();
       int w = 0, h = 0;
       char rest = 0;
@@ -244,7 +317,7 @@ int SectionCommand(const std::vector<std::string_view>& args) {
       }
       width = w;
       height = h;
-    } else if (const auto wrong = TakeFileArgument(a, path)) {
+    } else if (const auto wrong = TakeFileArgument(a, options, path)) {
       return *wrong;
     }
   }
@@ -256,11 +329,15 @@ int SectionCommand(const std::vector<std::string_view>& args) {
   if (!ends(".dxf") && !ends(".svg") && !ends(".png") && !ends(".pdf")) {
     return UsageError("出力ファイルの拡張子は .dxf、.svg、.png、.pdf のいずれかです: " + output);
   }
+  const std::string problem = varnholt::project::ReportTargetProblem(output, path);
+  if (!problem.empty()) {
+    Error(problem);
+    return kNoResult;
+  }
 
   varnholt::project::BatchPlatform platform;
   varnholt::forms::App app(platform);
-  platform.open_path = path;
-  const varnholt::project::OpenResult opened = varnholt::project::FileOpen(app);
+  const varnholt::project::OpenResult opened = varnholt::project::OpenProjectFile(app, path);
   if (opened.outcome == varnholt::project::OpenOutcome::kUnreadable ||
       opened.outcome == varnholt::project::OpenOutcome::kCancelled) {
     for (const std::string& m : platform.messages) std::fprintf(stderr, "%s\n", m.c_str());
@@ -284,7 +361,7 @@ int SectionCommand(const std::vector<std::string_view>& args) {
     return kNoResult;
   }
 
-  QuietOffscreen();
+  UseOffscreenPlatform();
   int qt_argc = 1;
   char program[] = "varnholt-cli";
   char* qt_argv[] = {program, nullptr};
@@ -319,11 +396,10 @@ int SectionCommand(const std::vector<std::string_view>& args) {
     std::fprintf(stderr, "断面図「%s」を作成できませんでした。\n", output.c_str());
     return kNoResult;
   }
-  const varnholt::project::IoResult written = varnholt::project::WriteFileAtomically(
+  const std::string failed = varnholt::project::SaveReportFile(
       output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  if (!written.ok) {
-    std::fprintf(stderr, "ファイル「%s」に保存できませんでした。（%s）\n", output.c_str(),
-                 written.reason.c_str());
+  if (!failed.empty()) {
+    Error(failed);
     return kNoResult;
   }
   return 0;
@@ -332,49 +408,19 @@ int SectionCommand(const std::vector<std::string_view>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  CheckedStdout out;
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   if (args.empty()) return UsageError("コマンドがありません。");
   if (args[0] == "--help" || args[0] == "-h") {
-    std::fputs(kUsage, stdout);
-    return 0;
+    out.Write(kUsage);
+    return Finish(out, 0);
   }
   if (args[0] == "--version") {
-    std::printf("varnholt-cli %s\n", VARNHOLT_VERSION);
-    return 0;
+    out.Write(std::string("varnholt-cli ") + VARNHOLT_VERSION + "\n");
+    return Finish(out, 0);
   }
-  if (args[0] == "report") return ReportCommand(args);
+  if (args[0] == "report") return ReportCommand(args, out);
   if (args[0] == "section") return SectionCommand(args);
-  if (args[0] != "calc") {
-    return UsageError("不明なコマンドまたはオプションです: " + std::string(args[0]));
-  }
-
-  bool json = false;
-  std::string path;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--json") {
-      json = true;
-    } else if (const auto wrong = TakeFileArgument(args[i], path)) {
-      return *wrong;
-    }
-  }
-  if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");
-
-  varnholt::project::BatchPlatform platform;
-  platform.open_path = path;
-  varnholt::forms::App app(platform);
-  const varnholt::project::OpenResult opened = varnholt::project::FileOpen(app);
-  const bool valid = opened.outcome == varnholt::project::OpenOutcome::kCalculated;
-
-  // Every message box the Open showed goes to standard error.
-  for (const std::string& m : platform.messages) std::fprintf(stderr, "%s\n", m.c_str());
-  std::string error = opened.message;
-  if (!valid && error.empty() && !platform.messages.empty()) error = platform.messages.back();
-
-  if (json) {
-    std::printf("%s\n", varnholt::project::ResultsJson(app, valid, valid ? "" : error).c_str());
-  } else if (valid) {
-    std::fputs(varnholt::project::ResultsSummaryText(app).c_str(), stdout);
-  }
-  if (!valid) return kNoResult;
-  return varnholt::project::AllVerdictsOk(app) ? kAllOk : kSomeNg;
+  if (args[0] == "calc") return CalcCommand(args, out);
+  return UsageError("不明なコマンドまたはオプションです: " + std::string(args[0]));
 }

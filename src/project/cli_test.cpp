@@ -1,11 +1,13 @@
 // varnholt-cli as a user runs it: exit status, summary, JSON and messages.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -26,13 +28,23 @@ struct CliRun {
   std::string err;
 };
 
-CliRun Cli(const std::string& args) {
+// Runs the tool with `env` (assignments, or a "cd …;" as well) in front of
+// it; `out` redirects its standard output elsewhere (">&-" closes it).
+CliRun Cli(const std::string& args, const std::string& env = "", const std::string& out = "") {
   TempDir dir;
-  const std::string cmd =
-      std::string(VARNHOLT_CLI) + " " + args + " >" + dir.File("out") + " 2>" + dir.File("err");
-  const int raw = std::system(cmd.c_str());
+  const std::string cmd = env + " " + VARNHOLT_CLI + " " + args + " " +
+                          (out.empty() ? ">" + dir.File("out") : out) + " 2>" + dir.File("err");
+  const int raw = std::system(("(" + cmd + ")").c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(dir.File("out")),
           ReadAll(dir.File("err"))};
+}
+
+// The environment that makes one system call of the tool fail (see
+// io_fault_shim.cpp). The shim is built without sanitizers; a sanitized tool
+// is told not to insist on coming first.
+std::string Fault(const std::string& spec) {
+  return "LD_PRELOAD=" + std::string(VARNHOLT_FAULT_SHIM) + " VARNHOLT_FAULT='" + spec +
+         "' ASAN_OPTIONS=verify_asan_link_order=0:${ASAN_OPTIONS:-}";
 }
 
 std::string Example(const char* name) {
@@ -107,7 +119,7 @@ TEST(Cli, UnreadableFileAndBadCommandLinesExitWithTwo) {
   }
   const CliRun help = Cli("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("varnholt-cli calc [--json] FILE.vrh"), std::string::npos);
+  EXPECT_NE(help.out.find("varnholt-cli calc [--json] [--] FILE.vrh"), std::string::npos);
   const CliRun version = Cli("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "varnholt-cli 3.50\n");
@@ -142,6 +154,135 @@ TEST(Cli, JsonCarriesTheDesignCaseAndTheRows) {
   const nlohmann::json m = nlohmann::json::parse(missing.out);
   EXPECT_EQ(m["valid"], false);
   EXPECT_NE(m["error"].get<std::string>().find("ファイルが見つかりません。"), std::string::npos);
+}
+
+TEST(Cli, ABaseOffTheGroundIsNgWithItsReason) {
+  // A 4 m wall on a base of 1 m: the resultant lies beyond the toe and σmax
+  // comes out negative; the bearing row is NG, and says why.
+  TempDir dir;
+  const std::string path = Example01With(dir, {{33, "0.3"}, {34, "1.0"}, {35, "0.2"}});
+  const CliRun r = Cli("calc --json " + path);
+  EXPECT_EQ(r.status, 1) << r.err;
+  const nlohmann::json j = nlohmann::json::parse(r.out);
+  nlohmann::json bearing;
+  for (const auto& v : j["verdicts"]) {
+    if (v["row"] == "bearing") bearing = v;
+  }
+  EXPECT_LT(bearing["value"].get<double>(), 0);
+  EXPECT_EQ(bearing["ng"], true);
+  EXPECT_EQ(bearing["reason"], "合力が底版の外にあります");
+  EXPECT_EQ(j["labels"]["lbl12"]["caption"], "e > B/2");
+  EXPECT_EQ(j["labels"]["lbl14"]["ng"], true);
+}
+
+TEST(Cli, SoilConstantsOutsideTheirRangeAreWarnedAbout) {
+  TempDir dir;
+  const std::string path = Example01With(dir, {{11, "90"}});  // φ = 90°
+  const CliRun json = Cli("calc --json " + path);
+  EXPECT_EQ(json.status, 0) << "a warning is no verdict";
+  const nlohmann::json j = nlohmann::json::parse(json.out);
+  ASSERT_EQ(j["warnings"].size(), 1u);
+  EXPECT_EQ(j["warnings"][0]["code"], "phi_range");
+  EXPECT_EQ(j["warnings"][0]["text"], "内部摩擦角 φ=90° は通常の範囲（10～45°）の外にあります。");
+  const CliRun text = Cli("calc " + path);
+  EXPECT_EQ(text.status, 0);
+  EXPECT_EQ(text.err, "注意: 内部摩擦角 φ=90° は通常の範囲（10～45°）の外にあります。\n");
+}
+
+TEST(Cli, StandardOutputThatFailsIsAnError) {
+  const std::string example = Example("01_residential_level_entered_ka.vrh");
+  struct Case {
+    std::string env;
+    std::string out;
+    const char* reason;
+  };
+  TempDir dir;
+  const std::string file = dir.File("out.json");
+  const Case cases[] = {
+      {Fault("write:ENOSPC:stdout"), ">" + file, "ディスクの空き容量が不足しています。"},
+      {Fault("write:EIO:" + file), ">" + file, "ディスクの読み書きでエラーが起きました。"},
+      {Fault("close:EIO:stdout"), ">" + file, "ディスクの読み書きでエラーが起きました。"},
+      {"", ">&-", "標準出力が閉じられています。"},
+  };
+  for (const Case& c : cases) {
+    for (const char* args : {"calc --json ", "calc ", "report --dump "}) {
+      SCOPED_TRACE(c.env + " " + args + c.out);
+      const CliRun r = Cli(args + example, c.env, c.out);
+      EXPECT_EQ(r.status, 2);
+      EXPECT_NE(
+          r.err.find(std::string("varnholt-cli: 標準出力に書き込めませんでした。") + c.reason),
+          std::string::npos)
+          << r.err;
+    }
+  }
+  EXPECT_EQ(Cli("--version", "", ">&-").status, 2);
+}
+
+TEST(Cli, PdfThatCannotBeWrittenLeavesTheOldOneAndSaysWhy) {
+  const std::string example = Example("01_residential_level_entered_ka.vrh");
+  struct Case {
+    const char* call;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"write:ENOSPC", "ディスクの空き容量が不足しています。"},
+      {"write:EIO", "ディスクの読み書きでエラーが起きました。"},
+      {"fsync:ENOSPC", "ディスクの空き容量が不足しています。"},
+      {"fsync:EIO", "ディスクの読み書きでエラーが起きました。"},
+      {"close:ENOSPC", "ディスクの空き容量が不足しています。"},
+      {"close:EIO", "ディスクの読み書きでエラーが起きました。"},
+      {"rename:EXDEV", "別のドライブ（ファイルシステム）へは移せません。"},
+      {"rename:EACCES", "書き込みが許可されていません。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.call);
+    TempDir dir;
+    const std::string pdf = dir.File("wall.pdf");
+    testing::WriteAll(pdf, "the good report");
+    // Only the files in this folder fail: the temporary file and the target.
+    const CliRun r =
+        Cli("report " + example + " -o " + pdf, Fault(std::string(c.call) + ":" + dir.File("")));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "ファイル「" + pdf + "」に保存できませんでした。\n" + c.reason +
+                         "\n元のファイルは変更されていません。\n");
+    EXPECT_EQ(ReadAll(pdf), "the good report");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "no temporary file left";
+  }
+}
+
+TEST(Cli, ReadOnlyCommandsLeaveNoTraceAndNeedNoDisplay) {
+  TempDir home, work, runtime, elsewhere;
+  ::chmod(runtime.path().c_str(), 0700);
+  const std::string project = work.File("wall.vrh");
+  testing::WriteAll(project, ReadAll(Example("01_residential_level_entered_ka.vrh")));
+  const std::string session = "cd " + work.path().string() + "; HOME=" + home.path().string() +
+                              " XDG_RUNTIME_DIR=" + runtime.path().string() +
+                              " DISPLAY= WAYLAND_DISPLAY=";
+  const std::string pdf = elsewhere.File("wall.pdf");
+  // A desktop session's platform without its display.
+  for (const std::string& args :
+       {std::string("calc wall.vrh"), std::string("calc --json wall.vrh"),
+        std::string("report wall.vrh --dump"), "report wall.vrh -o " + pdf, std::string("--help"),
+        std::string("--version")}) {
+    const CliRun r = Cli(args, session + " QT_QPA_PLATFORM=xcb");
+    EXPECT_EQ(r.status, 0) << args << r.err;
+  }
+  for (const char* platform : {"wayland", "minimal"}) {
+    const CliRun r = Cli("report wall.vrh -o " + pdf, session + " QT_QPA_PLATFORM=" + platform);
+    EXPECT_EQ(r.status, 0) << platform << r.err;
+  }
+  EXPECT_EQ(ReadAll(pdf).rfind("%PDF-", 0), 0u);
+  EXPECT_TRUE(std::filesystem::is_empty(home.path())) << "no ~/Varnholt, no cache";
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(work.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+  // "--" ends the options: a project whose name starts with "-".
+  std::filesystem::rename(project, work.File("-wall.vrh"));
+  EXPECT_EQ(Cli("calc -- -wall.vrh", session).status, 0);
+  EXPECT_EQ(Cli("calc -wall.vrh", session).status, 2);
 }
 
 TEST(ResultsJson, NonFiniteNumbersAreNullAndTextsAreEscaped) {

@@ -277,7 +277,7 @@ void FileSaveAs(App& app) {
   }
 }
 
-bool SaveProject(App& app, const std::string& path) {
+bool SaveProject(App& app, const std::string& path, const FileSystemCalls& calls) {
   // Every value is checked before anything is written.
   const EncodedProject encoded = EncodeProject(app);
   if (!encoded.ok) {
@@ -290,11 +290,9 @@ bool SaveProject(App& app, const std::string& path) {
     return false;
   }
   const bool existed = PathExists(path);
-  const IoResult written = WriteFileAtomically(path, encoded.bytes);
+  const IoResult written = WriteFileAtomically(path, encoded.bytes, calls);
   if (!written.ok) {
-    std::string message = "ファイル「" + path + "」に保存できませんでした。\n" + written.reason;
-    if (existed) message += "\n元のファイルは変更されていません。";
-    app.ErrorMessage(message);
+    app.ErrorMessage(SaveFailureMessage(path, existed, written));
     return false;
   }
   return true;

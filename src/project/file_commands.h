@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "project/file_io.h"
+
 namespace varnholt::forms {
 class App;
 }
@@ -58,9 +60,12 @@ void FileUpdate(forms::App& app);
 void FileSaveAs(forms::App& app);
 
 /// Writes the design to a file without any question; a failure is shown in
-/// a box titled "エラーメッセージ" and leaves any existing file as it was.
-/// Returns whether the file was written.
-bool SaveProject(forms::App& app, const std::string& path);
+/// a box titled "エラーメッセージ" naming the file and the cause, and leaves
+/// any existing file as it was ("元のファイルは変更されていません。").
+/// Returns whether the file was written. `calls` are the writer's system
+/// calls (tests make them fail).
+bool SaveProject(forms::App& app, const std::string& path,
+                 const FileSystemCalls& calls = SystemCalls());
 
 /// Connects the commands above to the main window's menus and toolbar.
 void InstallFileCommands(forms::App& app);

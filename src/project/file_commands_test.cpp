@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include "project/test_support.h"
 #include "ui/forms/test_support.h"
 
@@ -188,6 +190,23 @@ TEST(FileCommands, FailedSaveNamesTheFileAndKeepsTheOldOne) {
   EXPECT_EQ(
       t.platform.Messages()[0].text,
       "ファイル「" + missing + "」に保存できませんでした。\n保存先のフォルダが見つかりません。");
+
+  // A full disk while the file is synced: the old project stays, and says so.
+  const std::string path = dir.File("wall.vrh");
+  WriteAll(path, "old\r\n");
+  FileSystemCalls full = SystemCalls();
+  full.fsync = [](int) {
+    errno = ENOSPC;
+    return -1;
+  };
+  t.platform.Clear();
+  EXPECT_FALSE(SaveProject(t.app, path, full));
+  ASSERT_EQ(t.platform.Messages().size(), 1u);
+  EXPECT_EQ(t.platform.Messages()[0].text,
+            "ファイル「" + path +
+                "」に保存できませんでした。\nディスクの空き容量が不足しています。\n"
+                "元のファイルは変更されていません。");
+  EXPECT_EQ(ReadAll(path), "old\r\n");
 }
 
 TEST(FileCommands, BadFileLeavesTheOpenDesignUntouched) {

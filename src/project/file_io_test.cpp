@@ -5,7 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <memory>
 
 #include "project/test_support.h"
 
@@ -88,6 +90,109 @@ TEST(WriteFileAtomically, ReadOnlyFolderLeavesTheFileAsItWas) {
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(ReadAll(path), "old\r\n");
   EXPECT_EQ(FilesIn(dir.path()), 1u);
+}
+
+TEST(WriteFileAtomically, DanglingLinkStaysALinkAndItsTargetIsWritten) {
+  TempDir dir;
+  const std::string link = dir.File("link.vrh");
+  std::filesystem::create_symlink("sub/../real.vrh", link);  // relative, dangling
+  std::filesystem::create_directory(dir.path() / "sub");
+  ASSERT_TRUE(WriteFileAtomically(link, "new").ok);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadAll(dir.File("real.vrh")), "new");
+  // A link pointing at itself has no end.
+  const std::string loop = dir.File("loop.vrh");
+  std::filesystem::create_symlink("loop.vrh", loop);
+  const IoResult r = WriteFileAtomically(loop, "x");
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.reason, "シンボリックリンクが循環しているか、多すぎます。");
+}
+
+TEST(WriteFileAtomically, LongestNamesAndNoOtherKindOfFile) {
+  TempDir dir;
+  for (std::size_t length : {242u, 255u}) {
+    const std::string path = dir.File(std::string(length - 4, 'a') + ".vrh");
+    EXPECT_TRUE(WriteFileAtomically(path, "x").ok) << length;
+    EXPECT_EQ(ReadAll(path), "x");
+  }
+  const std::string fifo = dir.File("pipe.pdf");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const IoResult r = WriteFileAtomically(fifo, "x");
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.reason.find("通常のファイルではありません"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
+
+// The writer's system calls with the n-th call of one of them failing.
+FileSystemCalls FailingCall(const std::string& call, int nth, int err) {
+  FileSystemCalls calls = SystemCalls();
+  auto count = std::make_shared<int>(0);
+  auto fails = [count, nth, err] {
+    if (++*count != nth) return false;
+    errno = err;
+    return true;
+  };
+  if (call == "write") {
+    calls.write = [real = calls.write, fails](int fd, const void* d, unsigned long n) -> long {
+      return fails() ? -1 : real(fd, d, n);
+    };
+  } else if (call == "fsync") {
+    calls.fsync = [real = calls.fsync, fails](int fd) { return fails() ? -1 : real(fd); };
+  } else if (call == "close") {
+    // The descriptor is released even when close reports an error.
+    calls.close = [real = calls.close, fails](int fd) {
+      const int r = real(fd);
+      return fails() ? -1 : r;
+    };
+  } else if (call == "rename") {
+    calls.rename = [real = calls.rename, fails](const char* a, const char* b) {
+      return fails() ? -1 : real(a, b);
+    };
+  }
+  return calls;
+}
+
+TEST(WriteFileAtomically, EveryFailingCallIsReportedAndTheOldFileStays) {
+  struct Case {
+    const char* call;
+    int nth;
+    int err;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"write", 1, ENOSPC, "ディスクの空き容量が不足しています。"},
+      {"write", 1, EIO, "ディスクの読み書きでエラーが起きました。"},
+      {"fsync", 1, ENOSPC, "ディスクの空き容量が不足しています。"},
+      {"fsync", 1, EIO, "ディスクの読み書きでエラーが起きました。"},
+      {"close", 1, ENOSPC, "ディスクの空き容量が不足しています。"},
+      {"close", 1, EIO, "ディスクの読み書きでエラーが起きました。"},
+      {"rename", 1, EXDEV, "別のドライブ（ファイルシステム）へは移せません。"},
+      {"rename", 1, EACCES, "書き込みが許可されていません。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.call) + " " + c.reason);
+    TempDir dir;
+    const std::string path = dir.File("a.vrh");
+    WriteAll(path, "old\r\n");
+    const IoResult r = WriteFileAtomically(path, "new\r\n", FailingCall(c.call, c.nth, c.err));
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.replaced);
+    EXPECT_EQ(r.reason, c.reason);
+    EXPECT_EQ(ReadAll(path), "old\r\n");
+    EXPECT_EQ(FilesIn(dir.path()), 1u) << "no temporary file left";
+  }
+  // The folder's sync comes after the rename: the new file is in place, and
+  // the failure is still reported.
+  TempDir dir;
+  const std::string path = dir.File("a.vrh");
+  WriteAll(path, "old\r\n");
+  const IoResult r = WriteFileAtomically(path, "new\r\n", FailingCall("fsync", 2, EIO));
+  EXPECT_FALSE(r.ok);
+  EXPECT_TRUE(r.replaced);
+  EXPECT_EQ(r.reason,
+            "ファイルは書き込みましたが、フォルダをディスクに反映できませんでした。"
+            "ディスクの読み書きでエラーが起きました。");
+  EXPECT_EQ(ReadAll(path), "new\r\n");
 }
 
 TEST(ReadFileBounded, ReadsAtMostOneByteMoreThanTheLimit) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/format.h"
+#include "calc/verdicts.h"
 #include "ui/forms/app.h"
 #include "ui/forms/collect.h"
 #include "ui/forms/windows.h"
@@ -169,9 +170,7 @@ BodyStressResult BodyCheckOf(forms::App& app) {
   return CheckBodyStress(app.dc(), forms::ReadSelections(app));
 }
 
-bool AllVerdictsOk(forms::App& app) {
-  return CountShownVerdicts(app).ng == 0 && BodyCheckOf(app).AllOk();
-}
+bool AllVerdictsOk(forms::App& app) { return !AnyVerdictNg(app) && BodyCheckOf(app).AllOk(); }
 
 ShownVerdicts CountShownVerdicts(forms::App& app) {
   ShownVerdicts v;
@@ -227,10 +226,39 @@ std::string ResultsJson(forms::App& app, bool valid, const std::string& error) {
                         {"ng", c.ForeColor() == ui::kLightMagenta}};
   }
   j["labels"] = std::move(labels);
+  // The verdicts as the one verdict function gives them, and the values
+  // outside their practical range; both empty without a result.
+  Json verdicts = Json::array();
+  if (valid) {
+    for (const ShownVerdict& r : varnholt::ShownVerdicts(
+             JudgeStability(dc, forms::ReadSelections(app)), dc.ShearKeyFlag == "1")) {
+      const Verdict& v = r.verdict;
+      verdicts.push_back(
+          {{"row", r.name},
+           {"value", v.value},
+           {"limit", v.limit},
+           {"ng", !v.ok},
+           {"reason",
+            v.reason == VerdictReason::kNone ? Json(nullptr) : Json(VerdictReasonText(v.reason))}});
+    }
+  }
+  j["verdicts"] = std::move(verdicts);
+  Json warnings = Json::array();
+  if (valid) {
+    for (const PlausibilityWarning& w : app.warnings()) {
+      warnings.push_back({{"code", w.code}, {"text", w.text}});
+    }
+  }
+  j["warnings"] = std::move(warnings);
   j["body"] = valid ? BodyJson(BodyCheckOf(app)) : Json(nullptr);
   std::string out;
   Dump(j, out);
   return out;
+}
+
+bool AnyVerdictNg(forms::App& app) {
+  const DesignCase& dc = app.dc();
+  return AnyNg(JudgeStability(dc, forms::ReadSelections(app)), dc.ShearKeyFlag == "1");
 }
 
 }  // namespace varnholt::project

@@ -13,7 +13,7 @@ class App;
 namespace varnholt::project {
 
 /// The verdicts the results window shows: every visible, non-empty verdict
-/// label of the overturning, bearing and sliding rows.
+/// label of the overturning, bearing and sliding rows, by their colour.
 struct ShownVerdicts {
   int shown = 0;
   int ng = 0;  // shown in the NG colour
@@ -24,8 +24,8 @@ ShownVerdicts CountShownVerdicts(forms::App& app);
 /// and the options the windows show.
 BodyStressResult BodyCheckOf(forms::App& app);
 
-/// True when every shown verdict of the results window and every section of
-/// the body check are O.K: the command line's exit status 0.
+/// True when every verdict of the stability checks and every section of the
+/// body check are O.K: the command line's exit status 0.
 bool AllVerdictsOk(forms::App& app);
 
 /// The summary rows as the results window shows them, one line per row:
@@ -36,9 +36,16 @@ std::string ResultsSummaryText(forms::App& app);
 
 /// One JSON object: "valid", "error" (null when empty), "Cond" (28),
 /// "Calc" (70), "wedge", "fence", "flags", "labels" (lbl5 … lbl24 with
-/// caption, visibility and NG colour) and "body" (the body check with every
+/// caption, visibility and NG colour), "verdicts" (each shown row: "row",
+/// "value", "limit", "ng" and "reason", the sentence when a base off the
+/// ground fails it, else null), "warnings" (soil constants outside their
+/// practical range: "code" and "text") and "body" (the body check with every
 /// section, null without a valid result). Numbers carry 17 significant
 /// digits; a number that is not finite is null.
 std::string ResultsJson(forms::App& app, bool valid, const std::string& error);
+
+/// True when the calculated design has an NG verdict, by the one verdict
+/// function (what the results window paints in the NG colour).
+bool AnyVerdictNg(forms::App& app);
 
 }  // namespace varnholt::project

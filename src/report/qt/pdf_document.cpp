@@ -1,10 +1,8 @@
 #include "report/qt/pdf_document.h"
 
-#include <QFileInfo>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace varnholt::report::qt {
 namespace {
@@ -69,24 +67,10 @@ PdfDocument::~PdfDocument() {
 
 bool PdfDocument::ok() const { return started_ && surface_->ok(); }
 
-QString PdfDocument::Save(const QString& path) const {
-  if (!ok() || painter_.isActive()) {
-    return QString::fromUtf8("PDFファイル「%1」を作成できませんでした。").arg(path);
-  }
-  return SaveFileAtomically(path, buffer_.data());
-}
+bool PdfDocument::finished() const { return ok() && !painter_.isActive(); }
 
-QString SaveFileAtomically(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  const QString failed = QString::fromUtf8("ファイル「%1」に保存できませんでした。（%2）");
-  if (!file.open(QIODevice::WriteOnly)) return failed.arg(path, file.errorString());
-  if (file.write(bytes) != bytes.size()) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return failed.arg(path, reason);
-  }
-  if (!file.commit()) return failed.arg(path, file.errorString());
-  return {};
+std::string PdfNotMadeMessage(const std::string& path) {
+  return "PDFファイル「" + path + "」を作成できませんでした。";
 }
 
 }  // namespace varnholt::report::qt

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QString>
 #include <memory>
+#include <string>
 
 #include "report/qt/qt_surface.h"
 
@@ -37,7 +38,8 @@ PageTwips ReportPageTwips();
 inline constexpr int kPdfDpi = 1200;
 
 /// A report being written as a PDF in memory. Draw on surface(); its EndDoc
-/// finishes the document, after which Save writes the file.
+/// finishes the document, after which bytes() is the whole file. Writing it
+/// to disk is the caller's (through the program's atomic writer).
 class PdfDocument {
  public:
   explicit PdfDocument(const ReportFont& font);
@@ -51,11 +53,8 @@ class PdfDocument {
   bool ok() const;
   /// The PDF, complete once EndDoc has run on the surface.
   const QByteArray& bytes() const { return buffer_.data(); }
-
-  /// Writes the finished PDF to `path` through a temporary file beside it, so
-  /// an existing file is replaced only by a complete one. Empty on success,
-  /// otherwise a message naming the file and the reason.
-  QString Save(const QString& path) const;
+  /// True once EndDoc has finished a document that was drawn without fault.
+  bool finished() const;
 
  private:
   QBuffer buffer_;
@@ -65,7 +64,7 @@ class PdfDocument {
   bool started_ = false;
 };
 
-/// Writes `bytes` to `path` atomically; empty on success, else the message.
-QString SaveFileAtomically(const QString& path, const QByteArray& bytes);
+/// "PDFファイル「…」を作成できませんでした。": the document itself failed.
+std::string PdfNotMadeMessage(const std::string& path);
 
 }  // namespace varnholt::report::qt

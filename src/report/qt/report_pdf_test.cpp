@@ -3,6 +3,7 @@
 // the print command would.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <QFont>
@@ -136,7 +137,7 @@ TEST(Cli, ReportRangesAndPageNumbersAreThoseOfThePrintCommand) {
       {"--range general --first-page 5", 1, {"－ 5 －"}},
       {"--range stability --first-page 1", 3, {"－ 1 －", "－ 2 －", "－ 3 －"}},
       {"--range stability --no-body --first-page 1", 2, {"－ 1 －", "－ 2 －"}},
-      {"--range all --first-page 1.5", 4, {"－ 2 －", "－ 3 －", "－ 4 －", "－ 5 －"}},
+      {"--range all --first-page 2", 4, {"－ 2 －", "－ 3 －", "－ 4 －", "－ 5 －"}},
   };
   for (const Case& c : cases) {
     const CliRun run = Cli("report " + example + " --dump " + c.options);
@@ -169,6 +170,10 @@ TEST(Cli, ReportRefusesWhatItCannotDo) {
            "report " + example + " -o " + pdf + " --range pages",
            "report " + example + " -o " + pdf + " --first-page abc",
            "report " + example + " -o " + pdf + " --first-page 1e999",
+           "report " + example + " -o " + pdf + " --first-page 0",
+           "report " + example + " -o " + pdf + " --first-page 10000",
+           "report " + example + " -o " + pdf + " --first-page 1.5",
+           "report " + example + " -o " + pdf + " --first-page -3",
            "report " + example + " " + example + " -o " + pdf,
            "report " + example + " -o " + pdf + " --colour",
            "report " + dir.File("missing.vrh") + " -o " + pdf,
@@ -184,6 +189,30 @@ TEST(Cli, ReportRefusesWhatItCannotDo) {
   EXPECT_EQ(blocked.status, 2);
   EXPECT_NE(blocked.err.find(dir.File("file") + "/out.pdf"), std::string::npos) << blocked.err;
   EXPECT_EQ(ReadAll(dir.File("file")), "x");
+
+  // A project file is never a report target: neither the project itself,
+  // nor a link to it, nor any other .vrh file.
+  const std::string project = dir.File("wall.vrh");
+  project::testing::WriteAll(project, ReadAll(example));
+  std::filesystem::create_symlink(project, dir.File("wall.pdf"));
+  for (const std::string& target : {project, dir.File("wall.pdf"), dir.File("other.VRH")}) {
+    const CliRun run = Cli("report " + project + " -o " + target);
+    EXPECT_EQ(run.status, 2) << target;
+    EXPECT_NE(run.err.find("出力先「" + target + "」"), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(ReadAll(project), ReadAll(example));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("other.VRH")));
+
+  // A named pipe or a device stays what it is.
+  const std::string fifo = dir.File("pipe.pdf");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& target : {fifo, std::string("/dev/null")}) {
+    const CliRun run = Cli("report " + example + " -o " + target);
+    EXPECT_EQ(run.status, 2) << target;
+    EXPECT_NE(run.err.find("通常のファイルではありません"), std::string::npos) << run.err;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 }  // namespace

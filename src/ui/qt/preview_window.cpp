@@ -126,7 +126,7 @@ bool PreviewPainter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 ReportFrontEnd::ReportFrontEnd(forms::App& app, QtPlatform& platform, MainWindow& main)
-    : devices_(platform), preview_(app, devices_), painter_(app, preview_, main, devices_) {}
+    : devices_(platform, app), preview_(app, devices_), painter_(app, preview_, main, devices_) {}
 
 ReportFrontEnd::~ReportFrontEnd() = default;
 

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <cmath>
 
+#include "project/report_output.h"
 #include "report/qt/pdf_document.h"
 #include "ui/qt/qt_platform.h"
 
@@ -57,23 +58,29 @@ class PrinterDocument final : public forms::ReportDocument {
   bool started_ = false;
 };
 
-/// A PDF file, written when the document is finished.
+/// A PDF file, written when the document is finished, through the same
+/// atomic writer as project files.
 class PdfFile final : public forms::ReportDocument {
  public:
-  PdfFile(const std::string& path, const report::qt::ReportFont& font)
-      : path_(QString::fromStdString(path)), pdf_(font) {}
+  PdfFile(std::string path, const report::qt::ReportFont& font)
+      : path_(std::move(path)), pdf_(font) {}
   report::ReportSurface& surface() override { return pdf_.surface(); }
-  std::string Finish() override { return pdf_.Save(path_).toStdString(); }
+  std::string Finish() override {
+    if (!pdf_.finished()) return report::qt::PdfNotMadeMessage(path_);
+    const QByteArray& bytes = pdf_.bytes();
+    return project::SaveReportFile(
+        path_, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  }
 
  private:
-  QString path_;
+  std::string path_;
   report::qt::PdfDocument pdf_;
 };
 
 }  // namespace
 
-QtReportDevices::QtReportDevices(QtPlatform& platform)
-    : platform_(platform), font_(report::qt::FindReportFont()) {
+QtReportDevices::QtReportDevices(QtPlatform& platform, const forms::App& app)
+    : platform_(platform), app_(app), font_(report::qt::FindReportFont()) {
   // The printer starts out on the report's page; the printer dialog may
   // change the paper, the orientation stays portrait.
   platform_.printer().setPageLayout(report::qt::ReportPageLayout());
@@ -121,6 +128,8 @@ std::unique_ptr<forms::ReportDocument> QtReportDevices::OpenPdf(const std::strin
     error = report::qt::kMsgNoReportFont;
     return nullptr;
   }
+  error = project::ReportTargetProblem(path, app_.current_file);
+  if (!error.empty()) return nullptr;
   return std::make_unique<PdfFile>(path, *font_);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "report/qt/report_font.h"
+#include "ui/forms/app.h"
 #include "ui/forms/preview.h"
 
 namespace varnholt::desktop {
@@ -15,8 +16,9 @@ class QtPlatform;
 /// files, both on the report's A4 page.
 class QtReportDevices final : public forms::ReportDevices {
  public:
-  /// Looks up the report's face once (a QGuiApplication must exist).
-  explicit QtReportDevices(QtPlatform& platform);
+  /// Looks up the report's face once (a QGuiApplication must exist). The
+  /// application's project file is never a PDF's target.
+  QtReportDevices(QtPlatform& platform, const forms::App& app);
 
   forms::PageGeometry Page() const override;
   double LineTwipsPerPoint() const override;
@@ -30,6 +32,7 @@ class QtReportDevices final : public forms::ReportDevices {
 
  private:
   QtPlatform& platform_;
+  const forms::App& app_;
   std::optional<report::qt::ReportFont> font_;
 };
 
