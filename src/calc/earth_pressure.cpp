@@ -6,6 +6,7 @@
 #include "calc/angles.h"
 #include "calc/checks.h"
 #include "calc/format.h"
+#include "model/leading_number.h"
 
 namespace varnholt {
 namespace {
@@ -199,6 +200,17 @@ CoefficientResult ComputeCoefficient(DesignCase& dc, const Selections& sel) {
   result.value = c[cond::kKA];
   result.text = FormatCoefficient(result.value);
   return result;
+}
+
+CoefficientResult ComputeShownCoefficient(DesignCase& dc, const Selections& sel) {
+  CoefficientResult result = ComputeCoefficient(dc, sel);
+  if (result.status.ok()) dc.Cond[cond::kKA] = LeadingNumber(result.text);
+  return result;
+}
+
+bool UsesComputedCoefficient(const Selections& sel) {
+  return (sel.shape == GroundShape::kLevel || sel.shape == GroundShape::kUniformSlope) &&
+         sel.coefficient == CoefficientMode::kComputed;
 }
 
 CalcStatus ComputeEarthPressureResultants(DesignCase& dc, const Selections& sel) {

@@ -41,6 +41,20 @@ struct CoefficientResult {
 /// Form3.txt11 so that no stale coefficient is used.
 CoefficientResult ComputeCoefficient(DesignCase& dc, const Selections& sel);
 
+/// The dimension window's "計算する" as far as the design case goes: the
+/// coefficient of ComputeCoefficient, with Cond[6] holding what the next
+/// collection reads back from the shown text (the "0.00#" text through the
+/// leading-number rule), not the full-precision value. The window and the
+/// section sizing both use this, so a candidate section gets exactly the
+/// coefficient that typing its dimensions and pressing "計算する" would give.
+/// On failure the design case is as ComputeCoefficient leaves it.
+CoefficientResult ComputeShownCoefficient(DesignCase& dc, const Selections& sel);
+
+/// True when the dimension window computes the coefficient ("計算する") for
+/// these options: level ground or a uniform slope with the computed option.
+/// An entered coefficient is used as typed, and raised soil has none.
+bool UsesComputedCoefficient(const Selections& sel);
+
 /// KEISAN step 3: from KA = Cond[6], the resultants PA, PAX, PAY, ΔPA, ΔPAX,
 /// ΔPAY (Calc[11..16], residential standard with 水平 or 一様斜面) or the
 /// combined PAH, PAX, PAY (Calc[17..19], road standard, any ground shape).

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "calc/earth_pressure.h"
 #include "calc/keisan.h"
 #include "project/file_io.h"
 #include "project/vrh_reader.h"
@@ -81,8 +82,7 @@ void CloseDesign(App& app) {
 // there is no result; the reason has been shown.
 bool Recalculate(App& app, std::string& message) {
   forms::Jisin(app);
-  ui::Window& f2 = app.Form(forms::kForm2);
-  if ((f2["opt1"].Value() || f2["opt2"].Value()) && app.Form(forms::kForm3)["opt2"].Value()) {
+  if (UsesComputedCoefficient(forms::ReadSelections(app))) {
     forms::Form3Keisan(app);
     // A coefficient that cannot be computed has been reported and its box
     // emptied; calculating on with KA = 0 would show a wrong result.

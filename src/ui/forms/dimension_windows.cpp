@@ -145,7 +145,7 @@ void InvalidateComputedCoefficient(App& app) {
 
 void Form3Keisan(App& app) {
   Suti(app);
-  const CoefficientResult result = ComputeCoefficient(app.dc(), ReadSelections(app));
+  const CoefficientResult result = ComputeShownCoefficient(app.dc(), ReadSelections(app));
   Hihyouji_1(app);
   ui::Control& ka = app.Form(kForm3)["txt11"];
   ka.SetBorderStyle(0);

@@ -1,0 +1,374 @@
+#include "sizing/sizing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "calc/earth_pressure.h"
+#include "calc/keisan.h"
+#include "sizing/messages.h"
+#include "sizing/request_check.h"
+
+namespace varnholt::sizing {
+namespace {
+
+constexpr double kUnbounded = std::numeric_limits<double>::infinity();
+
+// How often the progress callback hears from the search.
+constexpr std::size_t kProgressEvery = 256;
+
+// ------------------------------------------------------------ one section
+
+double WallHeight(const DesignCase& dc) { return dc.Calc[calc::kCrestAbove] + dc.Calc[calc::kH]; }
+
+// A verdict's distance from its limit; see CheckResult::margin.
+double Margin(const Verdict& v) {
+  double m = 0;
+  switch (v.measure) {
+    case Measure::kF:
+    case Measure::kD:
+    case Measure::kFs:
+    case Measure::kFk:
+      m = v.value / v.limit;
+      break;
+    case Measure::kE:
+    case Measure::kSigmaMax:
+      m = v.value <= 0 ? kUnbounded : v.limit / v.value;
+      break;
+  }
+  // A verdict that fails although its number would pass fails for a reason
+  // of its own (a base off the ground): no margin to speak of.
+  if (!v.ok && !(m < 1)) return 0;
+  return m;
+}
+
+void AddVerdict(Check check, std::size_t case_index, const Verdict& v,
+                std::vector<CheckResult>& out) {
+  if (!v.judged) return;
+  CheckResult r;
+  r.check = check;
+  r.case_index = case_index;
+  r.measure = v.measure;
+  r.value = v.value;
+  r.limit = v.limit;
+  r.divisor = v.divisor;
+  r.ok = v.ok;
+  r.margin = Margin(v);
+  out.push_back(r);
+}
+
+// The verdicts the results window shows: with a shear key the sliding row
+// is the key's (and, under 宅地造成, the one without the key's help).
+void AddStability(const DesignCase& dc, const Selections& sel, std::size_t case_index,
+                  std::vector<CheckResult>& out) {
+  const StabilityVerdicts v = JudgeStability(dc, sel);
+  AddVerdict(Check::kOverturning, case_index, v.overturning, out);
+  AddVerdict(Check::kEccentricity, case_index, v.eccentricity, out);
+  AddVerdict(Check::kBearing, case_index, v.bearing, out);
+  if (dc.ShearKeyFlag == "1") {
+    AddVerdict(Check::kShearKey, case_index, v.shear_key, out);
+    AddVerdict(Check::kWithoutKey, case_index, v.without_key, out);
+  } else {
+    AddVerdict(Check::kSliding, case_index, v.sliding, out);
+  }
+}
+
+CheckResult BodyCheck(const BodyStressResult& body, std::size_t case_index) {
+  CheckResult r;
+  r.check = Check::kBody;
+  r.case_index = case_index;
+  r.ok = body.AllOk();
+  const BodySection& s = body.Governing();
+  const BodyVerdict& v = s.verdict;
+  r.depth = s.depth;
+  if (v.ratio == v.compression_ratio) {
+    r.stress = BodyStress::kCompression;
+    r.value = v.compression;
+    r.limit = body.allowable.compression;
+  } else if (v.ratio == v.tension_ratio) {
+    r.stress = BodyStress::kTension;
+    r.value = v.tension;
+    r.limit = body.allowable.tension;
+  } else {
+    r.stress = BodyStress::kShear;
+    r.value = std::fabs(s.tau);
+    r.limit = body.allowable.shear;
+  }
+  r.margin = v.ratio > 0 ? 1 / v.ratio : kUnbounded;
+  // A stress a hair above its allowable value may still divide to 1.
+  if (!r.ok && !(r.margin < 1)) r.margin = std::nextafter(1.0, 0.0);
+  return r;
+}
+
+void Summarise(Evaluation& e) {
+  e.ok = e.computed && e.body_checked;
+  e.worst_margin = kUnbounded;
+  e.governing = 0;
+  for (std::size_t i = 0; i < e.checks.size(); ++i) {
+    const CheckResult& c = e.checks[i];
+    e.ok = e.ok && c.ok;
+    if (c.margin < e.worst_margin) {
+      e.worst_margin = c.margin;
+      e.governing = i;
+    }
+  }
+}
+
+// Judges a section on working copies of the cases. The stability checks of
+// every case come first; the body check follows when `want_body` says so
+// for the worst stability margin (always when every stability check
+// passes, since only then can the section pass).
+template <typename WantBody>
+void Judge(const std::vector<DesignInput>& cases, const Section& section,
+           std::vector<DesignCase>& work, WantBody want_body, Evaluation& e) {
+  e.section = section;
+  e.computed = false;
+  e.body_checked = false;
+  e.checks.clear();
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const Selections& sel = cases[i].sel;
+    DesignCase& dc = work[i];
+    dc = cases[i].dc;
+    ApplySection(section, dc);
+    // The coefficient the dimension window would show for this back face.
+    if (UsesComputedCoefficient(sel)) {
+      const CoefficientResult coefficient = ComputeShownCoefficient(dc, sel);
+      if (!coefficient.status.ok()) {
+        e.failure = coefficient.status;
+        e.failed_case = i;
+        return;
+      }
+    }
+    // KEISAN, then (below) the body check: together the calculation of the
+    // calculate command, CalculateDesign.
+    const CalcStatus status = Keisan(dc, sel);
+    if (!status.ok()) {
+      e.failure = status;
+      e.failed_case = i;
+      return;
+    }
+    AddStability(dc, sel, i, e.checks);
+  }
+  e.computed = true;
+  bool stable = true;
+  double worst = kUnbounded;
+  for (const CheckResult& c : e.checks) {
+    stable = stable && c.ok;
+    worst = std::min(worst, c.margin);
+  }
+  if (stable || want_body(worst)) {
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+      const BodyStressResult body = CheckBodyStress(work[i], cases[i].sel);
+      if (!body.ok()) {
+        e.computed = false;
+        e.failure = body.status;
+        e.failed_case = i;
+        return;
+      }
+      e.checks.push_back(BodyCheck(body, i));
+    }
+    e.body_checked = true;
+  }
+  Summarise(e);
+}
+
+// ------------------------------------------------------------ the grid
+
+// One sized variable's grid, or a single point holding the design's value.
+struct Axis {
+  bool vary = false;
+  Grid grid;
+};
+
+// A candidate's place in the search order: least b + B, then the smaller b,
+// then the smaller front (n when sized, else the design's f).
+struct Item {
+  Micros sum = 0;
+  Micros crest = 0;
+  Micros front = 0;
+  std::int32_t ib = 0, ic = 0, ifr = 0;
+};
+
+bool Before(const Item& a, const Item& b) {
+  if (a.sum != b.sum) return a.sum < b.sum;
+  if (a.crest != b.crest) return a.crest < b.crest;
+  return a.front < b.front;
+}
+
+Micros OrZero(double v) {
+  Micros m = 0;
+  return ToMicros(v, &m) ? m : 0;
+}
+
+// The section at grid indices, on the geometry of `dc`.
+class SectionMaker {
+ public:
+  SectionMaker(const DesignCase& dc, const Axis& base, const Axis& crest, const Axis& front)
+      : dc_(dc), base_(base), crest_(crest), front_(front) {
+    hw_micros_ = OrZero(dc.Calc[calc::kHeightH]) + OrZero(dc.Calc[calc::kEmbedment]) +
+                 OrZero(dc.Calc[calc::kCrestAbove]);
+  }
+
+  Section At(std::int64_t ib, std::int64_t ic, std::int64_t ifr) const {
+    Section s = CurrentSection(dc_);
+    if (base_.vary) Set(s.base, base_.grid.At(ib));
+    if (crest_.vary) Set(s.crest, crest_.grid.At(ic));
+    if (front_.vary) {
+      // f = n·Hw, from the decimals of both: a round batter gives the
+      // projection an engineer would type for it.
+      const Micros n = front_.grid.At(ifr);
+      const Micros f = (n * hw_micros_ + kMicrosPerUnit / 2) / kMicrosPerUnit;
+      Set(s.front, f);
+      s.batter = static_cast<double>(n) / kMicrosPerUnit;
+    }
+    Finish(s);
+    return s;
+  }
+
+  Item Key(std::int64_t ib, std::int64_t ic, std::int64_t ifr) const {
+    Item it;
+    const Micros big_b = base_.vary ? base_.grid.At(ib) : OrZero(dc_.Calc[calc::kBaseWidth]);
+    it.crest = crest_.vary ? crest_.grid.At(ic) : OrZero(dc_.Calc[calc::kCrestWidth]);
+    it.sum = big_b + it.crest;
+    it.front = front_.vary ? front_.grid.At(ifr) : 0;
+    it.ib = static_cast<std::int32_t>(ib);
+    it.ic = static_cast<std::int32_t>(ic);
+    it.ifr = static_cast<std::int32_t>(ifr);
+    return it;
+  }
+
+  static void Finish(Section& s) {
+    s.area = s.wall_height * (s.crest.value + s.base.value) / 2;
+    if (s.batter == 0 && s.wall_height != 0) s.batter = s.front.value / s.wall_height;
+  }
+
+ private:
+  static void Set(Dimension& d, Micros v) {
+    d.text = MicrosText(v);
+    d.value = MicrosValue(v);
+  }
+
+  const DesignCase& dc_;
+  const Axis& base_;
+  const Axis& crest_;
+  const Axis& front_;
+  Micros hw_micros_ = 0;
+};
+
+Axis MakeAxis(const VariableRange& r, const Grid& g) { return {r.vary, r.vary ? g : Grid{}}; }
+
+}  // namespace
+
+Section CurrentSection(const DesignCase& dc) {
+  Section s;
+  s.base.value = dc.Calc[calc::kBaseWidth];
+  s.crest.value = dc.Calc[calc::kCrestWidth];
+  s.front.value = dc.Calc[calc::kFrontProj];
+  s.wall_height = WallHeight(dc);
+  s.area = s.wall_height * (s.crest.value + s.base.value) / 2;
+  s.batter = s.wall_height != 0 ? s.front.value / s.wall_height : 0;
+  return s;
+}
+
+void ApplySection(const Section& section, DesignCase& dc) {
+  dc.Calc[calc::kBaseWidth] = section.base.value;
+  dc.Calc[calc::kCrestWidth] = section.crest.value;
+  dc.Calc[calc::kFrontProj] = section.front.value;
+}
+
+Evaluation EvaluateSection(const std::vector<DesignInput>& cases, const Section& section) {
+  std::vector<DesignCase> work(cases.size());
+  Evaluation e;
+  Judge(
+      cases, section, work, [](double) { return true; }, e);
+  return e;
+}
+
+SizingResult SizeSection(const SizingRequest& request) {
+  SizingResult result;
+  GridSet grids;
+  result.message = CheckRequest(request, &grids);
+  if (!result.message.empty()) return result;
+
+  const DesignCase& design = request.cases.front().dc;
+  result.current = EvaluateSection(request.cases, CurrentSection(design));
+  result.message = CheckCurrent(request, result.current);
+  if (!result.message.empty()) return result;
+
+  const Variables& v = request.variables;
+  const Axis base = MakeAxis(v.base, grids.base);
+  const Axis crest = MakeAxis(v.crest, grids.crest);
+  const Axis front = MakeAxis(v.front, grids.front);
+  const SectionMaker maker(design, base, crest, front);
+  const std::int64_t nb = base.vary ? base.grid.count : 1;
+  const std::int64_t nc = crest.vary ? crest.grid.count : 1;
+  const std::int64_t nf = front.vary ? front.grid.count : 1;
+  std::vector<Item> order;
+  order.reserve(static_cast<std::size_t>(nb * nc * nf));
+  for (std::int64_t ib = 0; ib < nb; ++ib) {
+    for (std::int64_t ic = 0; ic < nc; ++ic) {
+      for (std::int64_t ifr = 0; ifr < nf; ++ifr) order.push_back(maker.Key(ib, ic, ifr));
+    }
+  }
+  std::sort(order.begin(), order.end(), Before);
+  result.total = order.size();
+
+  // The search: candidates in order of area, so the first passing ones are
+  // the smallest; it ends once the best and the next few are known. Until a
+  // section passes, the closest failing one is kept; a section that already
+  // fails a stability check is given its body check only when it could
+  // still come closer than the closest so far.
+  const std::size_t wanted = 1 + request.alternatives;
+  std::vector<DesignCase> work(request.cases.size());
+  Evaluation e;
+  bool have_closest = false;
+  CalcStatus first_failure;
+  bool any_computed = false;
+  auto want_body = [&](double stability_margin) {
+    return result.passing.empty() &&
+           (!have_closest || stability_margin > result.closest.worst_margin);
+  };
+  for (const Item& it : order) {
+    if (request.cancel != nullptr && request.cancel->load(std::memory_order_relaxed)) {
+      result.outcome = SizingOutcome::kCancelled;
+      result.message = "断面の自動決定を中止しました。";
+      result.passing.clear();
+      return result;
+    }
+    Judge(request.cases, maker.At(it.ib, it.ic, it.ifr), work, want_body, e);
+    ++result.evaluated;
+    if (request.progress && result.evaluated % kProgressEvery == 0) {
+      request.progress(result.evaluated, result.total);
+    }
+    if (!e.computed) {
+      if (first_failure.ok()) first_failure = e.failure;
+      continue;
+    }
+    any_computed = true;
+    if (e.ok) {
+      result.passing.push_back(e);
+      if (result.passing.size() == wanted) break;
+    } else if (result.passing.empty() && e.body_checked &&
+               (!have_closest || e.worst_margin > result.closest.worst_margin)) {
+      result.closest = e;
+      have_closest = true;
+    }
+  }
+  if (request.progress) request.progress(result.evaluated, result.total);
+
+  if (!result.passing.empty()) {
+    result.outcome = SizingOutcome::kFound;
+    result.message.clear();
+    result.closest = Evaluation{};
+    return result;
+  }
+  result.outcome = SizingOutcome::kNotFound;
+  if (!any_computed) {
+    result.message = "範囲内のどの断面も計算できません。\n" + first_failure.Message();
+    return result;
+  }
+  result.message = NotFoundSentence(request, result.closest);
+  return result;
+}
+
+}  // namespace varnholt::sizing
