@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
+  libxlsxwriter-dev zlib1g-dev
   clang libclang-rt-14-dev clang-format
   fonts-ipafont-mincho fonts-ipafont-gothic
   poppler-utils
