@@ -123,13 +123,6 @@ std::string Term(double v) {
   return text[0] == '-' ? "(" + text + ")" : text;
 }
 
-// A number ending at `right`: the report's half-width characters are half
-// an em wide, so the text's width is known without measuring.
-void RightAligned(ReportSurface& out, double right, double y, const std::string& text) {
-  const double half_em = out.FontSize * 10;
-  PrintAt(out, right - half_em * static_cast<double>(text.size()), y, {text});
-}
-
 class BodyPrinter {
  public:
   BodyPrinter(ReportContext& ctx, const BodyStressResult& r)

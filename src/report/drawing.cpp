@@ -10,6 +10,11 @@ void PrintAt(ReportSurface& out, double x, double y, std::initializer_list<Print
   out.PrintLine(items);
 }
 
+void RightAligned(ReportSurface& out, double right, double y, const std::string& text) {
+  const double half_em = out.FontSize * 10;
+  PrintAt(out, right - half_em * static_cast<double>(text.size()), y, {text});
+}
+
 void BlackLine(ReportSurface& out, double x1, double y1, double x2, double y2) {
   out.Line(x1, y1, x2, y2, kBlack);
 }

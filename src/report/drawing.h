@@ -3,6 +3,7 @@
 // footer and the two formula marks (square-root sign and large brackets).
 
 #include <initializer_list>
+#include <string>
 
 #include "report/surface.h"
 
@@ -16,6 +17,11 @@ struct Placed {
 
 /// Sets the current position and prints one line there.
 void PrintAt(ReportSurface& out, double x, double y, std::initializer_list<PrintItem> items);
+
+/// A number (half-width characters only) ending at `right`: the report's
+/// half-width characters are half an em wide, so the text's width is known
+/// without measuring.
+void RightAligned(ReportSurface& out, double right, double y, const std::string& text);
 
 /// A black segment in the current style and width.
 void BlackLine(ReportSurface& out, double x1, double y1, double x2, double y2);
