@@ -1,17 +1,20 @@
 // varnholt-cli: opens a project file and shows its stability verdicts
 // without a display, through the same Open as the desktop program; or
-// writes its calculation report as a PDF, as the print command prints it.
+// writes its calculation report as a PDF, as the print command prints it;
+// sizes its section or makes a standard-section table (size, table).
 //
 // Exit status of calc: 0 every shown verdict and the body check are O.K, 1
 // any verdict or a section of the body is NG, 2 the file cannot be read, the
 // calculation has no result, the output cannot be written, or the command
-// line is wrong. Of report: 0 written, 2
-// otherwise. Nothing but the named output is written: no folder, no file.
+// line is wrong. Of report: 0 written, 2 otherwise. Of size and table: see
+// project/sizing_commands.h. Nothing but the named output is written: no
+// folder, no file.
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +26,7 @@
 #include "project/report_output.h"
 #include "project/results_summary.h"
 #include "project/section_dxf.h"
+#include "project/sizing_commands.h"
 #include "report/qt/pdf_document.h"
 #include "report/qt/report_font.h"
 #include "section/qt/section_painter.h"
@@ -48,6 +52,11 @@ constexpr const char* kUsage =
     "        varnholt-cli report FILE.vrh --dump [--range ...] [--first-page N]\n"
     "        varnholt-cli section FILE.vrh -o OUT.dxf|OUT.svg|OUT.png|OUT.pdf [--forces]\n"
     "                            [--unit mm|m] [--size WxH] [--]\n"
+    "        varnholt-cli size FILE.vrh [--cases current|both] [--vary B,b,front] [--step S]\n"
+    "                          [--min-B X --max-B Y --step-B S ...] [--json] [-o SIZED.vrh]\n"
+    "        varnholt-cli table FILE.vrh --heights FROM:TO:STEP [size のオプション]\n"
+    "                          [--csv OUT.csv] [--xlsx OUT.xlsx] [-o OUT.pdf]\n"
+    "                          [--first-page N] [--json]\n"
     "        varnholt-cli --help | --version\n"
     "\n"
     "calc    プロジェクトファイルを開いて安定性の検討をやり直し、結果（転倒・支持力・\n"
@@ -74,10 +83,28 @@ constexpr const char* kUsage =
     "--unit          DXF の 1 単位: mm（既定）または m。\n"
     "--size WxH      PNG と SVG の大きさ（ピクセル、既定 1600x1200）。\n"
     "\n"
+    "size    断面の自動決定: すべての判定（転倒・支持力・滑動と躯体の応力度照査）が\n"
+    "        O.K となる断面積最小の断面を求め、その余裕度と次の候補を表示します。\n"
+    "--vary          変化させる寸法: B（底版幅、既定）、b（天端幅）、front（前面勾配 1:n の n）。\n"
+    "--min-B, --max-B, --step-B  B の範囲と刻み（既定 0.30～6.00 m、0.01 m）。b は\n"
+    "                --min-b など（既定 0.30～1.00 m）、front は --min-front など（既定 "
+    "0～1.00）。\n"
+    "--step S        すべての寸法の刻み（既定 0.01）。候補は 1,000,000 通りまで。\n"
+    "--cases         current（現在の荷重状態、既定）。both はまだ使えません。\n"
+    "-o SIZED.vrh    決定した断面を寸法・荷重の画面に入力して計算し、保存します。\n"
+    "\n"
+    "table   標準断面表: 高さ h を FROM から TO まで STEP ごとに変え（根入れ深さと天端の\n"
+    "        高さはそのまま、前面の出は前面勾配に合わせる）、各高さの断面を決めます。\n"
+    "--csv, --xlsx   表を CSV（UTF-8）、Excel 形式で書き出します。\n"
+    "-o OUT.pdf      表を A4 の PDF に書き出します（--first-page N で最初のページ番号）。\n"
+    "\n"
     "終了コード: calc  0 すべて O.K、1 NG あり、2 読み込めない・計算できない・\n"
     "                  出力できない・引数の誤り\n"
     "            report 0 出力した、2 出力できない・読み込めない・計算できない・引数の誤り\n"
-    "            section 0 出力した、2 出力できない・読み込めない・断面を描けない・引数の誤り\n";
+    "            section 0 出力した、2 出力できない・読み込めない・断面を描けない・引数の誤り\n"
+    "            size  0 断面が決まった、1 範囲内に O.K の断面がない、2 読み込めない・\n"
+    "                  計算できない・引数や範囲の誤り・書き出せない\n"
+    "            table 0 すべての高さで断面が決まった、1 決まらない高さがある、2 size と同じ\n";
 
 void Error(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }
 
@@ -104,6 +131,14 @@ int Finish(CheckedStdout& out, int status) {
   if (failed.empty()) return status;
   Error("varnholt-cli: 標準出力に書き込めませんでした。" + failed);
   return kNoResult;
+}
+
+// Writes what a size or table command printed; a failure of standard
+// output turns its status into 2.
+int Finish(CheckedStdout& out, const varnholt::project::CommandResult& r) {
+  out.Write(r.out);
+  std::fputs(r.err.c_str(), stderr);
+  return Finish(out, r.status);
 }
 
 // Opens and recalculates a project as the desktop program's Open does after
@@ -148,6 +183,25 @@ void UseOffscreenPlatform() {
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg) Error(message.toStdString());
   });
+}
+
+// Draws pages into a PDF on the report's A4 page and writes it through the
+// atomic writer. Empty on success, otherwise the message.
+std::string WritePdf(const std::string& path,
+                     const std::function<void(varnholt::report::ReportSurface&)>& draw) {
+  UseOffscreenPlatform();
+  int qt_argc = 1;
+  char program[] = "varnholt-cli";
+  char* qt_argv[] = {program, nullptr};
+  const QGuiApplication gui(qt_argc, qt_argv);
+  const auto font = varnholt::report::qt::FindReportFont();
+  if (!font) return varnholt::report::qt::kMsgNoReportFont;
+  varnholt::report::qt::PdfDocument pdf(*font);
+  draw(pdf.surface());
+  if (!pdf.finished()) return varnholt::report::qt::PdfNotMadeMessage(path);
+  const QByteArray& bytes = pdf.bytes();
+  return varnholt::project::SaveReportFile(
+      path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 // report FILE.vrh -o OUT.pdf | --dump [--range R] [--first-page N] [--]
@@ -217,25 +271,9 @@ int ReportCommand(const std::vector<std::string_view>& args, CheckedStdout& out)
     return Finish(out, 0);
   }
 
-  UseOffscreenPlatform();
-  int qt_argc = 1;
-  char program[] = "varnholt-cli";
-  char* qt_argv[] = {program, nullptr};
-  const QGuiApplication gui(qt_argc, qt_argv);
-  const auto font = varnholt::report::qt::FindReportFont();
-  if (!font) {
-    Error(varnholt::report::qt::kMsgNoReportFont);
-    return kNoResult;
-  }
-  varnholt::report::qt::PdfDocument pdf(*font);
-  varnholt::forms::WriteReport(app, pdf.surface(), job, silent);
-  if (!pdf.finished()) {
-    Error(varnholt::report::qt::PdfNotMadeMessage(output));
-    return kNoResult;
-  }
-  const QByteArray& bytes = pdf.bytes();
-  const std::string failed = varnholt::project::SaveReportFile(
-      output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  const std::string failed = WritePdf(output, [&](varnholt::report::ReportSurface& s) {
+    varnholt::forms::WriteReport(app, s, job, silent);
+  });
   if (!failed.empty()) {
     Error(failed);
     return kNoResult;
@@ -422,5 +460,7 @@ int main(int argc, char** argv) {
   if (args[0] == "report") return ReportCommand(args, out);
   if (args[0] == "section") return SectionCommand(args);
   if (args[0] == "calc") return CalcCommand(args, out);
+  if (args[0] == "size") return Finish(out, varnholt::project::SizeCommand(args));
+  if (args[0] == "table") return Finish(out, varnholt::project::TableCommand(args, WritePdf));
   return UsageError("不明なコマンドまたはオプションです: " + std::string(args[0]));
 }

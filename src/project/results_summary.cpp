@@ -7,6 +7,7 @@
 
 #include "calc/format.h"
 #include "calc/verdicts.h"
+#include "project/text_output.h"
 #include "ui/forms/app.h"
 #include "ui/forms/collect.h"
 #include "ui/forms/windows.h"
@@ -36,79 +37,9 @@ constexpr int kVerdictLabels[] = {7, 24, 14, 17, 21};
 
 std::string Label(int i) { return "lbl" + std::to_string(i); }
 
-// Display width in a terminal: full-width characters take two columns,
-// half-width katakana one.
-int DisplayWidth(const std::string& s) {
-  int width = 0;
-  for (std::size_t i = 0; i < s.size();) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) {
-      ++width;
-      ++i;
-      continue;
-    }
-    const std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-    // U+FF61..U+FF9F (half-width katakana) are EF BD A1..EF BE 9F.
-    const bool half = n == 3 && c == 0xEF && i + 1 < s.size() &&
-                      (static_cast<unsigned char>(s[i + 1]) == 0xBD ||
-                       static_cast<unsigned char>(s[i + 1]) == 0xBE);
-    width += n == 2 || half ? 1 : 2;
-    i += n;
-  }
-  return width;
-}
-
-// Numbers with 17 significant digits, so that every double is written
-// exactly; JSON has no NaN or infinity, so those are null. The document is
-// built with the JSON library, which also escapes every string.
-void Dump(const Json& j, std::string& out) {
-  switch (j.type()) {
-    case Json::value_t::object: {
-      out += '{';
-      bool first = true;
-      for (const auto& [key, value] : j.items()) {
-        if (!first) out += ',';
-        first = false;
-        out += Json(key).dump();
-        out += ':';
-        Dump(value, out);
-      }
-      out += '}';
-      return;
-    }
-    case Json::value_t::array: {
-      out += '[';
-      for (std::size_t i = 0; i < j.size(); ++i) {
-        if (i > 0) out += ',';
-        Dump(j[i], out);
-      }
-      out += ']';
-      return;
-    }
-    case Json::value_t::number_float: {
-      const double v = j.get<double>();
-      if (!std::isfinite(v)) {
-        out += "null";
-        return;
-      }
-      char buffer[32];
-      std::snprintf(buffer, sizeof buffer, "%.17g", v);
-      out += buffer;
-      return;
-    }
-    default:
-      out += j.dump(-1, ' ', false, Json::error_handler_t::replace);
-      return;
-  }
-}
-
 constexpr int kCaptionColumns = 18;
 
-std::string Padded(std::string caption) {
-  caption.append(static_cast<std::size_t>(std::max(0, kCaptionColumns - DisplayWidth(caption))),
-                 ' ');
-  return caption;
-}
+std::string Padded(std::string caption) { return PadTo(std::move(caption), kCaptionColumns); }
 
 std::string Fixed(double v, int decimals) { return FormatFixed(v, decimals, decimals); }
 
@@ -251,9 +182,7 @@ std::string ResultsJson(forms::App& app, bool valid, const std::string& error) {
   }
   j["warnings"] = std::move(warnings);
   j["body"] = valid ? BodyJson(BodyCheckOf(app)) : Json(nullptr);
-  std::string out;
-  Dump(j, out);
-  return out;
+  return ExactJson(j);
 }
 
 bool AnyVerdictNg(forms::App& app) {

@@ -49,6 +49,8 @@ constexpr const char* kLegend =
     "Ｈ＝ｈ＋根入れ深さ　余裕度：安全率/規定値、許容値/照査値の最小（1.000 以上で O.K）";
 constexpr const char* kNote = "※ ｈ=";
 constexpr const char* kNoteSep = "m：";
+constexpr const char* kNoSection = "範囲内に O.K となる断面なし。";
+constexpr const char* kStill = " でも";
 constexpr const char* kOk = "O.K";
 constexpr const char* kNg = "NG";
 constexpr const char* kUnbounded = "—";
@@ -70,10 +72,10 @@ constexpr Placed kHeads[] = {
     {3800, 250, "ｆ(m)"},
     {4600, 0, "前面勾配"},
     {4800, 250, "1:n"},
-    {6650, 0, "断面積"},
-    {6650, 250, "(m2/m)"},
-    {7750, 0, "体積"},
-    {7650, 250, "(m3/m)"},
+    {5650, 0, "断面積"},
+    {5650, 250, "(m2/m)"},
+    {6750, 0, "体積"},
+    {6650, 250, "(m3/m)"},
     {7950, 100, "支配的な照査"},
     {9800, 100, "余裕度"},
     {10750, 100, "判定"},
@@ -95,14 +97,28 @@ std::string Margin(double m) { return std::isfinite(m) ? F3(m) : kUnbounded; }
 
 const sizing::DesignInput& Design(const sizing::TableRequest& r) { return r.cases.front(); }
 
-// The governing check's name, with the case when there is more than one.
+// "［地震時］" in front of a check when the table has more than one case.
+std::string CasePrefix(const sizing::CheckResult& c, const sizing::TableRequest& r) {
+  if (r.cases.size() < 2) return {};
+  const sizing::DesignInput& in = r.cases[c.case_index];
+  return "［" + sizing::CaseName(in.dc, in.sel) + "］";
+}
+
+// The governing check's name.
 std::string Governing(const sizing::Evaluation& e, const sizing::TableRequest& r) {
   if (e.checks.empty()) return {};
   const sizing::CheckResult& c = e.checks[e.governing];
-  const sizing::DesignInput& in = r.cases[c.case_index];
-  std::string name = sizing::CheckName(c, in.sel);
-  if (r.cases.size() > 1) name = "［" + sizing::CaseName(in.dc, in.sel) + "］" + name;
-  return name;
+  return CasePrefix(c, r) + sizing::CheckName(c, r.cases[c.case_index].sel);
+}
+
+// Why a height has no section: the closest one and its failing check, or
+// why the height cannot be calculated.
+std::string NoteOf(const sizing::TableRow& row, const sizing::TableRequest& r) {
+  const sizing::Evaluation& e = row.section;
+  if (!e.computed || e.checks.empty()) return row.message;
+  const sizing::CheckResult& c = e.checks[e.governing];
+  return kNoSection + sizing::SectionText(e.section, r.variables) + kStill + CasePrefix(c, r) +
+         sizing::CheckSentence(c, r.cases[c.case_index].sel);
 }
 
 // The lines under the title: the design, what was kept and what was sized.
@@ -274,7 +290,7 @@ void TablePrinter::Run() {
   y += kRowPitch;
   for (const sizing::TableRow& row : rows) {
     if (row.outcome == sizing::SizingOutcome::kFound) continue;
-    const std::string note = kNote + F2(row.h) + kNoteSep + row.message;
+    const std::string note = kNote + F2(row.h) + kNoteSep + NoteOf(row, r_);
     for (const std::string& line : Wrap(note, kNoteColumns)) {
       if (y + kRowPitch > kPageBottom) {
         StartPage(false);

@@ -1,5 +1,7 @@
 #include "sizing/section_table.h"
 
+#include <cmath>
+
 #include "sizing/request_check.h"
 
 namespace varnholt::sizing {
@@ -43,8 +45,11 @@ std::vector<DesignInput> CasesAtHeight(const std::vector<DesignInput>& cases, Mi
     dc.Calc[calc::kH] = dc.Calc[calc::kEmbedment] + dc.Calc[calc::kHeightH];
     if (!keep_front) {
       const Micros hw = h + OrZero(dc.Calc[calc::kEmbedment]) + OrZero(dc.Calc[calc::kCrestAbove]);
+      // Written to the millimetre, as the projection is typed.
       const double f = batter * (static_cast<double>(hw) / kMicrosPerUnit);
-      dc.Calc[calc::kFrontProj] = MicrosValue(OrZero(f));
+      Micros millimetres = 0;
+      ToMicros(std::round(f * 1000) / 1000, &millimetres);
+      dc.Calc[calc::kFrontProj] = MicrosValue(millimetres);
     }
   }
   return out;

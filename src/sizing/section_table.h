@@ -62,8 +62,8 @@ struct SectionTable {
 SectionTable BuildSectionTable(const TableRequest& request);
 
 /// The design cases at height h (text as typed): h and H (= h + embedment)
-/// replaced, and the front projection f = batter·Hw written to 0.000001 m
-/// unless `keep_front`.
+/// replaced, and the front projection f = batter·Hw written to the
+/// millimetre unless `keep_front`.
 std::vector<DesignInput> CasesAtHeight(const std::vector<DesignInput>& cases, Micros h,
                                        double batter, bool keep_front);
 

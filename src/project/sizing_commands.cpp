@@ -1,0 +1,316 @@
+#include "project/sizing_commands.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+
+#include "project/batch_platform.h"
+#include "project/file_commands.h"
+#include "project/file_io.h"
+#include "project/results_summary.h"
+#include "project/sizing_output.h"
+#include "report/section_table.h"
+#include "sizing/section_table.h"
+#include "tables/table.h"
+#include "ui/forms/app.h"
+#include "ui/forms/sizing_bridge.h"
+
+namespace varnholt::project {
+namespace {
+
+constexpr const char* kHelpHint = "varnholt-cli --help で使い方を表示します。\n";
+constexpr const char* kBothCases =
+    "--cases both（常時と地震時の両方）はまだ使えません。--cases current を指定してください。";
+
+// What the command line asked for.
+struct Options {
+  std::string path;
+  sizing::Variables variables;
+  bool json = false;
+  std::string output;
+  bool has_heights = false;
+  sizing::HeightRange heights;
+  std::string csv;
+  std::string xlsx;
+  double first_page = 1;
+};
+
+std::optional<double> Number(std::string_view text) {
+  const std::string s(text);
+  char* end = nullptr;
+  const double v = std::strtod(s.c_str(), &end);
+  if (s.empty() || end != s.c_str() + s.size() || !std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
+// The bounds and step given for one variable.
+struct Given {
+  std::optional<double> min, max, step;
+};
+
+// Parses the options after the command word; returns the message for a
+// wrong command line, empty when it is right.
+std::string Parse(const std::vector<std::string_view>& args, bool table, Options* o) {
+  Given base, crest, front;
+  std::optional<double> step_all;
+  auto range_option = [&](std::string_view a, Given** g, std::optional<double> Given::** field) {
+    struct Opt {
+      const char* name;
+      Given* given;
+      std::optional<double> Given::*field;
+    };
+    const Opt opts[] = {{"--min-B", &base, &Given::min},       {"--max-B", &base, &Given::max},
+                        {"--step-B", &base, &Given::step},     {"--min-b", &crest, &Given::min},
+                        {"--max-b", &crest, &Given::max},      {"--step-b", &crest, &Given::step},
+                        {"--min-front", &front, &Given::min},  {"--max-front", &front, &Given::max},
+                        {"--step-front", &front, &Given::step}};
+    for (const Opt& opt : opts) {
+      if (a == opt.name) {
+        *g = opt.given;
+        *field = opt.field;
+        return true;
+      }
+    }
+    return false;
+  };
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string_view a = args[i];
+    const bool has_value = i + 1 < args.size();
+    const std::string name(a);
+    Given* given = nullptr;
+    std::optional<double> Given::*field = nullptr;
+    if (a == "--json") {
+      o->json = true;
+    } else if (a == "-o" || a == "--output") {
+      if (!has_value) return "-o の後に出力ファイルを指定してください。";
+      o->output = args[++i];
+    } else if (a == "--cases") {
+      if (!has_value) return "--cases の後に current または both を指定してください。";
+      const std::string_view v = args[++i];
+      if (v == "both") return kBothCases;
+      if (v != "current") return "--cases は current または both です: " + std::string(v);
+    } else if (a == "--vary") {
+      if (!has_value) return "--vary の後に B、b、front をカンマで区切って指定してください。";
+      o->variables.base.vary = o->variables.crest.vary = o->variables.front.vary = false;
+      std::string_view list = args[++i];
+      while (true) {
+        const std::size_t comma = list.find(',');
+        const std::string_view item = list.substr(0, comma);
+        if (item == "B") {
+          o->variables.base.vary = true;
+        } else if (item == "b") {
+          o->variables.crest.vary = true;
+        } else if (item == "front") {
+          o->variables.front.vary = true;
+        } else {
+          return "--vary に指定できるのは B、b、front です: " + std::string(item);
+        }
+        if (comma == std::string_view::npos) break;
+        list.remove_prefix(comma + 1);
+      }
+    } else if (a == "--step" || range_option(a, &given, &field)) {
+      if (!has_value) return name + " の後に数値を指定してください。";
+      const std::optional<double> v = Number(args[++i]);
+      if (!v) return name + " は数値で指定してください: " + std::string(args[i]);
+      if (given != nullptr) {
+        given->*field = v;
+      } else {
+        step_all = v;
+      }
+    } else if (table && a == "--heights") {
+      if (!has_value) return "--heights の後に FROM:TO:STEP を指定してください。";
+      const std::string_view v = args[++i];
+      const std::size_t c1 = v.find(':');
+      const std::size_t c2 = c1 == std::string_view::npos ? c1 : v.find(':', c1 + 1);
+      const auto from = Number(v.substr(0, c1));
+      const auto to =
+          c1 == std::string_view::npos ? std::nullopt : Number(v.substr(c1 + 1, c2 - c1 - 1));
+      const auto step = c2 == std::string_view::npos ? std::nullopt : Number(v.substr(c2 + 1));
+      if (!from || !to || !step) {
+        return "--heights は FROM:TO:STEP の形の数値で指定してください: " + std::string(v);
+      }
+      o->has_heights = true;
+      o->heights = {*from, *to, *step};
+    } else if (table && (a == "--csv" || a == "--xlsx")) {
+      if (!has_value) return name + " の後に出力ファイルを指定してください。";
+      (a == "--csv" ? o->csv : o->xlsx) = args[++i];
+    } else if (table && a == "--first-page") {
+      if (!has_value) return "--first-page の後に最初のページ番号を指定してください。";
+      const std::optional<double> v = Number(args[++i]);
+      if (!v) return "最初のページ番号は数値で指定してください: " + std::string(args[i]);
+      o->first_page = *v;
+    } else if (a.size() > 1 && a[0] == '-') {
+      return "不明なオプションです: " + name;
+    } else if (o->path.empty()) {
+      o->path = a;
+    } else {
+      return "ファイルは一つだけ指定してください。";
+    }
+  }
+  if (o->path.empty()) return "プロジェクトファイル（.vrh）を指定してください。";
+  if (table && !o->has_heights) return "--heights で高さの範囲 FROM:TO:STEP を指定してください。";
+  const std::pair<const char*, std::pair<Given*, sizing::VariableRange*>> vars[] = {
+      {"B", {&base, &o->variables.base}},
+      {"b", {&crest, &o->variables.crest}},
+      {"front", {&front, &o->variables.front}}};
+  for (const auto& [key, p] : vars) {
+    const auto& [g, range] = p;
+    if (!range->vary && (g->min || g->max || g->step)) {
+      return std::string("--min-") + key + "、--max-" + key + "、--step-" + key + " は --vary に " +
+             key + " を含めたときに指定できます。";
+    }
+    if (g->min) range->min = *g->min;
+    if (g->max) range->max = *g->max;
+    if (g->step) {
+      range->step = *g->step;
+    } else if (step_all) {
+      range->step = *step_all;
+    }
+  }
+  return {};
+}
+
+std::string Usage(const std::string& message) {
+  return "varnholt-cli: " + message + "\n" + kHelpHint;
+}
+
+std::string Lines(const std::vector<std::string>& messages) {
+  std::string out;
+  for (const std::string& m : messages) out += m + "\n";
+  return out;
+}
+
+// Opens the project as Open does and runs the calculate command; the design
+// to size, or nothing with the messages in `err`.
+std::optional<sizing::DesignInput> OpenDesign(BatchPlatform& platform, forms::App& app,
+                                              const std::string& path, std::string* err) {
+  const OpenResult opened = OpenProjectFile(app, path);
+  std::optional<sizing::DesignInput> design;
+  if (opened.outcome == OpenOutcome::kCalculated) design = forms::DesignForSizing(app);
+  if (!design) {
+    *err += Lines(platform.messages);
+    if (platform.messages.empty() && !opened.message.empty()) *err += opened.message + "\n";
+  }
+  platform.messages.clear();
+  return design;
+}
+
+std::string WriteFile(const std::string& path, std::string_view bytes) {
+  const IoResult written = WriteFileAtomically(path, bytes);
+  if (written.ok) return {};
+  return "ファイル「" + path + "」に書き出せませんでした。\n" + written.reason;
+}
+
+// Types the section into the opened design, recalculates and saves it as
+// 名前を付けて保存 would; then opens the file afresh to make sure that what
+// was written passes the ordinary way. Empty on success.
+std::string WriteSizedProject(BatchPlatform& platform, forms::App& app,
+                              const sizing::Section& section, const std::string& path) {
+  if (!forms::ApplySizedSection(app, section)) {
+    return "決定した断面で安定性の検討ができませんでした。\n" + Lines(platform.messages);
+  }
+  if (!SaveProject(app, path)) return Lines(platform.messages);
+  BatchPlatform check_platform;
+  forms::App check(check_platform);
+  if (OpenProjectFile(check, path).outcome != OpenOutcome::kCalculated || !AllVerdictsOk(check)) {
+    return "書き出したプロジェクト「" + path + "」を開き直すと、すべての判定が O.K になりません。";
+  }
+  return {};
+}
+
+}  // namespace
+
+CommandResult SizeCommand(const std::vector<std::string_view>& args) {
+  CommandResult r;
+  Options o;
+  const std::string wrong = Parse(args, /*table=*/false, &o);
+  if (!wrong.empty()) {
+    r.err = Usage(wrong);
+    return r;
+  }
+  BatchPlatform platform;
+  forms::App app(platform);
+  const std::optional<sizing::DesignInput> design = OpenDesign(platform, app, o.path, &r.err);
+  if (!design) return r;
+
+  sizing::SizingRequest request;
+  request.cases = {*design};
+  request.variables = o.variables;
+  const sizing::SizingResult result = sizing::SizeSection(request);
+  if (result.outcome != sizing::SizingOutcome::kFound &&
+      result.outcome != sizing::SizingOutcome::kNotFound) {
+    if (o.json) r.out = SizingJson(request, result) + "\n";
+    r.err += result.message + "\n";
+    return r;
+  }
+  r.out = o.json ? SizingJson(request, result) + "\n" : SizingText(request, result);
+  if (result.outcome == sizing::SizingOutcome::kNotFound) {
+    r.status = 1;
+    return r;
+  }
+  if (!o.output.empty()) {
+    const std::string failed =
+        WriteSizedProject(platform, app, result.passing.front().section, o.output);
+    if (!failed.empty()) {
+      r.err += failed + "\n";
+      return r;
+    }
+  }
+  r.status = 0;
+  return r;
+}
+
+CommandResult TableCommand(const std::vector<std::string_view>& args, const PdfWriter& pdf) {
+  CommandResult r;
+  Options o;
+  const std::string wrong = Parse(args, /*table=*/true, &o);
+  if (!wrong.empty()) {
+    r.err = Usage(wrong);
+    return r;
+  }
+  BatchPlatform platform;
+  forms::App app(platform);
+  const std::optional<sizing::DesignInput> design = OpenDesign(platform, app, o.path, &r.err);
+  if (!design) return r;
+
+  sizing::TableRequest request;
+  request.cases = {*design};
+  request.heights = o.heights;
+  request.variables = o.variables;
+  const sizing::SectionTable table = sizing::BuildSectionTable(request);
+  if (table.outcome != sizing::SizingOutcome::kFound &&
+      table.outcome != sizing::SizingOutcome::kNotFound) {
+    if (o.json) r.out = TableJson(request, table) + "\n";
+    r.err += table.message + "\n";
+    return r;
+  }
+  r.out = o.json ? TableJson(request, table) + "\n" : TableText(request, table);
+
+  std::string failed;
+  auto fail = [&failed](const std::string& message) {
+    if (!message.empty()) failed += message + "\n";
+  };
+  const tables::Table data = report::SectionTableData(table, request);
+  if (!o.csv.empty()) fail(WriteFile(o.csv, tables::CsvBytes(data)));
+  if (!o.xlsx.empty()) {
+    const tables::XlsxResult xlsx = tables::XlsxBytes(data);
+    fail(xlsx.ok ? WriteFile(o.xlsx, xlsx.bytes)
+                 : "ファイル「" + o.xlsx + "」を作成できませんでした。\n" + xlsx.error);
+  }
+  if (!o.output.empty()) {
+    report::SilentBeeper silent;
+    fail(pdf ? pdf(o.output,
+                   [&](report::ReportSurface& surface) {
+                     report::PrintSectionTable(surface, table, request, o.first_page, silent);
+                   })
+             : "PDF を出力できません。");
+  }
+  if (!failed.empty()) {
+    r.err += failed;
+    return r;
+  }
+  r.status = table.outcome == sizing::SizingOutcome::kFound ? 0 : 1;
+  return r;
+}
+
+}  // namespace varnholt::project
