@@ -72,6 +72,7 @@ TEST(SizeCommand, ExitStatusesAndMessages) {
       {{slope, "--min-b", "0.3"}, 2, "--vary に b を含めたときに指定できます"},
       {{slope, "--step", "abc"}, 2, "--step は数値で指定してください: abc"},
       {{Example("no_such_project.vrh")}, 2, "を開けませんでした"},
+      {{slope, "-o", "/no/such/folder/sized.vrh"}, 2, "に保存できませんでした"},
       {{}, 2, "プロジェクトファイル（.vrh）を指定してください"},
   };
   for (const Row& row : rows) {
@@ -349,6 +350,7 @@ TEST(TableCommand, HeightsWithoutASectionAndBadInput) {
       {{level, "--heights", "2:4"}, "FROM:TO:STEP の形"},
       {{level, "--heights", "1:5000:1"}, "高さの数が上限の 1000 を超えます"},
       {{level, "--heights", "2:4:1", "-o", "t.pdf"}, "PDF を出力できません"},
+      {{level, "--heights", "2:4:1", "--csv", "/no/such/folder/t.csv"}, "に書き出せませんでした"},
   };
   for (const Row& row : rows) {
     const CommandResult r = table(row.args);

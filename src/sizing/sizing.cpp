@@ -115,12 +115,10 @@ void Summarise(Evaluation& e) {
 }
 
 // Judges a section on working copies of the cases. The stability checks of
-// every case come first; the body check follows when `want_body` says so
-// for the worst stability margin (always when every stability check
-// passes, since only then can the section pass).
-template <typename WantBody>
+// every case come first; the body check follows when every one of them
+// passes (only then can the section pass) or when `always_body` asks for it.
 void Judge(const std::vector<DesignInput>& cases, const Section& section,
-           std::vector<DesignCase>& work, WantBody want_body, Evaluation& e) {
+           std::vector<DesignCase>& work, bool always_body, Evaluation& e) {
   e.section = section;
   e.computed = false;
   e.body_checked = false;
@@ -151,12 +149,8 @@ void Judge(const std::vector<DesignInput>& cases, const Section& section,
   }
   e.computed = true;
   bool stable = true;
-  double worst = kUnbounded;
-  for (const CheckResult& c : e.checks) {
-    stable = stable && c.ok;
-    worst = std::min(worst, c.margin);
-  }
-  if (stable || want_body(worst)) {
+  for (const CheckResult& c : e.checks) stable = stable && c.ok;
+  if (stable || always_body) {
     for (std::size_t i = 0; i < cases.size(); ++i) {
       const BodyStressResult body = CheckBodyStress(work[i], cases[i].sel);
       if (!body.ok()) {
@@ -279,8 +273,7 @@ void ApplySection(const Section& section, DesignCase& dc) {
 Evaluation EvaluateSection(const std::vector<DesignInput>& cases, const Section& section) {
   std::vector<DesignCase> work(cases.size());
   Evaluation e;
-  Judge(
-      cases, section, work, [](double) { return true; }, e);
+  Judge(cases, section, work, /*always_body=*/true, e);
   return e;
 }
 
@@ -314,44 +307,46 @@ SizingResult SizeSection(const SizingRequest& request) {
   result.total = order.size();
 
   // The search: candidates in order of area, so the first passing ones are
-  // the smallest; it ends once the best and the next few are known. Until a
-  // section passes, the closest failing one is kept; a section that already
-  // fails a stability check is given its body check only when it could
-  // still come closer than the closest so far.
+  // the smallest; it ends once the best and the next few are known. The body
+  // check is made only for sections that pass every stability check, since
+  // only they can pass; a failing section is remembered with its worst
+  // stability margin, for the closest section should nothing pass.
   const std::size_t wanted = 1 + request.alternatives;
   std::vector<DesignCase> work(request.cases.size());
   Evaluation e;
-  bool have_closest = false;
   CalcStatus first_failure;
-  bool any_computed = false;
-  auto want_body = [&](double stability_margin) {
-    return result.passing.empty() &&
-           (!have_closest || stability_margin > result.closest.worst_margin);
+  struct Failing {
+    std::size_t index;  // in `order`
+    double margin;      // worst margin without the body check; the full one is not larger
   };
-  for (const Item& it : order) {
-    if (request.cancel != nullptr && request.cancel->load(std::memory_order_relaxed)) {
-      result.outcome = SizingOutcome::kCancelled;
-      result.message = "断面の自動決定を中止しました。";
-      result.passing.clear();
-      return result;
+  std::vector<Failing> failing;
+  auto cancelled = [&] {
+    if (request.cancel == nullptr || !request.cancel->load(std::memory_order_relaxed)) {
+      return false;
     }
-    Judge(request.cases, maker.At(it.ib, it.ic, it.ifr), work, want_body, e);
+    result.outcome = SizingOutcome::kCancelled;
+    result.message = "断面の自動決定を中止しました。";
+    result.passing.clear();
+    return true;
+  };
+  auto section_at = [&](std::size_t k) {
+    const Item& it = order[k];
+    return maker.At(it.ib, it.ic, it.ifr);
+  };
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    if (cancelled()) return result;
+    Judge(request.cases, section_at(k), work, /*always_body=*/false, e);
     ++result.evaluated;
     if (request.progress && result.evaluated % kProgressEvery == 0) {
       request.progress(result.evaluated, result.total);
     }
     if (!e.computed) {
       if (first_failure.ok()) first_failure = e.failure;
-      continue;
-    }
-    any_computed = true;
-    if (e.ok) {
+    } else if (e.ok) {
       result.passing.push_back(e);
       if (result.passing.size() == wanted) break;
-    } else if (result.passing.empty() && e.body_checked &&
-               (!have_closest || e.worst_margin > result.closest.worst_margin)) {
-      result.closest = e;
-      have_closest = true;
+    } else if (result.passing.empty()) {
+      failing.push_back({k, e.worst_margin});
     }
   }
   if (request.progress) request.progress(result.evaluated, result.total);
@@ -359,11 +354,33 @@ SizingResult SizeSection(const SizingRequest& request) {
   if (!result.passing.empty()) {
     result.outcome = SizingOutcome::kFound;
     result.message.clear();
-    result.closest = Evaluation{};
     return result;
   }
+
+  // The closest section: the largest worst margin, the earlier in the order
+  // on a tie. Visited by their stability margin, largest first, the body
+  // checks stop once no section left can reach the best full margin.
+  std::stable_sort(failing.begin(), failing.end(),
+                   [](const Failing& a, const Failing& b) { return a.margin > b.margin; });
+  bool have_closest = false;
+  std::size_t closest_index = 0;
+  for (const Failing& f : failing) {
+    if (have_closest && f.margin < result.closest.worst_margin) break;
+    if (cancelled()) return result;
+    Judge(request.cases, section_at(f.index), work, /*always_body=*/true, e);
+    if (!e.computed) {
+      if (first_failure.ok()) first_failure = e.failure;
+      continue;
+    }
+    if (!have_closest || e.worst_margin > result.closest.worst_margin ||
+        (e.worst_margin == result.closest.worst_margin && f.index < closest_index)) {
+      result.closest = e;
+      closest_index = f.index;
+      have_closest = true;
+    }
+  }
   result.outcome = SizingOutcome::kNotFound;
-  if (!any_computed) {
+  if (!have_closest) {
     result.message = "範囲内のどの断面も計算できません。\n" + first_failure.Message();
     return result;
   }

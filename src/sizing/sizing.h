@@ -12,7 +12,8 @@
 // of the wall body. Nothing about the verdicts is assumed monotonic: the
 // candidates are visited in order of area (with a fixed order among equal
 // areas), so the first ones that pass are the smallest, and the search stops
-// only once the best and the next few are known.
+// only once the best and the next few are known. When nothing passes, the
+// closest section is found among all the failing ones.
 
 #include <atomic>
 #include <cstddef>
@@ -129,8 +130,8 @@ struct Evaluation {
   CalcStatus failure;
   std::size_t failed_case = 0;
   std::vector<CheckResult> checks;  // the stability checks of every case, then the body
-  /// The body check is skipped when the section already fails a stability
-  /// check and cannot come closer than one already known.
+  /// The search skips the body check of a section that already fails a
+  /// stability check; every section it reports has had it.
   bool body_checked = false;
   bool ok = false;
   std::size_t governing = 0;  // index in `checks` of the smallest margin
