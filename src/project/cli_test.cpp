@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -19,25 +18,10 @@
 namespace varnholt::project {
 namespace {
 
+using testing::Cli;
+using testing::CliRun;
 using testing::ReadAll;
 using testing::TempDir;
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-// Runs the tool with `env` (assignments, or a "cd …;" as well) in front of
-// it; `out` redirects its standard output elsewhere (">&-" closes it).
-CliRun Cli(const std::string& args, const std::string& env = "", const std::string& out = "") {
-  TempDir dir;
-  const std::string cmd = env + " " + VARNHOLT_CLI + " " + args + " " +
-                          (out.empty() ? ">" + dir.File("out") : out) + " 2>" + dir.File("err");
-  const int raw = std::system(("(" + cmd + ")").c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(dir.File("out")),
-          ReadAll(dir.File("err"))};
-}
 
 // The environment that makes one system call of the tool fail (see
 // io_fault_shim.cpp). The shim is built without sanitizers; a sanitized tool

@@ -180,19 +180,34 @@ std::string Lines(const std::vector<std::string>& messages) {
   return out;
 }
 
-// Opens the project as Open does and runs the calculate command; the design
-// to size, or nothing with the messages in `err`.
-std::optional<sizing::DesignInput> OpenDesign(BatchPlatform& platform, forms::App& app,
-                                              const std::string& path, std::string* err) {
-  const OpenResult opened = OpenProjectFile(app, path);
-  std::optional<sizing::DesignInput> design;
-  if (opened.outcome == OpenOutcome::kCalculated) design = forms::DesignForSizing(app);
-  if (!design) {
-    *err += Lines(platform.messages);
-    if (platform.messages.empty() && !opened.message.empty()) *err += opened.message + "\n";
+// The opened project of one command: the program without a display, and
+// the design the calculate command collected.
+struct Session {
+  BatchPlatform platform;
+  forms::App app{platform};
+  sizing::DesignInput design;
+};
+
+// Parses the command line, opens the project as Open does and runs the
+// calculate command. False with the messages in r->err (r->status 2).
+bool Open(const std::vector<std::string_view>& args, bool table, Options* o, Session* s,
+          CommandResult* r) {
+  const std::string wrong = Parse(args, table, o);
+  if (!wrong.empty()) {
+    r->err = Usage(wrong);
+    return false;
   }
-  platform.messages.clear();
-  return design;
+  const OpenResult opened = OpenProjectFile(s->app, o->path);
+  std::optional<sizing::DesignInput> design;
+  if (opened.outcome == OpenOutcome::kCalculated) design = forms::DesignForSizing(s->app);
+  if (!design) {
+    r->err += Lines(s->platform.messages);
+    if (s->platform.messages.empty() && !opened.message.empty()) r->err += opened.message + "\n";
+    return false;
+  }
+  s->platform.messages.clear();
+  s->design = std::move(*design);
+  return true;
 }
 
 std::string WriteFile(const std::string& path, std::string_view bytes) {
@@ -223,18 +238,11 @@ std::string WriteSizedProject(BatchPlatform& platform, forms::App& app,
 CommandResult SizeCommand(const std::vector<std::string_view>& args) {
   CommandResult r;
   Options o;
-  const std::string wrong = Parse(args, /*table=*/false, &o);
-  if (!wrong.empty()) {
-    r.err = Usage(wrong);
-    return r;
-  }
-  BatchPlatform platform;
-  forms::App app(platform);
-  const std::optional<sizing::DesignInput> design = OpenDesign(platform, app, o.path, &r.err);
-  if (!design) return r;
+  Session s;
+  if (!Open(args, /*table=*/false, &o, &s, &r)) return r;
 
   sizing::SizingRequest request;
-  request.cases = {*design};
+  request.cases = {s.design};
   request.variables = o.variables;
   const sizing::SizingResult result = sizing::SizeSection(request);
   if (result.outcome != sizing::SizingOutcome::kFound &&
@@ -250,7 +258,7 @@ CommandResult SizeCommand(const std::vector<std::string_view>& args) {
   }
   if (!o.output.empty()) {
     const std::string failed =
-        WriteSizedProject(platform, app, result.passing.front().section, o.output);
+        WriteSizedProject(s.platform, s.app, result.passing.front().section, o.output);
     if (!failed.empty()) {
       r.err += failed + "\n";
       return r;
@@ -263,18 +271,11 @@ CommandResult SizeCommand(const std::vector<std::string_view>& args) {
 CommandResult TableCommand(const std::vector<std::string_view>& args, const PdfWriter& pdf) {
   CommandResult r;
   Options o;
-  const std::string wrong = Parse(args, /*table=*/true, &o);
-  if (!wrong.empty()) {
-    r.err = Usage(wrong);
-    return r;
-  }
-  BatchPlatform platform;
-  forms::App app(platform);
-  const std::optional<sizing::DesignInput> design = OpenDesign(platform, app, o.path, &r.err);
-  if (!design) return r;
+  Session s;
+  if (!Open(args, /*table=*/true, &o, &s, &r)) return r;
 
   sizing::TableRequest request;
-  request.cases = {*design};
+  request.cases = {s.design};
   request.heights = o.heights;
   request.variables = o.variables;
   const sizing::SectionTable table = sizing::BuildSectionTable(request);

@@ -7,7 +7,6 @@
 #include "project/sizing_commands.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -27,6 +26,8 @@ namespace varnholt::project {
 namespace {
 
 using forms::testing::TestApp;
+using testing::Cli;
+using testing::CliRun;
 using testing::ReadAll;
 using testing::TempDir;
 using Json = nlohmann::json;
@@ -41,15 +42,6 @@ CommandResult Size(std::vector<std::string> args) {
   args.insert(args.begin(), "size");
   const std::vector<std::string_view> views(args.begin(), args.end());
   return SizeCommand(views);
-}
-
-CommandResult RunCli(const std::string& args) {
-  TempDir dir;
-  const std::string cmd =
-      std::string(VARNHOLT_CLI) + " " + args + " >" + dir.File("out") + " 2>" + dir.File("err");
-  const int raw = std::system(cmd.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(dir.File("out")),
-          ReadAll(dir.File("err"))};
 }
 
 TEST(SizeCommand, ExitStatusesAndMessages) {
@@ -86,8 +78,7 @@ TEST(SizeCommand, ExitStatusesAndMessages) {
 
 // The real program: its exit status, and --json with every candidate.
 TEST(SizeCommand, TheProgramPrintsJsonWithEveryCandidate) {
-  const CommandResult r =
-      RunCli("size --json " + Example("03_residential_raised_seismic_method2.vrh"));
+  const CliRun r = Cli("size --json " + Example("03_residential_raised_seismic_method2.vrh"));
   ASSERT_EQ(r.status, 0) << r.err;
   const Json j = Json::parse(r.out);
   EXPECT_EQ(j["outcome"], "found");
@@ -97,9 +88,9 @@ TEST(SizeCommand, TheProgramPrintsJsonWithEveryCandidate) {
   EXPECT_TRUE(best["ok"].get<bool>());
   EXPECT_EQ(best["checks"].back()["check"], "body");
   for (const Json& c : best["checks"]) EXPECT_GE(c["margin"].get<double>(), 1.0);
-  EXPECT_EQ(RunCli("size " + Example("no_such_project.vrh")).status, 2);
-  EXPECT_EQ(
-      RunCli("size --max-B 0.5 " + Example("03_residential_raised_seismic_method2.vrh")).status, 1);
+  EXPECT_EQ(Cli("size " + Example("no_such_project.vrh")).status, 2);
+  EXPECT_EQ(Cli("size --max-B 0.5 " + Example("03_residential_raised_seismic_method2.vrh")).status,
+            1);
 }
 
 // ------------------------------------------------------------ exactness
@@ -299,10 +290,9 @@ TEST(SizeCommand, RandomDesignsSizedPassAndOneStepLessFails) {
 
 TEST(TableCommand, WritesTheTableAsCsvXlsxAndPdf) {
   TempDir dir;
-  const CommandResult r =
-      RunCli("table --json --heights 2:4:1 --max-B 3 --csv " + dir.File("t.csv") + " --xlsx " +
-             dir.File("t.xlsx") + " -o " + dir.File("t.pdf") + " " +
-             Example("03_residential_raised_seismic_method2.vrh"));
+  const CliRun r = Cli("table --json --heights 2:4:1 --max-B 3 --csv " + dir.File("t.csv") +
+                       " --xlsx " + dir.File("t.xlsx") + " -o " + dir.File("t.pdf") + " " +
+                       Example("03_residential_raised_seismic_method2.vrh"));
   ASSERT_EQ(r.status, 0) << r.err;
   const Json j = Json::parse(r.out);
   ASSERT_EQ(j["rows"].size(), 3u);

@@ -3,8 +3,10 @@
 // project file built line by line from the documented layout (independent
 // of the writer).
 
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -48,6 +50,29 @@ inline void WriteAll(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
 }
+
+#ifdef VARNHOLT_CLI
+/// What a run of the command-line tool gave.
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+/// Runs varnholt-cli with `args` (as a shell would split them) and collects
+/// its exit status and both outputs; `env` (assignments, or a "cd …;" as
+/// well) goes in front of it, and `out` redirects its standard output
+/// elsewhere (">&-" closes it).
+inline CliRun Cli(const std::string& args, const std::string& env = "",
+                  const std::string& out = "") {
+  TempDir dir;
+  const std::string cmd = env + " " + VARNHOLT_CLI + " " + args + " " +
+                          (out.empty() ? ">" + dir.File("out") : out) + " 2>" + dir.File("err");
+  const int raw = std::system(("(" + cmd + ")").c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(dir.File("out")),
+          ReadAll(dir.File("err"))};
+}
+#endif
 
 /// Joins lines with CR LF after every line.
 inline std::string CrLf(const std::vector<std::string>& lines) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "tables/table.h"
+
 namespace varnholt::project {
 namespace {
 
@@ -52,25 +54,7 @@ void Dump(const Json& j, std::string& out) {
 
 }  // namespace
 
-int TerminalWidth(const std::string& s) {
-  int width = 0;
-  for (std::size_t i = 0; i < s.size();) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) {
-      ++width;
-      ++i;
-      continue;
-    }
-    const std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-    // U+FF61..U+FF9F (half-width katakana) are EF BD A1..EF BE 9F.
-    const bool half = n == 3 && c == 0xEF && i + 1 < s.size() &&
-                      (static_cast<unsigned char>(s[i + 1]) == 0xBD ||
-                       static_cast<unsigned char>(s[i + 1]) == 0xBE);
-    width += n == 2 || half ? 1 : 2;
-    i += n;
-  }
-  return width;
-}
+int TerminalWidth(const std::string& s) { return tables::TextColumns(s, 1); }
 
 std::string PadTo(std::string text, int columns) {
   text.append(static_cast<std::size_t>(std::max(0, columns - TerminalWidth(text))), ' ');

@@ -4,36 +4,22 @@
 
 #include <random>
 
+#include "calc/test_walls.h"
 #include "sizing/sizing.h"
 
 namespace varnholt::sizing::testing {
 
-/// 宅地造成, level ground, 常時, KA computed: h 3.0, embedment 0.5, crest 0.3
-/// above the back ground, b 0.5, B 3.5, f 0.3; γc 23, γ 18, φ 30°, δ 20°,
-/// q 10, μ 0.5, fe 150, Fc 18; judged by F ≥ 1.5 and e ≤ B/6.
+/// 宅地造成, level ground, 常時, KA computed: the calculation tests' standard
+/// wall (h 3.0, embedment 0.5, crest 0.3 above the back ground, b 0.5,
+/// f 0.3, γc 23, γ 18, φ 30°, δ 20°, q 10, μ 0.5, fe 150) with B 3.5, Fc 18
+/// and, for raised soil, H0 1 at β 20°; judged by F ≥ 1.5 and e ≤ B/6.
 inline DesignInput LevelWall() {
   DesignInput in;
-  DesignCase& dc = in.dc;
-  dc.Calc[calc::kHeightH] = 3.0;
-  dc.Calc[calc::kEmbedment] = 0.5;
-  dc.Calc[calc::kH] = 3.5;
-  dc.Calc[calc::kCrestAbove] = 0.3;
-  dc.Calc[calc::kCrestWidth] = 0.5;
-  dc.Calc[calc::kBaseWidth] = 3.5;
-  dc.Calc[calc::kFrontProj] = 0.3;
-  dc.Calc[calc::kSurcharge] = 10;
-  dc.Calc[calc::kH0] = 1;
-  dc.Cond[cond::kFc] = 18;
-  dc.Cond[cond::kFe] = 150;
-  dc.Cond[cond::kFeShort] = 300;
-  dc.Cond[cond::kGamma] = 18;
-  dc.Cond[cond::kGammaC] = 23;
-  dc.Cond[cond::kPhi] = 30;
-  dc.Cond[cond::kDelta] = 20;
-  dc.Cond[cond::kPhiB] = 30;
-  dc.Cond[cond::kMu] = 0.5;
-  dc.Cond[cond::kBeta] = 20;
-  dc.ShearKeyFlag = "0";
+  in.dc = varnholt::testing::StandardWall();
+  in.dc.Calc[calc::kBaseWidth] = 3.5;
+  in.dc.Calc[calc::kH0] = 1;
+  in.dc.Cond[cond::kFc] = 18;
+  in.dc.Cond[cond::kBeta] = 20;
   in.sel.normal_checks.overturn = NormalOverturn::kF15AndE;
   return in;
 }

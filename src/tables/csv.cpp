@@ -53,7 +53,7 @@ std::string CsvBytes(const Table& table) {
   return out;
 }
 
-int SpreadsheetWidth(const std::string& s) {
+int TextColumns(const std::string& s, int two_byte_columns) {
   int width = 0;
   for (std::size_t i = 0; i < s.size();) {
     const unsigned char c = static_cast<unsigned char>(s[i]);
@@ -62,7 +62,7 @@ int SpreadsheetWidth(const std::string& s) {
     const bool half_kana = n == 3 && c == 0xEF && i + 1 < s.size() &&
                            (static_cast<unsigned char>(s[i + 1]) == 0xBD ||
                             static_cast<unsigned char>(s[i + 1]) == 0xBE);
-    width += n == 1 || half_kana ? 1 : 2;
+    width += n == 1 || half_kana ? 1 : n == 2 ? two_byte_columns : 2;
     i += n;
   }
   return width;

@@ -67,9 +67,14 @@ struct XlsxResult {
 /// characters counted twice.
 XlsxResult XlsxBytes(const Table& table);
 
-/// Width of a UTF-8 text in a spreadsheet's character units: an ASCII
-/// character counts one, half-width katakana one, every other character
-/// (kanji, kana, Greek letters in a Japanese face) two.
-int SpreadsheetWidth(const std::string& text);
+/// Width of a UTF-8 text in columns of half-width characters: ASCII and
+/// half-width katakana count one, a character of two UTF-8 bytes (Greek,
+/// accented Latin) `two_byte_columns`, every other (kanji, kana, full-width
+/// forms) two.
+int TextColumns(const std::string& text, int two_byte_columns);
+
+/// Width in a spreadsheet's character units: Greek letters in a Japanese
+/// face are as wide as kanji.
+inline int SpreadsheetWidth(const std::string& text) { return TextColumns(text, 2); }
 
 }  // namespace varnholt::tables

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -24,6 +23,8 @@
 namespace varnholt::report::qt {
 namespace {
 
+using project::testing::Cli;
+using project::testing::CliRun;
 using project::testing::ReadAll;
 using project::testing::TempDir;
 
@@ -34,21 +35,6 @@ std::vector<std::string> Examples() {
   }
   std::sort(out.begin(), out.end());
   return out;
-}
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::string& args) {
-  TempDir dir;
-  const std::string cmd =
-      std::string(VARNHOLT_CLI) + " " + args + " >" + dir.File("out") + " 2>" + dir.File("err");
-  const int raw = std::system(cmd.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(dir.File("out")),
-          ReadAll(dir.File("err"))};
 }
 
 int PdfPages(const std::string& bytes) {
