@@ -86,7 +86,9 @@ TEST(SizeCommand, TheProgramPrintsJsonWithEveryCandidate) {
   EXPECT_EQ(j["best"], j["candidates"][0]);
   const Json& best = j["best"];
   EXPECT_TRUE(best["ok"].get<bool>());
-  EXPECT_EQ(best["checks"].back()["check"], "body");
+  const Json& body = best["checks"].back();
+  EXPECT_EQ(body["check"], "body");
+  EXPECT_NEAR(body["ratio"].get<double>() * body["margin"].get<double>(), 1, 1e-12);
   for (const Json& c : best["checks"]) EXPECT_GE(c["margin"].get<double>(), 1.0);
   EXPECT_EQ(Cli("size " + Example("no_such_project.vrh")).status, 2);
   EXPECT_EQ(Cli("size --max-B 0.5 " + Example("03_residential_raised_seismic_method2.vrh")).status,

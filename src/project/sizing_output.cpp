@@ -112,7 +112,10 @@ Json EvaluationJson(const std::vector<sizing::DesignInput>& cases, const sizing:
                {"limit", c.limit},
                {"margin", c.margin},
                {"ok", c.ok}};
-    if (c.check == sizing::Check::kBody) cj["depth"] = c.depth;
+    if (c.check == sizing::Check::kBody) {
+      cj["depth"] = c.depth;
+      cj["ratio"] = c.ratio;
+    }
     checks.push_back(std::move(cj));
   }
   j["checks"] = std::move(checks);

@@ -19,7 +19,8 @@ std::string SizingText(const sizing::SizingRequest& request, const sizing::Sizin
 /// "candidates" (the passing sections, best first), "closest"; a section
 /// with B, b, f (values and typed texts), the batter, Hw, the area, "ok",
 /// "governing", "worst_margin" and every check (case, name, value, limit,
-/// margin, ok; a margin without bound is null).
+/// margin, ok, and for the body the depth and the stress ratio of the
+/// governing section; a margin without bound is null).
 std::string SizingJson(const sizing::SizingRequest& request, const sizing::SizingResult& result);
 
 /// One line per height: h, H, b, B, f, 1:n, area, volume, governing check,

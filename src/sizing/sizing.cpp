@@ -81,6 +81,7 @@ CheckResult BodyCheck(const BodyStressResult& body, std::size_t case_index) {
   const BodySection& s = body.Governing();
   const BodyVerdict& v = s.verdict;
   r.depth = s.depth;
+  r.ratio = v.ratio;
   if (v.ratio == v.compression_ratio) {
     r.stress = BodyStress::kCompression;
     r.value = v.compression;

@@ -116,8 +116,10 @@ struct CheckResult {
   /// allowable over the stress for the body. Infinity when the value
   /// cannot reach its limit (|e| = 0, σmax ≤ 0 passing, no stress).
   double margin = 0;
-  // Body only: the governing section and its stress.
+  // Body only: the governing section, its stress and its stress ratio
+  // (stress over allowable, the largest of the three).
   double depth = 0;  // below the crest, m
+  double ratio = 0;
   BodyStress stress = BodyStress::kCompression;
 };
 
@@ -164,8 +166,8 @@ struct SizingResult {
 /// earlier in that order on a tie.
 SizingResult SizeSection(const SizingRequest& request);
 
-/// Judges one section of every case (exposed for the table and the tests).
-/// `b`, `B` and `f` are as in Section; the body check is always made.
+/// Judges one section in every case, the body check always made: what the
+/// search does for each candidate, for the table and the tests.
 Evaluation EvaluateSection(const std::vector<DesignInput>& cases, const Section& section);
 
 /// The section of a design as it stands (nothing changed).

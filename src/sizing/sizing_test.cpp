@@ -167,10 +167,9 @@ TEST(Sizing, CancelStopsTheSearchAndProgressIsReported) {
   EXPECT_LE(result.evaluated, 513u);
 }
 
-// Every judged section of the grid, in the search's order: what the search
-// must agree with.
+// Every judged section of the grid, B and b and (when sized) the front
+// batter, in the search's order: what the search must agree with.
 std::vector<Evaluation> Exhaustive(const SizingRequest& r) {
-  std::vector<Evaluation> all;
   const Variables& v = r.variables;
   auto values = [](const VariableRange& range) {
     std::vector<Micros> out;
@@ -183,26 +182,38 @@ std::vector<Evaluation> Exhaustive(const SizingRequest& r) {
   };
   const DesignCase& dc = r.cases[0].dc;
   const double hw = dc.Calc[calc::kCrestAbove] + dc.Calc[calc::kH];
+  Micros hw_micros = 0;
+  ToMicros(hw, &hw_micros);
+  const std::vector<Micros> fronts = v.front.vary ? values(v.front) : std::vector<Micros>{-1};
+  struct Keyed {
+    Micros sum, crest, front;
+    Evaluation e;
+  };
+  std::vector<Keyed> all;
   for (Micros big_b : values(v.base)) {
     for (Micros b : values(v.crest)) {
-      Section s = CurrentSection(dc);
-      s.base = {MicrosValue(big_b), MicrosText(big_b)};
-      s.crest = {MicrosValue(b), MicrosText(b)};
-      s.area = hw * (s.crest.value + s.base.value) / 2;
-      all.push_back(EvaluateSection(r.cases, s));
+      for (Micros n : fronts) {
+        Section s = CurrentSection(dc);
+        s.base = {MicrosValue(big_b), MicrosText(big_b)};
+        s.crest = {MicrosValue(b), MicrosText(b)};
+        if (n >= 0) {
+          const Micros f = (n * hw_micros + 500'000) / 1'000'000;
+          s.front = {MicrosValue(f), MicrosText(f)};
+          s.batter = static_cast<double>(n) / 1e6;
+        }
+        s.area = hw * (s.crest.value + s.base.value) / 2;
+        all.push_back({big_b + b, b, n, EvaluateSection(r.cases, s)});
+      }
     }
   }
-  std::stable_sort(all.begin(), all.end(), [](const Evaluation& x, const Evaluation& y) {
-    Micros xs = 0, ys = 0, xb = 0, yb = 0, xc = 0, yc = 0;
-    ToMicros(x.section.base.value, &xb);
-    ToMicros(y.section.base.value, &yb);
-    ToMicros(x.section.crest.value, &xc);
-    ToMicros(y.section.crest.value, &yc);
-    xs = xb + xc;
-    ys = yb + yc;
-    return xs != ys ? xs < ys : xc < yc;
+  std::stable_sort(all.begin(), all.end(), [](const Keyed& x, const Keyed& y) {
+    if (x.sum != y.sum) return x.sum < y.sum;
+    if (x.crest != y.crest) return x.crest < y.crest;
+    return x.front < y.front;
   });
-  return all;
+  std::vector<Evaluation> out;
+  for (Keyed& k : all) out.push_back(std::move(k.e));
+  return out;
 }
 
 // The search's shortcuts (stopping once the best few are known, skipping
@@ -215,6 +226,9 @@ TEST(Sizing, AgreesWithTheExhaustiveSearch) {
     SizingRequest r = Request(RandomDesign(rng));
     r.variables.base = {true, 0.5, 4.0, 0.1};
     r.variables.crest = {true, 0.3, 0.7, 0.1};
+    // Every third design sizes the front batter too: sections of equal
+    // area then differ only in their order.
+    if (n % 3 == 0) r.variables.front = {true, 0.0, 0.4, 0.2};
     r.alternatives = 3;
     const SizingResult result = SizeSection(r);
     if (result.outcome == SizingOutcome::kRefused) continue;
@@ -232,6 +246,7 @@ TEST(Sizing, AgreesWithTheExhaustiveSearch) {
     for (std::size_t i = 0; i < passing.size(); ++i) {
       EXPECT_EQ(result.passing[i].section.base.text, passing[i]->section.base.text);
       EXPECT_EQ(result.passing[i].section.crest.text, passing[i]->section.crest.text);
+      EXPECT_EQ(result.passing[i].section.front.text, passing[i]->section.front.text);
       EXPECT_EQ(result.passing[i].worst_margin, passing[i]->worst_margin);
       EXPECT_EQ(result.passing[i].governing, passing[i]->governing);
     }
@@ -241,6 +256,7 @@ TEST(Sizing, AgreesWithTheExhaustiveSearch) {
       ASSERT_NE(closest, nullptr);
       EXPECT_EQ(result.closest.section.base.text, closest->section.base.text);
       EXPECT_EQ(result.closest.section.crest.text, closest->section.crest.text);
+      EXPECT_EQ(result.closest.section.front.text, closest->section.front.text);
       EXPECT_EQ(result.closest.worst_margin, closest->worst_margin);
     } else {
       ++found;
