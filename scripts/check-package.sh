@@ -28,7 +28,7 @@ for f in "${expected[@]}"; do
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in fonts-ipafont-mincho libqt6gui6 libqt6widgets6 libqt6svg6; do
+for d in fonts-ipafont-mincho libqt6gui6 libqt6widgets6 libqt6svg6 libxlsxwriter; do
   grep -q "$d" <<<"$depends" || { echo "Depends lacks $d: $depends"; exit 1; }
 done
 
@@ -49,4 +49,6 @@ cli="$root/usr/bin/varnholt-cli"
 "$cli" --version | grep -qxF "varnholt-cli $(dpkg-deb -f "$deb" Version)"
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/varnholt" --version
 "$cli" calc "$root/usr/share/varnholt/examples/01_residential_level_entered_ka.vrh"
+"$cli" table "$root/usr/share/varnholt/examples/01_residential_level_entered_ka.vrh" \
+  --heights 2:4:1 --xlsx "$root/table.xlsx" >/dev/null
 echo "package: all checks passed"
