@@ -42,9 +42,6 @@ constexpr int kAllOk = 0;
 constexpr int kSomeNg = 1;
 constexpr int kNoResult = 2;
 
-constexpr int kFirstPageMin = 1;
-constexpr int kFirstPageMax = 9999;
-
 constexpr const char* kUsage =
     "使い方: varnholt-cli calc [--json] [--] FILE.vrh\n"
     "        varnholt-cli report FILE.vrh -o OUT.pdf [--range general|stability|all]\n"
@@ -53,10 +50,10 @@ constexpr const char* kUsage =
     "        varnholt-cli section FILE.vrh -o OUT.dxf|OUT.svg|OUT.png|OUT.pdf [--forces]\n"
     "                            [--unit mm|m] [--size WxH] [--]\n"
     "        varnholt-cli size FILE.vrh [--cases current|both] [--vary B,b,front] [--step S]\n"
-    "                          [--min-B X --max-B Y --step-B S ...] [--json] [-o SIZED.vrh]\n"
+    "                          [--min-B X --max-B Y --step-B S ...] [--json] [-o SIZED.vrh] [--]\n"
     "        varnholt-cli table FILE.vrh --heights FROM:TO:STEP [size のオプション]\n"
     "                          [--csv OUT.csv] [--xlsx OUT.xlsx] [-o OUT.pdf]\n"
-    "                          [--first-page N] [--json]\n"
+    "                          [--first-page N] [--json] [--]\n"
     "        varnholt-cli --help | --version\n"
     "\n"
     "calc    プロジェクトファイルを開いて安定性の検討をやり直し、結果（転倒・支持力・\n"
@@ -91,12 +88,14 @@ constexpr const char* kUsage =
     "0～1.00）。\n"
     "--step S        すべての寸法の刻み（既定 0.01）。候補は 1,000,000 通りまで。\n"
     "--cases         current（現在の荷重状態、既定）。both はまだ使えません。\n"
-    "-o SIZED.vrh    決定した断面を寸法・荷重の画面に入力して計算し、保存します。\n"
+    "-o SIZED.vrh    決定した断面を寸法・荷重の画面に入力して計算し、保存します（読み込んだ\n"
+    "                ファイルとは別の .vrh ファイル）。\n"
     "\n"
     "table   標準断面表: 高さ h を FROM から TO まで STEP ごとに変え（根入れ深さと天端の\n"
     "        高さはそのまま、前面の出は前面勾配に合わせる）、各高さの断面を決めます。\n"
     "--csv, --xlsx   表を CSV（UTF-8）、Excel 形式で書き出します。\n"
     "-o OUT.pdf      表を A4 の PDF に書き出します（--first-page N で最初のページ番号）。\n"
+    "                表の出力先に .vrh ファイルは指定できません。\n"
     "\n"
     "終了コード: calc  0 すべて O.K、1 NG あり、2 読み込めない・計算できない・\n"
     "                  出力できない・引数の誤り\n"
@@ -161,18 +160,6 @@ std::optional<varnholt::report::PrintRange> RangeOf(std::string_view name) {
   return std::nullopt;
 }
 
-// A page number as a user types it: digits only, 1 to 9999.
-std::optional<int> FirstPageOf(std::string_view text) {
-  if (text.empty() || text.size() > 4) return std::nullopt;
-  int n = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    n = n * 10 + (c - '0');
-  }
-  if (n < kFirstPageMin || n > kFirstPageMax) return std::nullopt;
-  return n;
-}
-
 // Fonts and the PDF writer need a GUI application, never a screen: the
 // offscreen platform is used whatever QT_QPA_PLATFORM says, so a desktop
 // setting (xcb, wayland) without a display cannot stop the tool. Qt's own
@@ -229,7 +216,7 @@ int ReportCommand(const std::vector<std::string_view>& args, CheckedStdout& out)
       job.range = *range;
     } else if (options && a == "--first-page") {
       if (!has_value) return UsageError("--first-page の後に最初のページ番号を指定してください。");
-      const auto first = FirstPageOf(args[++i]);
+      const auto first = varnholt::project::FirstPageNumber(args[++i]);
       if (!first) {
         return UsageError("最初のページ番号は 1 から 9999 までの整数で指定してください: " +
                           std::string(args[i]));

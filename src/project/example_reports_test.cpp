@@ -32,9 +32,12 @@ using testing::ReadAll;
 using testing::TempDir;
 
 constexpr const char* kExamples[] = {
-    "01_residential_level_entered_ka",        "02_residential_slope_computed_ka",
-    "03_residential_raised_seismic_method2",  "04_road_level_seismic_shear_key",
-    "05_residential_fence_concentrated_load", "06_residential_cohesion_eccentricity_deduction",
+    "01_residential_level_entered_ka",
+    "02_residential_slope_computed_ka",
+    "03_residential_raised_seismic_method2",
+    "04_road_level_seismic_shear_key",
+    "05_residential_fence_concentrated_load",
+    "06_residential_cohesion_eccentricity_deduction",
     "07_road_thin_crest_body_ng",
 };
 

@@ -7,6 +7,7 @@
 #include "project/batch_platform.h"
 #include "project/file_commands.h"
 #include "project/file_io.h"
+#include "project/report_output.h"
 #include "project/results_summary.h"
 #include "project/sizing_output.h"
 #include "report/section_table.h"
@@ -32,7 +33,7 @@ struct Options {
   sizing::HeightRange heights;
   std::string csv;
   std::string xlsx;
-  double first_page = 1;
+  int first_page = 1;
 };
 
 std::optional<double> Number(std::string_view text) {
@@ -73,13 +74,19 @@ std::string Parse(const std::vector<std::string_view>& args, bool table, Options
     }
     return false;
   };
+  bool options = true;  // until "--"
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string_view a = args[i];
     const bool has_value = i + 1 < args.size();
     const std::string name(a);
     Given* given = nullptr;
     std::optional<double> Given::*field = nullptr;
-    if (a == "--json") {
+    if (!options || a.size() < 2 || a[0] != '-') {
+      if (!o->path.empty()) return "ファイルは一つだけ指定してください。";
+      o->path = a;
+    } else if (a == "--") {
+      options = false;
+    } else if (a == "--json") {
       o->json = true;
     } else if (a == "-o" || a == "--output") {
       if (!has_value) return "-o の後に出力ファイルを指定してください。";
@@ -136,15 +143,14 @@ std::string Parse(const std::vector<std::string_view>& args, bool table, Options
       (a == "--csv" ? o->csv : o->xlsx) = args[++i];
     } else if (table && a == "--first-page") {
       if (!has_value) return "--first-page の後に最初のページ番号を指定してください。";
-      const std::optional<double> v = Number(args[++i]);
-      if (!v) return "最初のページ番号は数値で指定してください: " + std::string(args[i]);
+      const std::optional<int> v = FirstPageNumber(args[++i]);
+      if (!v) {
+        return "最初のページ番号は 1 から 9999 までの整数で指定してください: " +
+               std::string(args[i]);
+      }
       o->first_page = *v;
-    } else if (a.size() > 1 && a[0] == '-') {
-      return "不明なオプションです: " + name;
-    } else if (o->path.empty()) {
-      o->path = a;
     } else {
-      return "ファイルは一つだけ指定してください。";
+      return "不明なオプションです: " + name;
     }
   }
   if (o->path.empty()) return "プロジェクトファイル（.vrh）を指定してください。";
@@ -197,6 +203,18 @@ bool Open(const std::vector<std::string_view>& args, bool table, Options* o, Ses
     r->err = Usage(wrong);
     return false;
   }
+  // Every output is checked before anything is read or computed.
+  std::string problem;
+  if (!table && !o->output.empty()) problem = SizedProjectTargetProblem(o->output, o->path);
+  for (const std::string* target : {&o->csv, &o->xlsx, &o->output}) {
+    if (table && problem.empty() && !target->empty()) {
+      problem = ReportTargetProblem(*target, o->path, "標準断面表");
+    }
+  }
+  if (!problem.empty()) {
+    r->err = problem + "\n";
+    return false;
+  }
   const OpenResult opened = OpenProjectFile(s->app, o->path);
   std::optional<sizing::DesignInput> design;
   if (opened.outcome == OpenOutcome::kCalculated) design = forms::DesignForSizing(s->app);
@@ -208,12 +226,6 @@ bool Open(const std::vector<std::string_view>& args, bool table, Options* o, Ses
   s->platform.messages.clear();
   s->design = std::move(*design);
   return true;
-}
-
-std::string WriteFile(const std::string& path, std::string_view bytes) {
-  const IoResult written = WriteFileAtomically(path, bytes);
-  if (written.ok) return {};
-  return "ファイル「" + path + "」に書き出せませんでした。\n" + written.reason;
 }
 
 // Types the section into the opened design, recalculates and saves it as
@@ -292,10 +304,10 @@ CommandResult TableCommand(const std::vector<std::string_view>& args, const PdfW
     if (!message.empty()) failed += message + "\n";
   };
   const tables::Table data = report::SectionTableData(table, request);
-  if (!o.csv.empty()) fail(WriteFile(o.csv, tables::CsvBytes(data)));
+  if (!o.csv.empty()) fail(SaveReportFile(o.csv, tables::CsvBytes(data)));
   if (!o.xlsx.empty()) {
     const tables::XlsxResult xlsx = tables::XlsxBytes(data);
-    fail(xlsx.ok ? WriteFile(o.xlsx, xlsx.bytes)
+    fail(xlsx.ok ? SaveReportFile(o.xlsx, xlsx.bytes)
                  : "ファイル「" + o.xlsx + "」を作成できませんでした。\n" + xlsx.error);
   }
   if (!o.output.empty()) {

@@ -52,8 +52,12 @@ TEST(SizeCommand, ExitStatusesAndMessages) {
     const char* text;  // in standard output (0, 1) or standard error (2)
   };
   const Row rows[] = {
-      {{slope}, 0, "最小の断面  B = 1.64 m"},
-      {{slope, "--max-B", "1.2"}, 1, "B を 1.20 m まで広げても支持力 σmax = "},
+      // b + f = 3.00 m: a narrower base would put the back face over the toe.
+      {{slope}, 0, "最小の断面  B = 3.00 m"},
+      {{slope, "--max-B", "2.9"}, 1, "範囲内のどの断面も計算できません"},
+      {{Example("07_road_thin_crest_body_ng.vrh"), "--max-B", "4.5"},
+       1,
+       "B を 4.50 m まで広げても躯体の引張応力度 σt = "},
       {{slope, "--min-B", "3", "--max-B", "2"}, 2, "底版幅 B の下限 3.00 が上限 2.00 より大きく"},
       {{slope, "--step", "0"}, 2, "刻みは 0 より大きく"},
       {{slope, "--step", "-0.01"}, 2, "刻みは 0 より大きく"},
@@ -65,6 +69,10 @@ TEST(SizeCommand, ExitStatusesAndMessages) {
       {{slope, "--step", "abc"}, 2, "--step は数値で指定してください: abc"},
       {{Example("no_such_project.vrh")}, 2, "を開けませんでした"},
       {{slope, "-o", "/no/such/folder/sized.vrh"}, 2, "に保存できませんでした"},
+      {{slope, "-o", slope}, 2, "は読み込んだプロジェクトファイルです"},
+      {{slope, "-o", "sized.pdf"}, 2, "は .vrh ファイルの名前ではありません"},
+      {{"--", "-no-such.vrh"}, 2, "「-no-such.vrh」を開けませんでした"},
+      {{"-no-such.vrh"}, 2, "不明なオプションです: -no-such.vrh"},
       {{}, 2, "プロジェクトファイル（.vrh）を指定してください"},
   };
   for (const Row& row : rows) {
@@ -326,9 +334,9 @@ TEST(TableCommand, HeightsWithoutASectionAndBadInput) {
     const std::vector<std::string_view> views(args.begin(), args.end());
     return TableCommand(views, nullptr);
   };
-  const CommandResult none = table({level, "--heights", "2:8:3", "--max-B", "3"});
+  const CommandResult none = table({level, "--heights", "2:8:3", "--max-B", "4.2"});
   EXPECT_EQ(none.status, 1) << none.err;
-  EXPECT_NE(none.out.find("※ h=8.00m: 範囲内に O.K となる断面がありません。"), std::string::npos)
+  EXPECT_NE(none.out.find("※ h=8.00m: B を 4.20 m まで広げても支持力 σmax = "), std::string::npos)
       << none.out;
   EXPECT_NE(none.out.find(" NG\n"), std::string::npos) << none.out;
   struct Row {
@@ -342,7 +350,10 @@ TEST(TableCommand, HeightsWithoutASectionAndBadInput) {
       {{level, "--heights", "2:4"}, "FROM:TO:STEP の形"},
       {{level, "--heights", "1:5000:1"}, "高さの数が上限の 1000 を超えます"},
       {{level, "--heights", "2:4:1", "-o", "t.pdf"}, "PDF を出力できません"},
-      {{level, "--heights", "2:4:1", "--csv", "/no/such/folder/t.csv"}, "に書き出せませんでした"},
+      {{level, "--heights", "2:4:1", "--csv", "/no/such/folder/t.csv"}, "に保存できませんでした"},
+      {{level, "--heights", "2:4:1", "--xlsx", level}, "は読み込んだプロジェクトファイルです"},
+      {{level, "--heights", "2:4:1", "--csv", "t.VRH"}, "プロジェクトファイル（.vrh）の名前です"},
+      {{level, "--heights", "2:4:1", "--first-page", "0"}, "1 から 9999 までの整数"},
   };
   for (const Row& row : rows) {
     const CommandResult r = table(row.args);

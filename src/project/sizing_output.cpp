@@ -111,7 +111,9 @@ Json EvaluationJson(const std::vector<sizing::DesignInput>& cases, const sizing:
                {"value", c.value},
                {"limit", c.limit},
                {"margin", c.margin},
-               {"ok", c.ok}};
+               {"ok", c.ok},
+               {"reason", c.reason == VerdictReason::kNone ? Json(nullptr)
+                                                           : Json(VerdictReasonText(c.reason))}};
     if (c.check == sizing::Check::kBody) {
       cj["depth"] = c.depth;
       cj["ratio"] = c.ratio;

@@ -49,6 +49,9 @@ std::string CheckName(const CheckResult& c, const Selections& sel) {
 }
 
 std::string CheckSentence(const CheckResult& c, const Selections& sel) {
+  if (c.reason != VerdictReason::kNone) {
+    return CheckName(c, sel) + " = " + F3(c.value) + "（" + VerdictReasonText(c.reason) + "）";
+  }
   const std::string head = CheckName(c, sel) + " = " + F3(c.value) + " ";
   switch (c.check) {
     case Check::kBody:

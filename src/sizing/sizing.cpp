@@ -42,6 +42,24 @@ double Margin(const Verdict& v) {
   return m;
 }
 
+Check CheckOf(VerdictRow row) {
+  switch (row) {
+    case VerdictRow::kOverturning:
+      return Check::kOverturning;
+    case VerdictRow::kEccentricity:
+      return Check::kEccentricity;
+    case VerdictRow::kBearing:
+      return Check::kBearing;
+    case VerdictRow::kSliding:
+      return Check::kSliding;
+    case VerdictRow::kShearKey:
+      return Check::kShearKey;
+    case VerdictRow::kWithoutKey:
+      return Check::kWithoutKey;
+  }
+  return Check::kOverturning;
+}
+
 void AddVerdict(Check check, std::size_t case_index, const Verdict& v,
                 std::vector<CheckResult>& out) {
   if (!v.judged) return;
@@ -53,23 +71,16 @@ void AddVerdict(Check check, std::size_t case_index, const Verdict& v,
   r.limit = v.limit;
   r.divisor = v.divisor;
   r.ok = v.ok;
+  r.reason = v.reason;
   r.margin = Margin(v);
   out.push_back(r);
 }
 
-// The verdicts the results window shows: with a shear key the sliding row
-// is the key's (and, under 宅地造成, the one without the key's help).
+// The verdicts the results window shows, as every summary takes them.
 void AddStability(const DesignCase& dc, const Selections& sel, std::size_t case_index,
                   std::vector<CheckResult>& out) {
-  const StabilityVerdicts v = JudgeStability(dc, sel);
-  AddVerdict(Check::kOverturning, case_index, v.overturning, out);
-  AddVerdict(Check::kEccentricity, case_index, v.eccentricity, out);
-  AddVerdict(Check::kBearing, case_index, v.bearing, out);
-  if (dc.ShearKeyFlag == "1") {
-    AddVerdict(Check::kShearKey, case_index, v.shear_key, out);
-    AddVerdict(Check::kWithoutKey, case_index, v.without_key, out);
-  } else {
-    AddVerdict(Check::kSliding, case_index, v.sliding, out);
+  for (const ShownVerdict& r : ShownVerdicts(JudgeStability(dc, sel), dc.ShearKeyFlag == "1")) {
+    AddVerdict(CheckOf(r.row), case_index, r.verdict, out);
   }
 }
 

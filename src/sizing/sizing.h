@@ -111,6 +111,9 @@ struct CheckResult {
   double limit = 0;               // its limit; the allowable stress for kBody
   int divisor = 0;                // n of B/n for d and |e|
   bool ok = false;
+  /// Why the check fails although its number alone would pass (a base off
+  /// the ground); kNone otherwise.
+  VerdictReason reason = VerdictReason::kNone;
   /// How far the check stands from its limit, ≥ 1 when it passes:
   /// value/limit for F, d, Fs and Fk; limit/value for |e| and σmax; the
   /// allowable over the stress for the body. Infinity when the value
