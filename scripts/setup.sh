@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-ipafont-mincho fonts-ipafont-gothic
   poppler-utils
+  qt6-svg-dev python3-ezdxf desktop-file-utils dpkg-dev
 )
 
 missing=()
