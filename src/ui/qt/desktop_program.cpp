@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "project/file_commands.h"
+#include "ui/qt/help_window.h"
 #include "ui/qt/icons.h"
 #include "ui/qt/preview_window.h"
 
@@ -55,6 +56,9 @@ DesktopProgram::DesktopProgram() {
 
 DesktopProgram::~DesktopProgram() = default;
 
-void DesktopProgram::Start() { window_->Start(); }
+void DesktopProgram::Start() {
+  window_->Start();
+  help_ = std::make_unique<HelpController>(*window_, HelpDocuments::Find());
+}
 
 }  // namespace varnholt::desktop

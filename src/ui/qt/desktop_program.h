@@ -14,6 +14,7 @@ class QApplication;
 
 namespace varnholt::desktop {
 
+class HelpController;
 class ReportFrontEnd;
 
 /// The family of the Japanese UI font in use: IPA P Gothic or IPAGothic, or a
@@ -41,12 +42,15 @@ class DesktopProgram {
   QtPlatform& platform() { return platform_; }
   /// The report's preview windows, printing and PDF output.
   ReportFrontEnd& report() { return *report_; }
+  /// The help menu's commands and F1; null before Start.
+  HelpController* help() { return help_.get(); }
 
  private:
   QtPlatform platform_;
   forms::App app_{platform_};
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<ReportFrontEnd> report_;
+  std::unique_ptr<HelpController> help_;
 };
 
 }  // namespace varnholt::desktop
