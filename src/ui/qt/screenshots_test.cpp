@@ -20,6 +20,7 @@
 #include <set>
 
 #include "ui/forms/windows.h"
+#include "ui/qt/help_window.h"
 #include "ui/qt/menu_binder.h"
 #include "ui/qt/qt_test_support.h"
 
@@ -329,6 +330,58 @@ class ScreenshotsTest : public QObject {
     QTest::mouseClick(Button("Form2", "opt_D"), Qt::LeftButton);
     main().menus()->ActionOf("Men_S")->trigger();
     Shoot("Form18", "Form18");
+  }
+
+  // The first design of the manual (docs/manual/first_design.md), step by
+  // step as the chapter tells it: a 3 m wall on level ground, the
+  // coefficient computed, F≧1.5 and e≦B/6; every verdict O.K.
+  void firstDesignOfTheManual() {
+    static constexpr Entry kWall[] = {
+        {"Form2", "txt1", "横浜市"}, {"Form2", "txt2", "18"},  {"Form2", "txt3", "200"},
+        {"Form2", "txt4", "18"},     {"Form2", "txt5", "23"},  {"Form2", "txt6", "30"},
+        {"Form2", "txt7", "20"},     {"Form2", "txt9", "30"},  {"Form2", "txt10", "0.5"},
+        {"Form3", "txt1", "3"},      {"Form3", "txt2", "W-1"}, {"Form3", "txt8", "0.5"},
+        {"Form3", "txt6", "0.5"},    {"Form3", "txt9", "10"},  {"Form3", "txt5", "0"},
+        {"Form3", "txt3", "3.0"},    {"Form3", "txt4", "0.5"}, {"Form3", "txt7", "2.6"},
+    };
+    NewDesign();
+    Save(&main(), "first_new");
+    for (const Entry& e : kWall) TypeInto(Widget<QLineEdit>(*p_, e.window, e.box), Q(e.text));
+    Form("Form2")["cbo1"].SetText("砂質土");
+    Form("Form2")["cbo2"].SetText("砂質土");
+    Shoot("Form2", "first_conditions");
+    QTest::mouseClick(Button("Form3", "cmd2"), Qt::LeftButton);
+    QCOMPARE(Form("Form3")["txt11"].Text(), std::string("0.538"));
+    Shoot("Form3", "first_dimensions");
+    ModalScript script;
+    script.Answer();
+    script.InDialog("Form12", [this](QWidget&) {
+      QTest::mouseClick(Button("Form12", "opt6"), Qt::LeftButton);
+      Shoot("Form12", "first_check_method");
+      QTest::mouseClick(Button("Form12", "cmd1"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
+    QVERIFY(script.Done());
+    QCOMPARE(script.texts, std::vector<std::string>{"転倒に対する検討方法を選択してください。"});
+    QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
+    for (const char* verdict : {"lbl7", "lbl14", "lbl17", "lbl24"}) {
+      QVERIFY2(Form("Form11")[verdict].Caption().find("O.K") != std::string::npos, verdict);
+    }
+    Shoot("Form11", "first_results");
+    Save(&main(), "first_calculated");
+    QTest::mouseClick(
+        main().toolbar()->widgetForAction(main().menus()->ActionOf(forms::ToolButtonName(5))),
+        Qt::LeftButton);
+    Shoot("Form4", "first_preview");
+    ShootDialog("Form10", "first_print_range", "cmd2", [this] {
+      QTest::mouseClick(Button("Form10", "opt3"), Qt::LeftButton);
+      QTest::mouseClick(Button("Form10", "chk_P"), Qt::LeftButton);
+      TypeInto(Widget<QLineEdit>(*p_, "Form10", "txt_P"), "1");
+    });
+    main().ViewOf("Form4")->menus()->ActionOf("Men_Pre")->trigger();  // 印刷
+    // The help window at the chapter of the results window.
+    p_->help()->OpenManual("Form11");
+    Save(p_->help()->window(), "help");
   }
 
   void messageBoxes() {
