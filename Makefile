@@ -20,6 +20,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
 
 package: build
+	cd $(BUILD) && ctest -R '^screenshots_test$$' --output-on-failure
 	cmake --build $(BUILD) --target package
 
 bench: build

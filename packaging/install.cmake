@@ -9,7 +9,19 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/varnholt/examples
         FILES_MATCHING PATTERN "*.vrh")
 
+# The operation manual and the calculation theory, which the help window
+# reads, with the decisions the theory refers to.
+set(vh_doc ${CMAKE_INSTALL_DATADIR}/varnholt/doc)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/manual ${CMAKE_SOURCE_DIR}/docs/theory
+        DESTINATION ${vh_doc}
+        FILES_MATCHING PATTERN "*.md" PATTERN "*.py" PATTERN "honesty_test.py" EXCLUDE)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/decisions.md DESTINATION ${vh_doc})
+
 if(VARNHOLT_WITH_QT)
+  # The manual's pictures, as the screenshot test took them (make package
+  # runs it first).
+  install(DIRECTORY ${CMAKE_BINARY_DIR}/screenshots/100/ DESTINATION ${vh_doc}/screenshots
+          OPTIONAL FILES_MATCHING PATTERN "*.png")
   install(TARGETS varnholt RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${CMAKE_SOURCE_DIR}/packaging/varnholt.1
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

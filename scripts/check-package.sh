@@ -19,6 +19,12 @@ expected=(
   ./usr/share/man/man1/varnholt-cli.1
   ./usr/share/varnholt/examples/01_residential_level_entered_ka.vrh
   ./usr/share/varnholt/examples/06_residential_cohesion_eccentricity_deduction.vrh
+  ./usr/share/varnholt/doc/manual/README.md
+  ./usr/share/varnholt/doc/manual/cli.md
+  ./usr/share/varnholt/doc/theory/README.md
+  ./usr/share/varnholt/doc/theory/verify/common.py
+  ./usr/share/varnholt/doc/decisions.md
+  ./usr/share/varnholt/doc/screenshots/first_conditions.png
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/varnholt.png")
@@ -43,6 +49,12 @@ grep -q '^application/x-varnholt-project:\*\.vrh$' "$root/usr/share/mime/globs"
 for page in varnholt varnholt-cli; do
   out=$(groff -k -man -Tutf8 -ww -z "$root/usr/share/man/man1/$page.1" 2>&1)
   [ -z "$out" ] || { echo "$page.1: $out"; exit 1; }
+done
+
+# Every chapter the manual's contents link to is installed beside it.
+for chapter in $(grep -o '](\([a-z_]*\.md\))' "$root/usr/share/varnholt/doc/manual/README.md" |
+                 tr -d '()]'); do
+  [ -f "$root/usr/share/varnholt/doc/manual/$chapter" ] || { echo "missing chapter $chapter"; exit 1; }
 done
 
 cli="$root/usr/bin/varnholt-cli"
