@@ -150,11 +150,11 @@ def main():
     # The command-line tools: what they accept and what the chapter names.
     cli_doc = (MANUAL / "cli.md").read_text(encoding="utf-8")
     # What the programs' argument parsers compare arguments with: the sources
-    # of src/app and src/project that hold options ("--..."), their option
+    # of src/app, src/project and src/book that hold options ("--..."), their option
     # literals and every word an argument is compared with.
     accepted = set()
     for path in program_sources():
-        if path.parent.name not in ("app", "project"):
+        if path.parent.name not in ("app", "project", "book"):
             continue
         code = path.read_text(encoding="utf-8")
         options = [t for t in literals(code)

@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "book/book_command.h"
 #include "project/batch_platform.h"
 #include "project/checked_stdout.h"
 #include "project/file_commands.h"
@@ -54,6 +55,8 @@ constexpr const char* kUsage =
     "        varnholt-cli table FILE.vrh --heights FROM:TO:STEP [size のオプション]\n"
     "                          [--csv OUT.csv] [--xlsx OUT.xlsx] [-o OUT.pdf]\n"
     "                          [--first-page N] [--json] [--]\n"
+    "        varnholt-cli book BOOK.vrhbook -o OUT.pdf [--]\n"
+    "        varnholt-cli book FILE.vrh ... [--title T] -o OUT.pdf [--]\n"
     "        varnholt-cli --help | --version\n"
     "\n"
     "calc    プロジェクトファイルを開いて安定性の検討をやり直し、結果（転倒・支持力・\n"
@@ -97,13 +100,20 @@ constexpr const char* kUsage =
     "-o OUT.pdf      表を A4 の PDF に書き出します（--first-page N で最初のページ番号）。\n"
     "                表の出力先に .vrh ファイルは指定できません。\n"
     "\n"
+    "book    計算書一式: 計算書一式ファイル（.vrhbook）の壁、または並べた .vrh ファイルを\n"
+    "        それぞれ計算し、表紙・目次・総括表と各壁の計算書を一つの PDF に出力します。\n"
+    "--title T       並べた .vrh から作るときの工事名。\n"
+    "--dump          PDF の代わりに描画内容を標準出力へ書き出します。\n"
+    "\n"
     "終了コード: calc  0 すべて O.K、1 NG あり、2 読み込めない・計算できない・\n"
     "                  出力できない・引数の誤り\n"
     "            report 0 出力した、2 出力できない・読み込めない・計算できない・引数の誤り\n"
     "            section 0 出力した、2 出力できない・読み込めない・断面を描けない・引数の誤り\n"
     "            size  0 断面が決まった、1 範囲内に O.K の断面がない、2 読み込めない・\n"
     "                  計算できない・引数や範囲の誤り・書き出せない\n"
-    "            table 0 すべての高さで断面が決まった、1 決まらない高さがある、2 size と同じ\n";
+    "            table 0 すべての高さで断面が決まった、1 決まらない高さがある、2 size と同じ\n"
+    "            book  0 すべて O.K、1 NG または計算できない壁あり、2 読み込めない・\n"
+    "                  出力できない・引数の誤り（このときは何も出力しません）\n";
 
 void Error(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }
 
@@ -449,5 +459,9 @@ int main(int argc, char** argv) {
   if (args[0] == "calc") return CalcCommand(args, out);
   if (args[0] == "size") return Finish(out, varnholt::project::SizeCommand(args));
   if (args[0] == "table") return Finish(out, varnholt::project::TableCommand(args, WritePdf));
+  if (args[0] == "book") {
+    return Finish(out, varnholt::book::BookCommand(args, WritePdf,
+                                                   std::string("Varnholt ") + VARNHOLT_VERSION));
+  }
   return UsageError("不明なコマンドまたはオプションです: " + std::string(args[0]));
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <random>
 
 #ifdef _WIN32
@@ -246,5 +247,17 @@ IoResult WriteFileAtomically(const std::string& path, std::string_view bytes,
 }
 
 #endif
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  if (std::filesystem::exists(a, ec) && std::filesystem::exists(b, ec)) {
+    const bool same = std::filesystem::equivalent(a, b, ec);
+    if (!ec) return same;
+  }
+  std::error_code ec1, ec2;
+  const auto ca = std::filesystem::weakly_canonical(a, ec1);
+  const auto cb = std::filesystem::weakly_canonical(b, ec2);
+  return !ec1 && !ec2 && ca == cb;
+}
 
 }  // namespace varnholt::project

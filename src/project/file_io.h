@@ -60,4 +60,8 @@ IoResult WriteFileAtomically(const std::string& path, std::string_view bytes,
 /// Whether a file (or anything else) exists at the path.
 bool PathExists(const std::string& path);
 
+/// Whether two paths name one file: one inode when both exist (a link, a
+/// second name), otherwise one path once resolved.
+bool SameFile(const std::string& a, const std::string& b);
+
 }  // namespace varnholt::project

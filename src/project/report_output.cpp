@@ -1,7 +1,5 @@
 #include "project/report_output.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -14,19 +12,6 @@ bool HasProjectExtension(const std::string& path) {
   std::transform(ext.begin(), ext.end(), ext.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return ext == ".vrh";
-}
-
-// The same file under two names: one inode, or one path once resolved.
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa {
-  }, sb{};
-  if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0) {
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-  }
-  std::error_code ec1, ec2;
-  const auto ca = std::filesystem::weakly_canonical(a, ec1);
-  const auto cb = std::filesystem::weakly_canonical(b, ec2);
-  return !ec1 && !ec2 && ca == cb;
 }
 
 }  // namespace

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "report/qt/pdf_document.h"
-#include "report/qt/replay.h"
 #include "report/qt/report_font.h"
+#include "report/replay.h"
 
 namespace varnholt::report::qt {
 namespace {
@@ -274,7 +274,7 @@ TEST(QtSurface, ReplayDrawsWhatTheSectionsDrew) {
   draw(recording);
   ASSERT_EQ(recording.pages().size(), 1u);
   Picture replayed;
-  Replay(recording.pages().front(), *replayed.surface);
+  report::Replay(recording.pages().front(), *replayed.surface);
   EXPECT_EQ(replayed.surface->FontSize, kStandardFontSize);
   EXPECT_EQ(replayed.surface->DrawWidth, 1);
   EXPECT_EQ(replayed.surface->ForeColor, kBlack);

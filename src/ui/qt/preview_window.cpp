@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "report/qt/qt_surface.h"
-#include "report/qt/replay.h"
+#include "report/replay.h"
 #include "ui/forms/app.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/window_view.h"
@@ -98,7 +98,7 @@ QPixmap PreviewPainter::Render(const std::string& window, QSize size,
   frame.min_pen = 1;
   frame.font_dpi = pixmap.logicalDpiY();
   report::qt::QtReportSurface surface(painter, frame, *devices_.font());
-  report::qt::Replay(*page, surface);
+  report::Replay(*page, surface);
   return pixmap;
 }
 

@@ -1,8 +1,8 @@
-#include "report/qt/replay.h"
+#include "report/replay.h"
 
 #include <type_traits>
 
-namespace varnholt::report::qt {
+namespace varnholt::report {
 
 void Replay(const RecordedPage& page, ReportSurface& out) {
   for (const RecordedPrimitive& primitive : page.primitives) {
@@ -31,4 +31,4 @@ void Replay(const RecordedPage& page, ReportSurface& out) {
   out.CurrentY = 0;
 }
 
-}  // namespace varnholt::report::qt
+}  // namespace varnholt::report

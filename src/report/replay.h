@@ -5,11 +5,11 @@
 
 #include "report/recording_surface.h"
 
-namespace varnholt::report::qt {
+namespace varnholt::report {
 
 /// Draws every primitive of `page` on `out` in recorded order, with the
 /// recorded position, size, pen and colour. Leaves `out` in the standard
 /// state (11 points, solid, width 1, black).
 void Replay(const RecordedPage& page, ReportSurface& out);
 
-}  // namespace varnholt::report::qt
+}  // namespace varnholt::report

@@ -1,0 +1,136 @@
+#include "book/book_command.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "book/book_calc.h"
+#include "book/book_output.h"
+#include "book/book_pages.h"
+#include "report/recording_surface.h"
+
+namespace varnholt::book {
+namespace {
+
+constexpr int kAllOk = 0;
+constexpr int kSomeNg = 1;
+constexpr int kNoResult = 2;
+
+std::string Usage(const std::string& message) {
+  return "varnholt-cli: " + message + "\nvarnholt-cli --help で使い方を表示します。\n";
+}
+
+bool IsBookFile(std::string_view path) {
+  std::string lower(path);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lower.ends_with(".vrhbook");
+}
+
+struct Options {
+  std::vector<std::string> files;
+  std::string pdf;
+  std::string title;
+  bool title_given = false;
+  bool dump = false;
+};
+
+// Empty when the command line is right, otherwise what is wrong.
+std::string Parse(const std::vector<std::string_view>& args, Options& o) {
+  bool options = true;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string_view a = args[i];
+    const bool has_value = i + 1 < args.size();
+    if (options && a == "--") {
+      options = false;
+    } else if (options && (a == "-o" || a == "--output")) {
+      if (!has_value) return "-o の後に出力する PDF ファイルを指定してください。";
+      o.pdf = args[++i];
+    } else if (options && a == "--title") {
+      if (!has_value) return "--title の後に工事名を指定してください。";
+      o.title = args[++i];
+      o.title_given = true;
+    } else if (options && a == "--dump") {
+      o.dump = true;
+    } else if (options && a.size() > 1 && a[0] == '-') {
+      return "不明なオプションです: " + std::string(a);
+    } else {
+      o.files.emplace_back(a);
+    }
+  }
+  if (o.files.empty())
+    return "計算書一式ファイル（.vrhbook）またはプロジェクトファイル（.vrh）を指定してください。";
+  const bool book_file = o.files.size() == 1 && IsBookFile(o.files.front());
+  for (const std::string& f : o.files) {
+    if (!book_file && IsBookFile(f))
+      return "計算書一式ファイル（.vrhbook）は一つだけ、.vrh と混ぜずに指定してください。";
+  }
+  if (book_file && o.title_given)
+    return "--title は .vrh ファイルを並べて計算書一式を作るときだけ指定できます。";
+  if (o.dump && !o.pdf.empty()) return "--dump と -o は同時に指定できません。";
+  if (!o.dump && o.pdf.empty()) return "-o で出力する PDF ファイルを指定してください。";
+  return {};
+}
+
+BookLoad Load(const Options& o) {
+  if (o.files.size() == 1 && IsBookFile(o.files.front())) return LoadBook(o.files.front());
+  Book book;
+  book.title = o.title;
+  for (const std::string& f : o.files) book.members.push_back({f, CaseChoice::kSaved});
+  return LoadMembers(book, "");
+}
+
+}  // namespace
+
+project::CommandResult BookCommand(const std::vector<std::string_view>& args,
+                                   const project::PdfWriter& pdf, const std::string& program) {
+  project::CommandResult r;
+  r.status = kNoResult;
+  Options o;
+  if (const std::string wrong = Parse(args, o); !wrong.empty()) {
+    r.err = Usage(wrong);
+    return r;
+  }
+  const BookLoad load = Load(o);
+  if (!load.ok) {
+    r.err = load.error + "\n";
+    return r;
+  }
+  // Every output is checked before anything is calculated.
+  std::vector<std::string> outputs;
+  if (!o.pdf.empty()) outputs.push_back(o.pdf);
+  std::string problem = SameOutputsProblem(outputs);
+  for (const std::string& output : outputs)
+    if (problem.empty()) problem = BookTargetProblem(output, load.book);
+  if (!problem.empty()) {
+    r.err = problem + "\n";
+    return r;
+  }
+
+  const BookImprint imprint{program};
+  BookOptions options;
+  options.record_pages = true;
+  BookResult result;
+  if (o.dump) {
+    result = CalculateBook(load.book, options);
+    report::RecordingSurface recording;
+    DrawBook(result, imprint, recording);
+    r.out = recording.Dump();
+  } else {
+    const std::string failed = pdf(o.pdf, [&](report::ReportSurface& surface) {
+      // Each member's pages are recorded as printing on this surface places them.
+      surface.FontSize = report::kStandardFontSize;
+      options.line_twips_per_point = surface.LineHeight() / report::kStandardFontSize;
+      result = CalculateBook(load.book, options);
+      DrawBook(result, imprint, surface);
+    });
+    if (!failed.empty()) {
+      r.err = failed + "\n";
+      return r;
+    }
+    r.out = BookSummaryText(result);
+  }
+  r.status = result.AllOk() ? kAllOk : kSomeNg;
+  return r;
+}
+
+}  // namespace varnholt::book

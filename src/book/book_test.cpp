@@ -1,0 +1,315 @@
+// The design book below the windows: its file, the loading of its members
+// with every refusal, the calculation with a member that cannot be
+// calculated, and the pages: each member's pages equal printing it alone,
+// and the example book draws its reviewed recording.
+//
+// On a difference the actual recording of the example book is written to
+// $TMPDIR/varnholt-dumps/examples.book.dump.actual; review it before copying
+// it over examples/examples.book.dump.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "book/book_calc.h"
+#include "book/book_file.h"
+#include "book/book_output.h"
+#include "book/book_pages.h"
+#include "project/batch_platform.h"
+#include "project/file_commands.h"
+#include "project/results_summary.h"
+#include "project/test_support.h"
+#include "project/vrh_layout.h"
+#include "report/testing.h"
+#include "ui/forms/app.h"
+#include "ui/forms/preview.h"
+
+namespace varnholt::book {
+namespace {
+
+using project::testing::CrLf;
+using project::testing::ReadAll;
+using project::testing::TempDir;
+using project::testing::WriteAll;
+
+std::filesystem::path ExamplesDir() {
+  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
+}
+
+std::string ExampleBookPath() { return (ExamplesDir() / "examples.vrhbook").string(); }
+
+std::string Member(const std::string& file, const char* cases = "saved") {
+  return R"({"file": ")" + file + R"(", "cases": ")" + cases + R"("})";
+}
+
+std::string BookJson(const std::string& members) {
+  return R"({"format": "varnholt-book", "version": 1, "title": "T", "members": [)" + members + "]}";
+}
+
+TEST(BookFile, WritesWhatItReads) {
+  Book book{"○○地区宅地造成工事",
+            "○○市",
+            "設計 太郎",
+            "令和7年4月",
+            {{"W-1.vrh", CaseChoice::kSaved},
+             {"../B工区/W-2.vrh", CaseChoice::kBoth},
+             {"W-3.vrh", CaseChoice::kNormal},
+             {"W-4.vrh", CaseChoice::kSeismic}}};
+  const BookParse back = ParseBook(BookFileBytes(book), "b.vrhbook");
+  ASSERT_TRUE(back.ok) << back.error;
+  EXPECT_EQ(back.book, book);
+
+  TempDir dir;
+  ASSERT_EQ(SaveBookFile(dir.File("b.vrhbook"), book), "");
+  EXPECT_EQ(ReadBookFile(dir.File("b.vrhbook")).book, book);
+  // A missing "cases" is the saved case; cover texts may be left out.
+  const BookParse minimal = ParseBook(
+      R"({"format": "varnholt-book", "version": 1, "members": [{"file": "a.vrh"}]})", "m");
+  ASSERT_TRUE(minimal.ok) << minimal.error;
+  EXPECT_EQ(minimal.book.members.front().cases, CaseChoice::kSaved);
+}
+
+TEST(BookFile, RefusesWhatIsNotABookNamingWhere) {
+  const struct {
+    std::string bytes;
+    const char* says;
+  } cases[] = {
+      // Syntax: line and column, the column in characters.
+      {"{\n  \"format\": \"varnholt-book\",\n  \"title\": \"擁壁\" x\n}", "3 行 17 列目"},
+      {BookJson(Member("a.vrh")).substr(0, 40), "ファイルが途中で終わっています"},
+      {"{\"format\": \"varnholt-book\", \"title\": \"\x82\xa0\"}", "UTF-8 でない文字"},
+      {"[]", "オブジェクトではありません"},
+      {R"({"format": "vrh", "version": 1, "members": []})", "format が"},
+      {R"({"format": "varnholt-book", "version": 2, "members": []})", "新しい版（2）"},
+      {R"({"format": "varnholt-book", "version": "1", "members": []})", "version"},
+      {R"({"format": "varnholt-book", "version": 1, "titel": "T", "members": []})",
+       "不明な項目「titel」"},
+      {R"({"format": "varnholt-book", "version": 1, "title": 5, "members": [{"file": "a"}]})",
+       "title が文字列ではありません"},
+      {R"({"format": "varnholt-book", "version": 1, "title": "a\nb", "members": [{"file": "a"}]})",
+       "制御文字"},
+      {R"({"format": "varnholt-book", "version": 1, "members": []})", "壁が一つもありません"},
+      {BookJson(Member("a.vrh") + ", {}"), "members の 2 番目に file"},
+      {BookJson(Member("")), "file が空です"},
+      {BookJson(Member("a.vrh", "always")), "cases「always」"},
+      {BookJson(R"({"file": "a.vrh", "case": "both"})"), "不明な項目「case」"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    const BookParse parsed = ParseBook(c.bytes, "job.vrhbook");
+    EXPECT_FALSE(parsed.ok);
+    EXPECT_NE(parsed.error.find("「job.vrhbook」"), std::string::npos) << parsed.error;
+    EXPECT_NE(parsed.error.find(c.says), std::string::npos) << parsed.error;
+    EXPECT_TRUE(parsed.book.members.empty());  // nothing half-read
+  }
+}
+
+// A folder with a book in job/ and walls in a sibling folder.
+class BookFolder {
+ public:
+  BookFolder() {
+    std::filesystem::create_directories(dir_.path() / "job");
+    std::filesystem::create_directories(dir_.path() / "walls");
+    std::filesystem::copy_file(ExamplesDir() / "01_residential_level_entered_ka.vrh",
+                               dir_.path() / "walls" / "W-1.vrh");
+  }
+  std::string Write(const std::string& members) {
+    const std::string path = dir_.File("job/book.vrhbook");
+    WriteAll(path, BookJson(members));
+    return path;
+  }
+  std::string Wall(const std::string& name) const { return dir_.File("walls/" + name); }
+
+ private:
+  TempDir dir_;
+};
+
+TEST(BookLoad, ReadsMembersBesideTheBookAndInSiblingFolders) {
+  BookFolder f;
+  const BookLoad load = LoadBook(f.Write(Member("../walls/W-1.vrh")));
+  ASSERT_TRUE(load.ok) << load.error;
+  ASSERT_EQ(load.book.members.size(), 1u);
+  EXPECT_EQ(load.book.members[0].path, f.Wall("W-1.vrh"));  // ".." resolved
+  EXPECT_EQ(load.book.members[0].saved_case, LoadCase::kNormal);
+  EXPECT_EQ(CasesOf(load.book.members[0]), std::vector<LoadCase>{LoadCase::kNormal});
+}
+
+TEST(BookLoad, RefusesTheWholeBookForOneBadMember) {
+  BookFolder f;
+  WriteAll(f.Wall("bytes.vrh"), "\x81\x20\xff\xfe garbage\r\n");
+  std::filesystem::create_directories(f.Wall("folder.vrh"));
+  const struct {
+    std::string members;
+    std::string says;
+  } cases[] = {
+      {Member("../walls/W-1.vrh") + ", " + Member("../walls/missing.vrh"),
+       "壁「../walls/missing.vrh」（" + f.Wall("missing.vrh") + "）を読み込めませんでした"},
+      {Member("../walls/bytes.vrh"), f.Wall("bytes.vrh")},
+      {Member("../walls/folder.vrh"), f.Wall("folder.vrh")},
+      {Member("book.vrhbook"), "計算書一式ファイル自身"},
+      {Member("../job/./book.vrhbook"), "計算書一式ファイル自身"},
+      // Until both cases come from one file: the saved case only.
+      {Member("../walls/W-1.vrh", "seismic"),
+       "常時で保存されているため、地震時の計算は含められません"},
+      {Member("../walls/W-1.vrh", "both"), "地震時の計算は含められません"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.members);
+    const BookLoad load = LoadBook(f.Write(c.members));
+    EXPECT_FALSE(load.ok);
+    EXPECT_NE(load.error.find(c.says), std::string::npos) << load.error;
+    EXPECT_TRUE(load.book.members.empty());
+  }
+  EXPECT_NE(LoadBook(f.Wall("none.vrhbook")).error.find("none.vrhbook"), std::string::npos);
+}
+
+TEST(BookCalc, KeepsAMemberThatCannotBeCalculatedWithItsReason) {
+  BookFolder f;
+  // Neither 常時 nor 地震時: the file reads, the calculation refuses it.
+  std::vector<std::string> lines = project::testing::RaisedRoadLines(false);
+  lines[project::kLineNormalCase - 1] = "False";
+  lines[project::kLineSeismicCase - 1] = "False";
+  WriteAll(f.Wall("W-9.vrh"), CrLf(lines));
+  const BookLoad load =
+      LoadBook(f.Write(Member("../walls/W-9.vrh") + ", " + Member("../walls/W-1.vrh")));
+  ASSERT_TRUE(load.ok) << load.error;
+  const BookResult book = CalculateBook(load.book, {true});
+  ASSERT_EQ(book.rows.size(), 2u);
+  EXPECT_FALSE(book.rows[0].computed);
+  EXPECT_NE(book.rows[0].reason.find("計算できません"), std::string::npos) << book.rows[0].reason;
+  EXPECT_TRUE(book.rows[0].pages.empty());
+  EXPECT_TRUE(book.rows[1].computed);
+  EXPECT_TRUE(book.rows[1].ok);
+  EXPECT_FALSE(book.AllOk());
+  const BookPlan plan = PlanBook(book);
+  EXPECT_EQ(plan.first_page, (std::vector<int>{0, 3}));  // contents 1, summary 2
+  EXPECT_NE(BookSummaryText(book).find("計算できません"), std::string::npos);
+}
+
+TEST(BookCalc, RowsCarryTheFiguresAndVerdictsOfTheResultsWindow) {
+  const BookLoad load = LoadBook(ExampleBookPath());
+  ASSERT_TRUE(load.ok) << load.error;
+  const BookResult book = CalculateBook(load.book);
+  ASSERT_EQ(book.rows.size(), 7u);
+  for (const BookRow& r : book.rows) {
+    SCOPED_TRACE(r.file);
+    // The same file opened as the desktop opens it.
+    project::BatchPlatform platform;
+    forms::App app(platform);
+    ASSERT_EQ(project::OpenProjectFile(app, r.path).outcome, project::OpenOutcome::kCalculated);
+    EXPECT_EQ(r.ok, project::AllVerdictsOk(app));
+    EXPECT_EQ(r.sum_v, app.dc().Calc[calc::kSumV]);
+    EXPECT_EQ(r.sigma_max, app.dc().Calc[calc::kSigmaMax]);
+    EXPECT_EQ(r.symbol, app.dc().WallMark);
+    EXPECT_GT(r.margin, 0);
+    EXPECT_EQ(r.margin < 1, !r.ok) << r.governing;
+  }
+  EXPECT_FALSE(book.rows[6].ok);  // example 07: the body is overstressed
+  EXPECT_EQ(book.rows[6].governing, kBodyCheckName);
+  EXPECT_EQ(book.rows[3].governing, "滑動（突起）");
+}
+
+TEST(BookPages, EachMemberPrintsAsItPrintsAlone) {
+  const BookLoad load = LoadBook(ExampleBookPath());
+  ASSERT_TRUE(load.ok) << load.error;
+  const BookResult book = CalculateBook(load.book, {true});
+  report::RecordingSurface whole(0);  // the cover is sheet 0
+  DrawBook(book, {"Varnholt"}, whole);
+  const BookPlan plan = PlanBook(book);
+  ASSERT_EQ(whole.pages().size(), static_cast<std::size_t>(plan.Sheets()));
+  for (std::size_t i = 0; i < book.rows.size(); ++i) {
+    SCOPED_TRACE(book.rows[i].file);
+    project::BatchPlatform platform;
+    forms::App app(platform);
+    ASSERT_EQ(project::OpenProjectFile(app, book.rows[i].path).outcome,
+              project::OpenOutcome::kCalculated);
+    report::RecordingSurface alone(plan.first_page[i]);
+    report::PrintJob job;
+    job.page_numbers = true;
+    job.first_page_no = plan.first_page[i];
+    report::SilentBeeper silent;
+    forms::WriteReport(app, alone, job, silent);
+    for (const report::RecordedPage& page : alone.pages()) {
+      const report::RecordedPage& in_book = whole.pages()[static_cast<std::size_t>(page.number)];
+      ASSERT_EQ(in_book.number, page.number);
+      ASSERT_EQ(in_book.primitives.size(), page.primitives.size());
+      for (std::size_t k = 0; k < page.primitives.size(); ++k)
+        ASSERT_EQ(report::DumpLine(in_book.primitives[k]), report::DumpLine(page.primitives[k]));
+    }
+  }
+}
+
+TEST(BookPages, ExampleBookDrawsItsReviewedRecording) {
+  const BookLoad load = LoadBook(ExampleBookPath());
+  ASSERT_TRUE(load.ok) << load.error;
+  const BookResult book = CalculateBook(load.book, {true});
+  report::RecordingSurface whole(0);
+  DrawBook(book, {"Varnholt 3.50"}, whole);
+  EXPECT_TRUE(whole.ended());
+  EXPECT_EQ(whole.pages().size(), 31u);  // cover, contents, summary, 7 × 4 report pages
+  // The members' pages are the examples' reviewed reports (the test above);
+  // the reviewed recording holds the cover, the contents and the summary.
+  std::string front;
+  for (int page = 0; page < 3; ++page) {
+    front += "P " + std::to_string(page) + "\n";
+    for (const auto& p : whole.pages()[static_cast<std::size_t>(page)].primitives)
+      front += report::DumpLine(p) + "\n";
+  }
+  EXPECT_EQ(
+      report::testing::CompareWithExpectedDumpFile(ExamplesDir() / "examples.book.dump", front),
+      "");
+}
+
+TEST(BookPages, SummaryAndContentsContinueOnMorePages) {
+  BookResult book;
+  book.book.title = "T";
+  for (int i = 0; i < kContentsRowsPerPage + 3; ++i) {
+    BookRow r;
+    r.member = static_cast<std::size_t>(i);
+    r.reason = "計算できません。";
+    book.rows.push_back(r);
+  }
+  const BookPlan plan = PlanBook(book);
+  EXPECT_EQ(plan.contents_pages, 2);
+  EXPECT_EQ(plan.summary_pages, 2);
+  report::RecordingSurface out(0);
+  DrawBook(book, {"V"}, out);
+  ASSERT_EQ(out.pages().size(), 5u);
+  // Every summary page repeats the header; the second says it continues.
+  for (int page : {3, 4}) {
+    const std::string dump = [&] {
+      std::string d;
+      for (const auto& p : out.pages()[static_cast<std::size_t>(page)].primitives)
+        d += report::DumpLine(p) + "\n";
+      return d;
+    }();
+    EXPECT_NE(dump.find(" 判定\n"), std::string::npos);
+    EXPECT_EQ(dump.find("総　括　表（続き）") != std::string::npos, page == 4);
+  }
+}
+
+TEST(BookOutput, RefusesOutputsThatWouldDestroyInput) {
+  BookFolder f;
+  const std::string book_path = f.Write(Member("../walls/W-1.vrh"));
+  const BookLoad load = LoadBook(book_path);
+  ASSERT_TRUE(load.ok) << load.error;
+  std::filesystem::create_symlink(f.Wall("W-1.vrh"), f.Wall("link.pdf"));
+  EXPECT_NE(BookTargetProblem(book_path, load.book), "");
+  EXPECT_NE(BookTargetProblem(f.Wall("link.pdf"), load.book), "");  // a member under another name
+  EXPECT_NE(BookTargetProblem(f.Wall("other.vrh"), load.book), "");
+  EXPECT_NE(BookTargetProblem(f.Wall("other.VRHBOOK"), load.book), "");
+  EXPECT_EQ(BookTargetProblem(f.Wall("out.pdf"), load.book), "");
+  EXPECT_NE(SameOutputsProblem({"a.pdf", "b.csv", "a.pdf"}), "");
+  EXPECT_EQ(SameOutputsProblem({"a.pdf", "b.csv"}), "");
+}
+
+TEST(BookPages, TextWidthAndFit) {
+  EXPECT_EQ(TextWidth("ab", 10), 200);
+  EXPECT_EQ(TextWidth("擁壁", 10), 400);
+  EXPECT_EQ(TextWidth("ｱ", 10), 100);  // half-width katakana
+  EXPECT_EQ(FitText("abc", 10, 300), "abc");
+  EXPECT_EQ(FitText("abcdef", 10, 400), "ab…");
+}
+
+}  // namespace
+}  // namespace varnholt::book
