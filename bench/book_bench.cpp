@@ -1,0 +1,110 @@
+// The design book: the calculation alone of many designs in one process (to
+// set against one varnholt-cli calc process per design, BM_CliCalc*), and a
+// book of 100 member cases calculated and written by varnholt-cli book, with
+// the tool's peak memory as a counter.
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "book/book_calc.h"
+
+extern char** environ;
+
+namespace {
+
+const char* const kExamples[] = {
+    "01_residential_level_entered_ka.vrh",
+    "02_residential_slope_computed_ka.vrh",
+    "03_residential_raised_seismic_method2.vrh",
+    "04_road_level_seismic_shear_key.vrh",
+    "05_residential_fence_concentrated_load.vrh",
+    "06_residential_cohesion_eccentricity_deduction.vrh",
+    "07_road_thin_crest_body_ng.vrh",
+};
+
+std::filesystem::path ExamplesDir() {
+  return std::filesystem::path(__FILE__).parent_path().parent_path() / "examples";
+}
+
+// A book of `count` members cycling through the examples.
+varnholt::book::Book ExampleBook(int count) {
+  varnholt::book::Book book;
+  book.title = "ベンチマーク";
+  for (int i = 0; i < count; ++i)
+    book.members.push_back(
+        {kExamples[i % std::size(kExamples)], varnholt::book::CaseChoice::kSaved});
+  return book;
+}
+
+void BM_BookCalculatePerDesign(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const std::string book_path = (ExamplesDir() / "bench.vrhbook").string();  // never written
+  const varnholt::book::BookLoad load = varnholt::book::LoadMembers(ExampleBook(count), book_path);
+  if (!load.ok) {
+    state.SkipWithError(load.error.c_str());
+    return;
+  }
+  for (auto _ : state) {
+    const varnholt::book::BookResult result = varnholt::book::CalculateBook(load.book);
+    benchmark::DoNotOptimize(result.rows.data());
+  }
+  // Time per design, to compare with one calc process.
+  state.SetItemsProcessed(state.iterations() * count);
+  state.counters["per_design_us"] = benchmark::Counter(
+      static_cast<double>(state.iterations() * count),
+      benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
+}
+BENCHMARK(BM_BookCalculatePerDesign)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// varnholt-cli book over 100 member cases (50 walls listed twice, as the
+// two load cases of each will be) to a PDF; peak memory of the tool in MB.
+void BM_CliBook100ToPdf(benchmark::State& state) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("varnholt-bench-book-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  for (const char* e : kExamples)
+    std::filesystem::copy_file(ExamplesDir() / e, dir / e,
+                               std::filesystem::copy_options::overwrite_existing);
+  varnholt::book::Book book = ExampleBook(50);
+  const std::vector<varnholt::book::BookMember> walls = book.members;
+  book.members.clear();
+  for (const auto& m : walls) book.members.insert(book.members.end(), {m, m});
+  { std::ofstream(dir / "bench.vrhbook") << varnholt::book::BookFileBytes(book); }
+  std::vector<std::string> args = {VARNHOLT_CLI, "book", (dir / "bench.vrhbook").string(), "-o",
+                                   (dir / "bench.pdf").string()};
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  double peak_mb = 0;
+  for (auto _ : state) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, VARNHOLT_CLI, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    struct rusage usage {};
+    if (spawned != 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) > 1) {
+      state.SkipWithError("varnholt-cli book failed");
+      break;
+    }
+    peak_mb = std::max(peak_mb, static_cast<double>(usage.ru_maxrss) / 1024);
+  }
+  state.counters["peak_MB"] = peak_mb;
+  std::error_code ec;
+  std::filesystem::remove_all(dir, ec);
+}
+BENCHMARK(BM_CliBook100ToPdf)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
+
+}  // namespace
