@@ -4,10 +4,6 @@
 // the tool's peak memory as a counter.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -16,8 +12,7 @@
 #include <vector>
 
 #include "book/book_calc.h"
-
-extern char** environ;
+#include "cli_process.h"
 
 namespace {
 
@@ -79,23 +74,13 @@ void BM_CliBook100ToPdf(benchmark::State& state) {
   book.members.clear();
   for (const auto& m : walls) book.members.insert(book.members.end(), {m, m});
   { std::ofstream(dir / "bench.vrhbook") << varnholt::book::BookFileBytes(book); }
-  std::vector<std::string> args = {VARNHOLT_CLI, "book", (dir / "bench.vrhbook").string(), "-o",
-                                   (dir / "bench.pdf").string()};
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
+  const std::vector<std::string> args = {"book", (dir / "bench.vrhbook").string(), "-o",
+                                         (dir / "bench.pdf").string()};
   double peak_mb = 0;
   for (auto _ : state) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, VARNHOLT_CLI, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
     struct rusage usage {};
-    if (spawned != 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) ||
-        WEXITSTATUS(status) > 1) {
+    const int status = varnholt::bench::RunCli(args, &usage);
+    if (status != 0 && status != 1) {
       state.SkipWithError("varnholt-cli book failed");
       break;
     }
