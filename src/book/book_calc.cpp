@@ -32,22 +32,6 @@ LoadCase SavedCase(const project::ParsedProject& parsed) {
   return LoadCase::kNone;
 }
 
-// Capacity over demand of one verdict.
-double Margin(const Verdict& v) {
-  if (v.reason != VerdictReason::kNone) return 0;
-  switch (v.measure) {
-    case Measure::kF:
-    case Measure::kD:
-    case Measure::kFs:
-    case Measure::kFk:
-      return v.limit != 0 ? v.value / v.limit : kInfinity;
-    case Measure::kE:
-    case Measure::kSigmaMax:
-      return v.value > 0 ? v.limit / v.value : kInfinity;
-  }
-  return 0;
-}
-
 // The earth pressure's horizontal and vertical parts that the load summary adds.
 void EarthPressure(const DesignCase& dc, const Selections& sel, double& h, double& v) {
   const auto& c = dc.Calc;
@@ -100,7 +84,7 @@ void Collect(forms::App& app, BookRow& row) {
   row.ok = !AnyNg(verdicts, row.shear_key);
   row.margin = kInfinity;
   for (const ShownVerdict& shown : ShownVerdicts(verdicts, row.shear_key)) {
-    const BookCheck check{shown.row, shown.verdict, Margin(shown.verdict)};
+    const BookCheck check{shown.row, shown.verdict, VerdictMargin(shown.verdict)};
     if (check.margin < row.margin) {
       row.margin = check.margin;
       row.governing = CheckName(check.row);
@@ -112,7 +96,7 @@ void Collect(forms::App& app, BookRow& row) {
   row.ok = row.ok && row.body_ok;
   if (body.ok() && !body.sections.empty()) {
     row.body_ratio = body.Governing().verdict.ratio;
-    const double margin = row.body_ratio > 0 ? 1 / row.body_ratio : kInfinity;
+    const double margin = BodyMargin(row.body_ratio, row.body_ok);
     if (margin < row.margin) {
       row.margin = margin;
       row.governing = kBodyCheckName;

@@ -1,6 +1,7 @@
 #include "calc/verdicts.h"
 
 #include <cmath>
+#include <limits>
 
 #include "calc/fence.h"
 
@@ -206,6 +207,33 @@ bool AnyNg(const StabilityVerdicts& v, bool shear_key) {
     if (!r.verdict.ok) return true;
   }
   return false;
+}
+
+double VerdictMargin(const Verdict& v) {
+  double m = 0;
+  switch (v.measure) {
+    case Measure::kF:
+    case Measure::kD:
+    case Measure::kFs:
+    case Measure::kFk:
+      m = v.value / v.limit;
+      break;
+    case Measure::kE:
+    case Measure::kSigmaMax:
+      m = v.value <= 0 ? std::numeric_limits<double>::infinity() : v.limit / v.value;
+      break;
+  }
+  // A verdict that fails although its number would pass fails for a reason
+  // of its own (a base off the ground): no margin to speak of.
+  if (!v.ok && !(m < 1)) return 0;
+  return m;
+}
+
+double BodyMargin(double ratio, bool ok) {
+  double m = ratio > 0 ? 1 / ratio : std::numeric_limits<double>::infinity();
+  // A stress a hair above its allowable value may still divide to 1.
+  if (!ok && !(m < 1)) m = std::nextafter(1.0, 0.0);
+  return m;
 }
 
 }  // namespace varnholt

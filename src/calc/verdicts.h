@@ -111,4 +111,15 @@ std::vector<ShownVerdict> ShownVerdicts(const StabilityVerdicts& v, bool shear_k
 /// True when any shown verdict is NG.
 bool AnyNg(const StabilityVerdicts& v, bool shear_key);
 
+/// How far a verdict stands from its limit, 1 or more when it passes:
+/// value/limit for F, d, Fs and Fk; limit/value for |e| and σmax. Infinity
+/// when the value cannot reach its limit (|e| = 0, σmax ≤ 0 passing); 0 for
+/// a verdict failed for a reason of its own (a base off the ground). The
+/// check with the smallest margin governs.
+double VerdictMargin(const Verdict& v);
+
+/// The same for the body check: the allowable over the stress, 1 over the
+/// governing stress ratio; below 1 whenever the check fails.
+double BodyMargin(double ratio, bool ok);
+
 }  // namespace varnholt

@@ -21,27 +21,6 @@ constexpr std::size_t kProgressEvery = 256;
 
 double WallHeight(const DesignCase& dc) { return dc.Calc[calc::kCrestAbove] + dc.Calc[calc::kH]; }
 
-// A verdict's distance from its limit; see CheckResult::margin.
-double Margin(const Verdict& v) {
-  double m = 0;
-  switch (v.measure) {
-    case Measure::kF:
-    case Measure::kD:
-    case Measure::kFs:
-    case Measure::kFk:
-      m = v.value / v.limit;
-      break;
-    case Measure::kE:
-    case Measure::kSigmaMax:
-      m = v.value <= 0 ? kUnbounded : v.limit / v.value;
-      break;
-  }
-  // A verdict that fails although its number would pass fails for a reason
-  // of its own (a base off the ground): no margin to speak of.
-  if (!v.ok && !(m < 1)) return 0;
-  return m;
-}
-
 Check CheckOf(VerdictRow row) {
   switch (row) {
     case VerdictRow::kOverturning:
@@ -72,7 +51,7 @@ void AddVerdict(Check check, std::size_t case_index, const Verdict& v,
   r.divisor = v.divisor;
   r.ok = v.ok;
   r.reason = v.reason;
-  r.margin = Margin(v);
+  r.margin = VerdictMargin(v);
   out.push_back(r);
 }
 
@@ -106,9 +85,7 @@ CheckResult BodyCheck(const BodyStressResult& body, std::size_t case_index) {
     r.value = std::fabs(s.tau);
     r.limit = body.allowable.shear;
   }
-  r.margin = v.ratio > 0 ? 1 / v.ratio : kUnbounded;
-  // A stress a hair above its allowable value may still divide to 1.
-  if (!r.ok && !(r.margin < 1)) r.margin = std::nextafter(1.0, 0.0);
+  r.margin = BodyMargin(v.ratio, r.ok);
   return r;
 }
 
