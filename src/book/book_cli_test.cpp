@@ -45,11 +45,14 @@ int PdfPages(const std::string& bytes) {
 
 TEST(BookCommand, ExampleBookIsOnePdfAndItsStatusSaysNg) {
   TempDir dir;
-  const CliRun run = Book(Example("examples.vrhbook") + " -o " + dir.File("book.pdf"));
+  const CliRun run = Book(Example("examples.vrhbook") + " -o " + dir.File("book.pdf") + " --xlsx " +
+                          dir.File("book.xlsx") + " --csv " + dir.File("book.csv"));
   EXPECT_EQ(run.status, 1) << run.err;  // example 07 is NG
   const std::string pdf = ReadAll(dir.File("book.pdf"));
   EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
   EXPECT_EQ(PdfPages(pdf), 31);
+  EXPECT_EQ(ReadAll(dir.File("book.xlsx")).rfind("PK", 0), 0u);  // its cells: BookTables
+  EXPECT_EQ(ReadAll(dir.File("book.csv")).rfind("\xEF\xBB\xBFNo.", 0), 0u);
   EXPECT_NE(run.out.find("7\tW-7\t常時\tNG\t躯体 0.77"), std::string::npos) << run.out;
 }
 
@@ -81,6 +84,8 @@ TEST(BookCommand, RefusesAndWritesNothing) {
       {book + " -o " + book, "計算書一式ファイルです"},
       {book + " -o " + Example("01_residential_level_entered_ka.vrh"), "プロジェクトファイル"},
       {book + " -o " + dir.File("x.vrh"), ".vrh"},
+      {book + " -o " + out + " --xlsx " + out, "二度指定"},
+      {book + " -o " + out + " --csv " + book, "計算書一式ファイルです"},
       {book + " --title T -o " + out, "--title"},
       {book + " " + Example("01_residential_level_entered_ka.vrh") + " -o " + out, "一つだけ"},
       {book, "-o"},

@@ -6,6 +6,8 @@
 #include "book/book_calc.h"
 #include "book/book_output.h"
 #include "book/book_pages.h"
+#include "book/book_tables.h"
+#include "project/report_output.h"
 #include "report/recording_surface.h"
 
 namespace varnholt::book {
@@ -29,6 +31,8 @@ bool IsBookFile(std::string_view path) {
 struct Options {
   std::vector<std::string> files;
   std::string pdf;
+  std::string xlsx;
+  std::string csv;
   std::string title;
   bool title_given = false;
   bool dump = false;
@@ -45,6 +49,9 @@ std::string Parse(const std::vector<std::string_view>& args, Options& o) {
     } else if (options && (a == "-o" || a == "--output")) {
       if (!has_value) return "-o の後に出力する PDF ファイルを指定してください。";
       o.pdf = args[++i];
+    } else if (options && (a == "--xlsx" || a == "--csv")) {
+      if (!has_value) return std::string(a) + " の後に出力するファイルを指定してください。";
+      (a == "--xlsx" ? o.xlsx : o.csv) = args[++i];
     } else if (options && a == "--title") {
       if (!has_value) return "--title の後に工事名を指定してください。";
       o.title = args[++i];
@@ -67,7 +74,8 @@ std::string Parse(const std::vector<std::string_view>& args, Options& o) {
   if (book_file && o.title_given)
     return "--title は .vrh ファイルを並べて計算書一式を作るときだけ指定できます。";
   if (o.dump && !o.pdf.empty()) return "--dump と -o は同時に指定できません。";
-  if (!o.dump && o.pdf.empty()) return "-o で出力する PDF ファイルを指定してください。";
+  if (!o.dump && o.pdf.empty() && o.xlsx.empty() && o.csv.empty())
+    return "-o で出力する PDF ファイルを指定してください。";
   return {};
 }
 
@@ -97,7 +105,8 @@ project::CommandResult BookCommand(const std::vector<std::string_view>& args,
   }
   // Every output is checked before anything is calculated.
   std::vector<std::string> outputs;
-  if (!o.pdf.empty()) outputs.push_back(o.pdf);
+  for (const std::string* output : {&o.pdf, &o.xlsx, &o.csv})
+    if (!output->empty()) outputs.push_back(*output);
   std::string problem = SameOutputsProblem(outputs);
   for (const std::string& output : outputs)
     if (problem.empty()) problem = BookTargetProblem(output, load.book);
@@ -106,16 +115,29 @@ project::CommandResult BookCommand(const std::vector<std::string_view>& args,
     return r;
   }
 
+  // The spreadsheets are made before anything is written, so that a book
+  // either gets every file asked for or, on a failure here, none.
+  BookResult result = CalculateBook(load.book);
+  std::vector<std::pair<std::string, std::string>> sheets;  // path, bytes
+  if (!o.xlsx.empty()) {
+    const tables::XlsxResult xlsx = BookXlsx(result);
+    if (!xlsx.ok) {
+      r.err = "ファイル「" + o.xlsx + "」を作成できませんでした。\n" + xlsx.error + "\n";
+      return r;
+    }
+    sheets.emplace_back(o.xlsx, xlsx.bytes);
+  }
+  if (!o.csv.empty()) sheets.emplace_back(o.csv, BookCsv(result));
+
   const BookImprint imprint{program};
   BookOptions options;
   options.record_pages = true;
-  BookResult result;
   if (o.dump) {
     result = CalculateBook(load.book, options);
     report::RecordingSurface recording;
     DrawBook(result, imprint, recording);
     r.out = recording.Dump();
-  } else {
+  } else if (!o.pdf.empty()) {
     const std::string failed = pdf(o.pdf, [&](report::ReportSurface& surface) {
       // Each member's pages are recorded as printing on this surface places them.
       surface.FontSize = report::kStandardFontSize;
@@ -127,8 +149,15 @@ project::CommandResult BookCommand(const std::vector<std::string_view>& args,
       r.err = failed + "\n";
       return r;
     }
-    r.out = BookSummaryText(result);
   }
+  for (const auto& [path, bytes] : sheets) {
+    const std::string failed = project::SaveReportFile(path, bytes);
+    if (!failed.empty()) {
+      r.err = failed + "\n";
+      return r;
+    }
+  }
+  if (!o.dump) r.out = BookSummaryText(result);
   r.status = result.AllOk() ? kAllOk : kSomeNg;
   return r;
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The command line's `book`: a design book read from its file or made of
 // project files named on the command line, calculated, and written as one
-// PDF (or its recorded drawing to standard output).
+// PDF (or its recorded drawing to standard output), its summary also as a
+// spreadsheet (XLSX) and as CSV.
 //
-//   book BOOK.vrhbook -o OUT.pdf [--]
-//   book FILE.vrh ... [--title T] -o OUT.pdf [--]
+//   book BOOK.vrhbook -o OUT.pdf [--xlsx OUT.xlsx] [--csv OUT.csv] [--]
+//   book FILE.vrh ... [--title T] -o OUT.pdf [--xlsx ...] [--csv ...] [--]
 //   book (BOOK.vrhbook | FILE.vrh ...) --dump
 
 #include <string>

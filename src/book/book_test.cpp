@@ -15,12 +15,14 @@
 #include "book/book_file.h"
 #include "book/book_output.h"
 #include "book/book_pages.h"
+#include "book/book_tables.h"
 #include "project/batch_platform.h"
 #include "project/file_commands.h"
 #include "project/results_summary.h"
 #include "project/test_support.h"
 #include "project/vrh_layout.h"
 #include "report/testing.h"
+#include "tables/xlsx_reading.h"
 #include "ui/forms/app.h"
 #include "ui/forms/preview.h"
 
@@ -33,7 +35,7 @@ using project::testing::TempDir;
 using project::testing::WriteAll;
 
 std::filesystem::path ExamplesDir() {
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
+  return VARNHOLT_EXAMPLES;
 }
 
 std::string ExampleBookPath() { return (ExamplesDir() / "examples.vrhbook").string(); }
@@ -301,6 +303,59 @@ TEST(BookOutput, RefusesOutputsThatWouldDestroyInput) {
   EXPECT_EQ(BookTargetProblem(f.Wall("out.pdf"), load.book), "");
   EXPECT_NE(SameOutputsProblem({"a.pdf", "b.csv", "a.pdf"}), "");
   EXPECT_EQ(SameOutputsProblem({"a.pdf", "b.csv"}), "");
+}
+
+// The spreadsheet read back cell by cell: the summary sheet and a member's.
+TEST(BookTables, ExampleBookWorkbookAndCsv) {
+  const BookLoad load = LoadBook(ExampleBookPath());
+  ASSERT_TRUE(load.ok) << load.error;
+  BookResult book = CalculateBook(load.book);
+  const tables::XlsxResult xlsx = BookXlsx(book);
+  ASSERT_TRUE(xlsx.ok) << xlsx.error;
+  tables::testing::ReadSheet summary;
+  std::string error;
+  ASSERT_TRUE(tables::testing::ReadXlsx(xlsx.bytes, &summary, &error)) << error;
+  EXPECT_EQ(summary.name, "総括表");
+  EXPECT_TRUE(summary.first_row_frozen);
+  EXPECT_EQ(summary.cells["H1"].text, "H (m)");
+  EXPECT_EQ(summary.cells["Q1"].text, "ΣV (kN/m)");
+  EXPECT_EQ(summary.cells["V1"].text, "σmax (kN/m2)");
+  EXPECT_GE(summary.widths[3], tables::SpreadsheetWidth(book.rows[5].file));
+  const BookRow& w1 = book.rows[0];
+  EXPECT_EQ(summary.cells["B2"].text, "W-1");
+  EXPECT_TRUE(summary.cells["Q2"].number);
+  // Unrounded: libxlsxwriter stores 16 significant digits (Excel shows 15).
+  EXPECT_DOUBLE_EQ(summary.cells["Q2"].value, w1.sum_v);
+  EXPECT_EQ(summary.cells["Q2"].number_format, "0.00");
+  EXPECT_EQ(summary.cells["AM2"].text, "O.K");
+  EXPECT_FALSE(summary.cells["AM2"].red);
+  // Example 07: the body fails, in red; the stability checks do not.
+  EXPECT_DOUBLE_EQ(summary.cells["AI8"].value, book.rows[6].body_ratio);
+  EXPECT_TRUE(summary.cells["AI8"].red);
+  EXPECT_EQ(summary.cells["AM8"].text, "NG");
+  EXPECT_TRUE(summary.cells["AM8"].red);
+  EXPECT_EQ(summary.cells["AK8"].text, "躯体");
+  EXPECT_FALSE(summary.cells["Y8"].red);
+  EXPECT_EQ(summary.cells["X5"].text, "F");
+  EXPECT_EQ(summary.cells["AE5"].text, "Fk");  // example 04 has a shear key
+
+  tables::testing::ReadSheet member;
+  ASSERT_TRUE(tables::testing::ReadXlsx(xlsx.bytes, &member, &error, 5)) << error;
+  EXPECT_EQ(member.name, "W-4 地震時");
+  EXPECT_EQ(member.cells["A6"].text, "Kh");
+  EXPECT_DOUBLE_EQ(member.cells["B6"].value, book.rows[3].kh);
+
+  const std::string csv = BookCsv(book);
+  EXPECT_EQ(csv.rfind("\xEF\xBB\xBFNo.,記号,ファイル,ケース,規準,地盤,Kh,H (m),", 0), 0u);
+  EXPECT_NE(csv.find(tables::ExactNumberText(w1.sum_v)), std::string::npos);
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 8);
+
+  // Sheet names stay unique and short, whatever the symbols.
+  book.rows[1].symbol = book.rows[0].symbol = std::string(40, 'W');
+  std::string names;
+  for (const tables::Table& t : MemberTables(book)) names += tables::SheetName(t.title) + "|";
+  EXPECT_NE(names.find(std::string(24, 'W') + " (2)|"), std::string::npos) << names;
+  EXPECT_TRUE(BookXlsx(book).ok);
 }
 
 TEST(BookPages, TextWidthAndFit) {

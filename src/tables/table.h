@@ -67,6 +67,14 @@ struct XlsxResult {
 /// characters counted twice.
 XlsxResult XlsxBytes(const Table& table);
 
+/// The same with one sheet per table, in order. Sheet names (the titles,
+/// cut to 31 characters) must differ.
+XlsxResult XlsxBytes(const std::vector<Table>& sheets);
+
+/// A table's title as a sheet name: at most 31 characters, none of
+/// []:*?/\ (replaced by "_"), "Sheet1" for an empty title.
+std::string SheetName(const std::string& title);
+
 /// Width of a UTF-8 text in columns of half-width characters: ASCII and
 /// half-width katakana count one, a character of two UTF-8 bytes (Greek,
 /// accented Latin) `two_byte_columns`, every other (kanji, kana, full-width

@@ -18,7 +18,6 @@
 #include "tables/table.h"
 
 namespace varnholt::tables {
-namespace {
 
 // Excel's limits on a sheet name: 31 characters, none of []:*?/\ .
 std::string SheetName(const std::string& title) {
@@ -34,6 +33,8 @@ std::string SheetName(const std::string& title) {
   }
   return out.empty() ? "Sheet1" : out;
 }
+
+namespace {
 
 std::string NumberFormat(int decimals) {
   return decimals <= 0 ? "0" : "0." + std::string(static_cast<std::size_t>(decimals), '0');
@@ -111,22 +112,11 @@ class Formats {
   std::map<std::pair<int, bool>, lxw_format*> cells_;
 };
 
-}  // namespace
-
-XlsxResult XlsxBytes(const Table& table) {
-  XlsxResult result;
-  const TempFile file;
-  if (file.path().empty()) {
-    result.error = "一時ファイルを作成できませんでした。";
-    return result;
-  }
-  lxw_workbook* wb = workbook_new(file.path().c_str());
-  if (wb == nullptr) {
-    result.error = "ワークブックを作成できませんでした。";
-    return result;
-  }
+// Writes one table on a new sheet of the workbook; false when the sheet
+// cannot be added (a name used twice).
+bool AddSheet(lxw_workbook* wb, Formats& formats, const Table& table) {
   lxw_worksheet* ws = workbook_add_worksheet(wb, SheetName(table.title).c_str());
-  Formats formats(wb);
+  if (ws == nullptr) return false;
   const std::size_t columns = table.columns.size();
   for (std::size_t c = 0; c < columns; ++c) {
     const Column& col = table.columns[c];
@@ -157,6 +147,33 @@ XlsxResult XlsxBytes(const Table& table) {
     worksheet_set_column(ws, cc, cc, std::min(width, 80) + 2, nullptr);
   }
   worksheet_freeze_panes(ws, 1, 0);
+  return true;
+}
+
+}  // namespace
+
+XlsxResult XlsxBytes(const Table& table) { return XlsxBytes(std::vector<Table>{table}); }
+
+XlsxResult XlsxBytes(const std::vector<Table>& sheets) {
+  XlsxResult result;
+  const TempFile file;
+  if (file.path().empty()) {
+    result.error = "一時ファイルを作成できませんでした。";
+    return result;
+  }
+  lxw_workbook* wb = workbook_new(file.path().c_str());
+  if (wb == nullptr) {
+    result.error = "ワークブックを作成できませんでした。";
+    return result;
+  }
+  Formats formats(wb);
+  for (const Table& table : sheets) {
+    if (!AddSheet(wb, formats, table)) {
+      workbook_close(wb);
+      result.error = "シート「" + SheetName(table.title) + "」を作成できませんでした。";
+      return result;
+    }
+  }
   const lxw_error closed = workbook_close(wb);
   if (closed != LXW_NO_ERROR) {
     result.error =

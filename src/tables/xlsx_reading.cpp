@@ -154,17 +154,19 @@ bool ReadZip(const std::string& b, std::map<std::string, std::string>* files, st
   return true;
 }
 
-bool ReadXlsx(const std::string& bytes, ReadSheet* sheet, std::string* error) {
+bool ReadXlsx(const std::string& bytes, ReadSheet* sheet, std::string* error, int number) {
   std::map<std::string, std::string> files;
   if (!ReadZip(bytes, &files, error)) return false;
   const std::string& workbook = files["xl/workbook.xml"];
-  const std::string& xml = files["xl/worksheets/sheet1.xml"];
+  const std::string& xml = files["xl/worksheets/sheet" + std::to_string(number) + ".xml"];
   if (workbook.empty() || xml.empty()) {
-    *error = "no workbook or no first sheet";
+    *error = "no workbook or no sheet " + std::to_string(number);
     return false;
   }
   const std::vector<std::size_t> sheets = Elements(workbook, "sheet");
-  if (!sheets.empty()) sheet->name = Unescape(Attribute(workbook, sheets.front(), "name"));
+  if (number >= 1 && static_cast<std::size_t>(number) <= sheets.size())
+    sheet->name =
+        Unescape(Attribute(workbook, sheets[static_cast<std::size_t>(number - 1)], "name"));
   std::vector<std::string> shared;
   const std::string& strings = files["xl/sharedStrings.xml"];
   for (std::size_t at : Elements(strings, "si")) {

@@ -33,6 +33,7 @@ struct ReadSheet {
   std::map<int, double> widths;  // column (1-based) → width
 };
 
-bool ReadXlsx(const std::string& bytes, ReadSheet* sheet, std::string* error);
+/// The sheet at 1-based position `number` (the first unless said).
+bool ReadXlsx(const std::string& bytes, ReadSheet* sheet, std::string* error, int number = 1);
 
 }  // namespace varnholt::tables::testing
