@@ -1,6 +1,6 @@
 // The design book: the calculation alone of many designs in one process (to
 // set against one varnholt-cli calc process per design, BM_CliCalc*), and a
-// book of 100 member cases calculated and written by varnholt-cli book, with
+// book of 100 member cases calculated and written to PDF and XLSX by varnholt-cli book, with
 // the tool's peak memory as a counter.
 
 #include <benchmark/benchmark.h>
@@ -61,8 +61,8 @@ void BM_BookCalculatePerDesign(benchmark::State& state) {
 BENCHMARK(BM_BookCalculatePerDesign)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // varnholt-cli book over 100 member cases (50 walls listed twice, as the
-// two load cases of each will be) to a PDF; peak memory of the tool in MB.
-void BM_CliBook100ToPdf(benchmark::State& state) {
+// two load cases of each will be) to a PDF and an XLSX; peak memory of the tool in MB.
+void BM_CliBook100ToPdfAndXlsx(benchmark::State& state) {
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("varnholt-bench-book-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
@@ -74,8 +74,9 @@ void BM_CliBook100ToPdf(benchmark::State& state) {
   book.members.clear();
   for (const auto& m : walls) book.members.insert(book.members.end(), {m, m});
   { std::ofstream(dir / "bench.vrhbook") << varnholt::book::BookFileBytes(book); }
-  const std::vector<std::string> args = {"book", (dir / "bench.vrhbook").string(), "-o",
-                                         (dir / "bench.pdf").string()};
+  const std::vector<std::string> args = {"book",   (dir / "bench.vrhbook").string(),
+                                         "-o",     (dir / "bench.pdf").string(),
+                                         "--xlsx", (dir / "bench.xlsx").string()};
   double peak_mb = 0;
   for (auto _ : state) {
     struct rusage usage {};
@@ -90,6 +91,6 @@ void BM_CliBook100ToPdf(benchmark::State& state) {
   std::error_code ec;
   std::filesystem::remove_all(dir, ec);
 }
-BENCHMARK(BM_CliBook100ToPdf)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
+BENCHMARK(BM_CliBook100ToPdfAndXlsx)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
 
 }  // namespace
