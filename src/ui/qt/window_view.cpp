@@ -28,10 +28,8 @@ using ui::ControlKind;
 // Sizes (twips) of controls declared without one.
 constexpr int kDefaultTextHeight = 270;
 constexpr int kDefaultButtonHeight = 315;
-// The classic window frame (title bar and borders) that a window's design
-// size includes, and the margin kept right of and below the last control.
-constexpr int kClassicFrameWidth = 120;
-constexpr int kClassicFrameHeight = 420;
+// The margin kept right of and below the last control, inside the classic
+// frame that a window's design size includes.
 constexpr int kContentMargin = 90;
 
 QColor ToColor(ui::Rgb rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
@@ -459,8 +457,8 @@ void WindowView::UpdateClientSize() {
   }
   const int margin = scale_.Px(kContentMargin);
   QSize size(
-      std::max(scale_.Px(window->width - kClassicFrameWidth), bounds.right() + 1 + margin),
-      std::max(scale_.Px(window->height - kClassicFrameHeight), bounds.bottom() + 1 + margin));
+      std::max(scale_.Px(window->width - ui::kClassicFrameWidth), bounds.right() + 1 + margin),
+      std::max(scale_.Px(window->height - ui::kClassicFrameHeight), bounds.bottom() + 1 + margin));
   // Never smaller than before: a window does not shrink under the user.
   if (client_size_.isValid()) size = size.expandedTo(surface_->size());
   const int menu_height = menu_bar_ != nullptr ? menu_bar_->sizeHint().height() : 0;

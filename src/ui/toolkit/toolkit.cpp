@@ -38,6 +38,13 @@ void Control::SetText(std::string text) {
 }
 
 void Control::SetValue(bool selected) {
+  RestoreValue(selected);
+  if (!selected) return;
+  WindowSystem::EventScope scope(window_.system());
+  if (on_click) on_click();
+}
+
+void Control::RestoreValue(bool selected) {
   if (!selected) {
     if (value_ != 0) {
       value_ = 0;
@@ -57,16 +64,19 @@ void Control::SetValue(bool selected) {
     value_ = 1;
     Changed();
   }
-  WindowSystem::EventScope scope(window_.system());
-  if (on_click) on_click();
 }
 
 void Control::SetCheckValue(int value) {
   if (value_ == value) return;
-  value_ = value;
-  Changed();
+  RestoreCheckValue(value);
   WindowSystem::EventScope scope(window_.system());
   if (on_click) on_click();
+}
+
+void Control::RestoreCheckValue(int value) {
+  if (value_ == value) return;
+  value_ = value;
+  Changed();
 }
 
 void Control::SetScrollValue(int value) {

@@ -49,6 +49,11 @@ enum class ControlKind {
   kToolButton,
 };
 
+/// The classic window frame (borders and title bar) that a window's design
+/// size includes, twips.
+inline constexpr int kClassicFrameWidth = 120;
+inline constexpr int kClassicFrameHeight = 420;
+
 /// Key code of Enter in key-press handlers.
 inline constexpr int kKeyEnter = 13;
 
@@ -85,9 +90,15 @@ class Control {
   /// and runs its click handler; setting false clears it silently.
   bool Value() const { return value_ != 0; }
   void SetValue(bool selected);
+  /// Selects the option within its group (or clears it) without running its
+  /// click handler: for a state restored as data, whose consequences the
+  /// caller applies itself.
+  void RestoreValue(bool selected);
   /// Check box value 0 or 1; a change runs the click handler.
   int CheckValue() const { return value_; }
   void SetCheckValue(int value);
+  /// The same without running the click handler.
+  void RestoreCheckValue(int value);
   /// Scroll bar position; a change runs the change handler.
   int ScrollValue() const { return value_; }
   void SetScrollValue(int value);
@@ -171,6 +182,14 @@ class Control {
   std::vector<std::string> items_;
 };
 
+/// What a window's definition builds beside its controls and keeps with the
+/// window (the forms layer's typed handles to the controls). It lives and
+/// dies with the window.
+class WindowAttachment {
+ public:
+  virtual ~WindowAttachment() = default;
+};
+
 /// One window: its controls in declaration order, its geometry and state,
 /// and the drawing its handlers made at run time.
 class Window {
@@ -190,6 +209,16 @@ class Window {
   const Control& operator[](const std::string& name) const;
   bool Has(const std::string& name) const;
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+  /// Keeps `attachment` with the window and returns it.
+  template <typename T>
+  T& Attach(std::unique_ptr<T> attachment) {
+    T& kept = *attachment;
+    attachment_ = std::move(attachment);
+    return kept;
+  }
+  /// What the definition attached; null when nothing was.
+  WindowAttachment* attachment() const { return attachment_.get(); }
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
@@ -240,6 +269,7 @@ class Window {
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::string, Control*> by_name_;
   std::vector<DrawnLine> drawing_;
+  std::unique_ptr<WindowAttachment> attachment_;
 };
 
 /// What a front end learns about the windows. Every method has an empty default.
