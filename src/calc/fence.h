@@ -16,6 +16,12 @@ namespace varnholt {
 /// short-term criteria.
 inline bool IsShortTermFenceLoad(const std::string& type) { return type == "1" || type == "2"; }
 
+/// No fence: the six fence values are 0 and no load kind is chosen.
+inline void ClearFence(DesignCase& dc) {
+  dc.FenceH = dc.FenceX = dc.FenceLoad = dc.FenceP = dc.FenceLoadY = dc.FenceW = 0;
+  dc.FenceLoadType.clear();
+}
+
 /// Load formation, the last part of collecting the fence dialog in SUTI.
 /// Call it after FenceH, FenceX, FenceLoad, FenceLoadY and FenceW have been
 /// read from Form17.txt1..txt5, with the dialog's load option:

@@ -104,7 +104,7 @@ inline constexpr int kReactionFigureOffset = 53;
 inline constexpr int kFigureValuesOffset = 54;
 inline constexpr int kPressureLength = 55;  // X, pressure length
 inline constexpr int kKeyFirst = 56;        // shear key results Calc[56..66]
-inline constexpr int kKeyHeight = 57;       // shear key input
+inline constexpr int kKeyHeight = 57;       // H0, key height
 inline constexpr int kKeyInput58 = 58;      // shear key input
 inline constexpr int kKeyInput59 = 59;      // shear key input
 inline constexpr int kKeyLast = 66;
@@ -123,6 +123,10 @@ inline constexpr int kB1 = 68;           // width of the trial wedge at the grou
 inline constexpr int kB2 = 69;           // H0·cotβ
 inline constexpr int kCount = 70;
 }  // namespace calc
+
+/// Values of ShearKeyFlag: a shear key is used, or not.
+inline constexpr const char* kShearKeyFlagWith = "1";
+inline constexpr const char* kShearKeyFlagWithout = "0";
 
 /// Size of the trial-wedge tables: entries 1..900 hold ω = 0.1°..90°.
 inline constexpr int kWedgeEntries = 900;

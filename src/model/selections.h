@@ -74,6 +74,8 @@ enum class SeismicSliding { kNone, kF10, kF12 };
 struct NormalCheckMethods {
   NormalOverturn overturn = NormalOverturn::kNone;
   Deduction deduction = Deduction::kNone;  // opt4 deduct, opt5 no deduction
+
+  bool operator==(const NormalCheckMethods&) const = default;
 };
 
 /// The check methods chosen in Form14 (地震時, short-term fence loads).
@@ -81,6 +83,8 @@ struct SeismicCheckMethods {
   SeismicOverturn overturn = SeismicOverturn::kNone;
   SeismicSliding sliding = SeismicSliding::kNone;
   Deduction deduction = Deduction::kNone;  // opt7 deduct, opt8 no deduction
+
+  bool operator==(const SeismicCheckMethods&) const = default;
 };
 
 /// Every option state read below the window layer. The defaults are those
@@ -100,6 +104,14 @@ struct Selections {
   ShearKeyOption shear_key = ShearKeyOption::kWithout;
   NormalCheckMethods normal_checks;
   SeismicCheckMethods seismic_checks;
+
+  bool operator==(const Selections&) const = default;
 };
+
+/// 水平 or 一様斜面: the shapes whose earth pressure comes from a
+/// coefficient, entered or computed in Form3. 嵩上げ土 uses the trial wedge.
+inline bool LevelOrSlope(GroundShape shape) {
+  return shape == GroundShape::kLevel || shape == GroundShape::kUniformSlope;
+}
 
 }  // namespace varnholt
