@@ -22,7 +22,7 @@ void Redraw(benchmark::State& state, bool forces) {
     state.SkipWithError("example not calculated");
     return;
   }
-  if (!forces) opened.app.results_valid = false;  // as the keystroke leaves it
+  if (!forces) opened.app.results().ClearResults();  // as the keystroke leaves it
   const auto face = varnholt::report::qt::FindReportFont();
   const QString family = face ? face->family : QString();
   QImage image(900, 650, QImage::Format_ARGB32_Premultiplied);

@@ -305,7 +305,8 @@ int CalcCommand(const std::vector<std::string_view>& args, CheckedStdout& out) {
     out.Write(varnholt::project::ResultsJson(app, valid, valid ? "" : error) + "\n");
   } else if (valid) {
     out.Write(varnholt::project::ResultsSummaryText(app));
-    for (const varnholt::PlausibilityWarning& w : app.warnings()) Error("注意: " + w.text);
+    for (const varnholt::PlausibilityWarning& w : app.results().warnings())
+      Error("注意: " + w.text);
   }
   if (!valid) return Finish(out, kNoResult);
   return Finish(out, varnholt::project::AllVerdictsOk(app) ? kAllOk : kSomeNg);

@@ -30,7 +30,8 @@ struct CoefficientResult {
 /// with the terms Cond[20..27] and the coefficient in Cond[6].
 ///
 /// The window side (not done here): on success put `text` into Form3.txt11
-/// with BorderStyle 0, run Hihyouji_1 and move the focus to Form11.cmd2. The
+/// with BorderStyle 0, clear the results and Fs, and move the focus to
+/// Form11.cmd2. The
 /// number the main calculation uses is `text` read back by the next SUTI,
 /// never `value`.
 ///

@@ -105,8 +105,6 @@ inline constexpr int kFigureValuesOffset = 54;
 inline constexpr int kPressureLength = 55;  // X, pressure length
 inline constexpr int kKeyFirst = 56;        // shear key results Calc[56..66]
 inline constexpr int kKeyHeight = 57;       // H0, key height
-inline constexpr int kKeyInput58 = 58;      // shear key input
-inline constexpr int kKeyInput59 = 59;      // shear key input
 inline constexpr int kKeyLast = 66;
 inline constexpr int kKeyL = 56;         // L = H0·tan(45° + φB/2), passive wedge length
 inline constexpr int kKeyWidth = 58;     // D, key width (stored, used by no formula)

@@ -278,7 +278,7 @@ std::string BuildAndSave(const Example& ex, const std::string& path) {
   InstallFileCommands(t.app);
   FileNew(t.app);
   ex.build(t);
-  EXPECT_TRUE(t.app.results_valid) << ::testing::PrintToString(t.platform.MessageTexts());
+  EXPECT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
   t.platform.save_answers.push_back(path);
   FileSaveAs(t.app);
   return ReadAll(path);

@@ -12,8 +12,9 @@
 #include "ui/forms/app.h"
 #include "ui/forms/collect.h"
 #include "ui/forms/dimension_windows.h"
+#include "ui/forms/form17.h"
 #include "ui/forms/form20.h"
-#include "ui/forms/invalidate.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/results.h"
 #include "ui/forms/windows.h"
 
@@ -37,10 +38,6 @@ constexpr const char* kMsgOverwrite = "上書き保存してもよろしいで�
 constexpr const char* kMsgExisting = "同名ファイルがあります。上書き保存しますか？";
 constexpr const char* kExistingTitle = "上書き保存の確認";
 
-// Window positions inside the main window, twips.
-constexpr int kDimensionLeft = 5460;
-constexpr int kResultsTop = 4710;
-
 // The windows of a design, closed by New and Close. Form19 is not among
 // them: its shear-key values outlive a new design.
 constexpr const char* kDesignWindows[] = {forms::kForm2,  forms::kForm3,  forms::kForm11,
@@ -57,23 +54,18 @@ ui::FileDialogRequest DialogRequest(const char* title) {
   return r;
 }
 
-void SetToolButtons(App& app, bool enabled) {
-  ui::Window& main = app.Form(forms::kMDIForm1);
-  for (int i : {3, 5, 6}) main[forms::ToolButtonName(i)].SetEnabled(enabled);
-}
-
 // Closes every design window, forgets the seismic method and resets the
 // flags: what New and Close share.
 void CloseDesign(App& app) {
   ui::WindowSystem& ws = app.windows();
   for (const char* name : kDesignWindows) ws.Unload(name);
   if (ws.IsLoaded(forms::kForm20)) {
-    ui::Window& f20 = app.Form(forms::kForm20);
-    f20["opt_K1"].SetValue(false);
-    f20["opt_K2"].SetValue(false);
+    forms::SeismicDialog& f20 = forms::Seismic(app);
+    f20.method_k1->SetValue(false);
+    f20.method_k2->SetValue(false);
     ws.Unload(forms::kForm20);
   }
-  app.dc().ShearKeyFlag = "0";
+  app.dc().ShearKeyFlag = kShearKeyFlagWithout;
   app.dc().FenceLoadType.clear();
 }
 
@@ -86,8 +78,8 @@ bool Recalculate(App& app, std::string& message) {
     forms::Form3Keisan(app);
     // A coefficient that cannot be computed has been reported and its box
     // emptied; calculating on with KA = 0 would show a wrong result.
-    if (app.Form(forms::kForm3)["txt11"].Text().empty()) {
-      forms::Hihyouji_1(app);
+    if (forms::LevelDimensions(app).ka_text->Text().empty()) {
+      app.results().ClearResultsAndSlidingFactor();
       message = "主働土圧係数を計算できないため、安定性の検討ができません。";
       return false;
     }
@@ -96,12 +88,11 @@ bool Recalculate(App& app, std::string& message) {
   DesignCase& dc = app.dc();
   const CalcStatus status = CalculateDesign(dc, forms::ReadSelections(app));
   if (!status.ok()) {
-    forms::Hihyouji_1(app);
+    app.results().ClearResultsAndSlidingFactor();
     message = status.Message();
     app.ErrorMessage(message);
     return false;
   }
-  app.results_valid = true;
   forms::Kekka(app);
   return true;
 }
@@ -110,49 +101,37 @@ bool Recalculate(App& app, std::string& message) {
 // as a short-term fence load allows it, and the commands of a calculated
 // design.
 void ArrangeAfterOpen(App& app, bool calculated) {
-  ui::Window& f2 = app.Form(forms::kForm2);
-  f2.Move(0, 0);
-  f2.Show();
-  if (f2["opt1"].Value() || f2["opt2"].Value()) {
+  forms::ConditionsWindow& f2 = forms::Conditions(app);
+  f2.window.Move(0, 0);
+  f2.window.Show();
+  if (f2.level->Value() || f2.slope->Value()) {
     app.windows().Unload(forms::kForm16);
-    ui::Window& f3 = app.Form(forms::kForm3);
-    f3.Move(kDimensionLeft, 0);
-    f3.Show();
-    if (f3["opt5"].Value()) f3["cmd3"].SetVisible(false);
-  } else if (f2["opt3"].Value()) {
+    forms::LevelDimensionsWindow& f3 = forms::LevelDimensions(app);
+    forms::ShowBesideConditions(f3.window);
+    if (f3.key_none->Value()) f3.key_button->SetVisible(false);
+  } else if (f2.raised->Value()) {
     app.windows().Unload(forms::kForm3);
-    ui::Window& f16 = app.Form(forms::kForm16);
-    f16.Move(kDimensionLeft, 0);
-    f16.Show();
-    if (f16["opt5"].Value()) f16["cmd3"].SetVisible(false);
+    forms::RaisedDimensionsWindow& f16 = forms::RaisedDimensions(app);
+    forms::ShowBesideConditions(f16.window);
+    if (f16.key_none->Value()) f16.key_button->SetVisible(false);
   }
 
-  ui::Window& f17 = app.Form(forms::kForm17);
-  if (f17["opt2"].Value() || f17["opt3"].Value()) {
+  forms::FenceDialog& f17 = forms::Fence(app);
+  if (f17.load_distributed->Value() || f17.load_concentrated->Value()) {
     // A short-term fence load is always checked in the normal case.
-    f2["opt5"].SetValue(false);
-    f2["opt5"].SetEnabled(false);
-    f2["cmd2"].SetEnabled(false);
-    f2["opt4"].SetValue(true);
+    forms::ShowNormalCaseOnly(f2);
   } else {
-    f2["opt5"].SetEnabled(true);
-    f2["cmd2"].SetEnabled(true);
+    forms::AllowSeismicCase(f2);
   }
-  if (f2["opt5"].Value()) f2["cmd4"].SetEnabled(true);
+  if (f2.case_seismic->Value()) f2.seismic_method_button->SetEnabled(true);
 
-  ui::Window& f11 = app.Form(forms::kForm11);
-  f11.Move(kDimensionLeft, kResultsTop);
-  f11.Show();
-  app.windows().SetFocus(f11["cmd1"]);
+  forms::ResultsWindow& f11 = forms::Results(app);
+  f11.window.Move(forms::kDimensionLeft, forms::kResultsTop);
+  f11.window.Show();
+  app.windows().SetFocus(f11.calculate_button);
 
   // Without a result nothing may be saved, previewed or printed.
-  if (!calculated) return;
-  ui::Window& main = app.Form(forms::kMDIForm1);
-  for (const char* item : {"Men_FOvw", "Men_FSav", "Men_FImg", "Men_FPrn"}) {
-    main[item].SetEnabled(true);
-  }
-  SetToolButtons(app, true);
-  forms::ShowResultRows(app);
+  if (calculated) app.results().ShowResults();
 }
 
 // The name typed without an extension gets ".vrh", so that Open finds it.
@@ -179,21 +158,19 @@ std::string ProjectFolder() {
 
 void FileNew(App& app) {
   CloseDesign(app);
-  ui::Window& f2 = app.Form(forms::kForm2);
-  f2.Move(0, 0);
-  f2.Show();
-  ui::Window& f3 = app.Form(forms::kForm3);
-  f3.Move(kDimensionLeft, 0);
-  f3.Show();
-  f3["opt1"].SetValue(false);
-  f3["opt2"].SetValue(false);
-  f3["cmd3"].SetVisible(false);
-  ui::Window& f11 = app.Form(forms::kForm11);
-  f11.Move(kDimensionLeft, kResultsTop);
-  f11.Show();
-  for (int i = 5; i <= 21; ++i) f11["lbl" + std::to_string(i)].SetVisible(false);
-  app.windows().SetFocus(f2["txt1"]);
-  SetToolButtons(app, false);
+  forms::ConditionsWindow& f2 = forms::Conditions(app);
+  f2.window.Move(0, 0);
+  f2.window.Show();
+  forms::LevelDimensionsWindow& f3 = forms::LevelDimensions(app);
+  forms::ShowBesideConditions(f3.window);
+  f3.ka_entered->SetValue(false);
+  f3.ka_computed->SetValue(false);
+  f3.key_button->SetVisible(false);
+  forms::ResultsWindow& f11 = forms::Results(app);
+  f11.window.Move(forms::kDimensionLeft, forms::kResultsTop);
+  f11.window.Show();
+  app.windows().SetFocus(f2.site_text);
+  app.results().Reset();
 }
 
 OpenResult FileOpen(App& app) {
@@ -202,9 +179,12 @@ OpenResult FileOpen(App& app) {
   const std::optional<std::string> chosen =
       app.platform().OpenFileDialog(DialogRequest(kOpenTitle));
   if (!chosen || chosen->empty()) return {};
+  // The design opened has this file, so that a shown result makes
+  // 上書き保存 available as after any calculation of a design with a file.
+  app.current_file = *chosen;
   OpenResult result = OpenProjectFile(app, *chosen);
   // A refused file leaves the open design as it was, with its file.
-  app.current_file = result.outcome == OpenOutcome::kUnreadable ? previous : *chosen;
+  if (result.outcome == OpenOutcome::kUnreadable) app.current_file = previous;
   return result;
 }
 
@@ -244,7 +224,7 @@ void FileClose(App& app) {
     return;
   }
   CloseDesign(app);
-  SetToolButtons(app, false);
+  app.results().Reset();
 }
 
 void FileUpdate(App& app) {
@@ -272,9 +252,7 @@ void FileSaveAs(App& app) {
   if (!SaveProject(app, path)) return;
   app.current_file = path;
   // The design now has a file: 上書き保存 is available as after a calculation.
-  if (app.results_valid) {
-    app.Form(forms::kMDIForm1)[forms::ToolButtonName(3)].SetEnabled(true);
-  }
+  app.results().Saved();
 }
 
 bool SaveProject(App& app, const std::string& path, const FileSystemCalls& calls) {

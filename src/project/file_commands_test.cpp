@@ -47,12 +47,12 @@ void SaveAs(TestApp& t, const std::string& path) {
 TEST(FileCommands, NewNeverAsksAndCloseAlwaysAsks) {
   TestApp t;
   CalculatedLevelDesign(t);
-  ASSERT_TRUE(t.app.results_valid);
+  ASSERT_TRUE(t.app.results().valid());
   t.platform.Clear();
   FileNew(t.app);
   EXPECT_TRUE(t.platform.Messages().empty());
   EXPECT_EQ(t.Form(forms::kForm2)["txt1"].Text(), "");
-  EXPECT_FALSE(t.app.results_valid);
+  EXPECT_FALSE(t.app.results().valid());
   EXPECT_FALSE(t.Form(forms::kMDIForm1)[forms::ToolButtonName(3)].Enabled());
   EXPECT_TRUE(t.Form(forms::kForm2).Shown());
   EXPECT_TRUE(t.Form(forms::kForm3).Shown());
@@ -153,7 +153,7 @@ TEST(FileCommands, ExitAsksAndNoKeepsEverything) {
   ExpectBox(t.platform.Messages()[0], "終了してもよろしいですか？", "確認", MsgButtons::kYesNo,
             MsgIcon::kNone, 2);
   EXPECT_FALSE(quit);
-  EXPECT_TRUE(t.app.results_valid);
+  EXPECT_TRUE(t.app.results().valid());
 }
 
 TEST(FileCommands, CharacterOutsideTheCodePageIsReportedBeforeWriting) {
@@ -237,7 +237,7 @@ TEST(FileCommands, BadFileLeavesTheOpenDesignUntouched) {
                 "」はプロジェクトファイルとして読み込めません。\n"
                 "17行目: True または False のはずの値が「Yes!」です。");
   EXPECT_EQ(t.app.current_file, good);
-  EXPECT_TRUE(t.app.results_valid);
+  EXPECT_TRUE(t.app.results().valid());
   EXPECT_EQ(t.dc().Calc, dc_before.Calc);
   EXPECT_EQ(t.Form(forms::kForm2)["txt1"].Text(), "横浜市");
   EXPECT_EQ(t.Form(forms::kForm11)["lbl7"].Caption(), " > 1.5 ∴O.K");
@@ -303,7 +303,7 @@ TEST(FileCommands, OpenShowsTheResultsAndTheWindows) {
   u.platform.open_answers.push_back(path);
   u.Form(forms::kMDIForm1)["Men_FOpn"].Click();
   ui::Window& f11 = u.Form(forms::kForm11);
-  EXPECT_TRUE(u.app.results_valid);
+  EXPECT_TRUE(u.app.results().valid());
   EXPECT_EQ(u.app.current_file, path);
   EXPECT_EQ(f11["lbl6"].Caption(), "7.089");
   EXPECT_TRUE(f11["lbl6"].Visible());
@@ -351,7 +351,7 @@ TEST(FileCommands, SeismicDesignWithAFenceWithoutLoadOpensInTheSeismicCase) {
   t.Form(forms::kForm14)["opt1"].Click();
   t.Form(forms::kForm14)["opt5"].Click();
   t.Form(forms::kForm11)["cmd1"].Click();
-  ASSERT_TRUE(t.app.results_valid) << ::testing::PrintToString(t.platform.MessageTexts());
+  ASSERT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
   const std::string seismic_f = t.Form(forms::kForm11)["lbl6"].Caption();
   SaveAs(t, path);
   const std::string bytes = ReadAll(path);

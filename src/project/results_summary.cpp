@@ -10,6 +10,7 @@
 #include "project/text_output.h"
 #include "ui/forms/app.h"
 #include "ui/forms/collect.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::project {
@@ -17,25 +18,35 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A row of the results window: its fixed caption label (empty for a
-// continuation row) and its result labels, left to right.
+// A row of the results window: its fixed caption (none for a continuation
+// row) and its result labels, left to right.
 struct Row {
-  const char* caption;
-  std::vector<int> labels;
+  const ui::Control* caption;
+  std::vector<const ui::Control*> labels;
 };
 
-const std::vector<Row>& Rows() {
-  static const std::vector<Row> rows = {
-      {"lbl2", {5, 6, 7}},    {"", {22, 23, 24}},     {"lbl3", {8, 9, 10}},
-      {"", {11, 12, 13, 14}}, {"lbl4", {15, 16, 17}}, {"lbl18", {19, 20, 21}},
+std::vector<Row> Rows(const forms::ResultsWindow& r) {
+  auto labels = [](auto& refs) {
+    std::vector<const ui::Control*> out;
+    for (const forms::ControlRef& c : refs) out.push_back(&*c);
+    return out;
   };
-  return rows;
+  const std::vector<const ui::Control*> bearing = labels(r.bearing);
+  return {
+      {&*r.overturning_caption, labels(r.overturning)},
+      {nullptr, labels(r.eccentricity)},
+      {&*r.bearing_caption, {bearing.begin(), bearing.begin() + 3}},
+      {nullptr, {bearing.begin() + 3, bearing.end()}},
+      {&*r.sliding_caption, labels(r.sliding)},
+      {&*r.without_key_caption, labels(r.without_key)},
+  };
 }
 
 // Verdict labels: the last label of each judged row.
-constexpr int kVerdictLabels[] = {7, 24, 14, 17, 21};
-
-std::string Label(int i) { return "lbl" + std::to_string(i); }
+std::vector<const ui::Control*> VerdictLabels(const forms::ResultsWindow& r) {
+  return {&*r.overturning[2], &*r.eccentricity[2], &*r.bearing[6], &*r.sliding[2],
+          &*r.without_key[2]};
+}
 
 constexpr int kCaptionColumns = 18;
 
@@ -62,37 +73,37 @@ std::string BodySummary(const BodyStressResult& r) {
 Json BodyJson(const BodyStressResult& r) {
   if (!r.ok()) return Json(nullptr);
   const BodyAllowables& a = r.allowable;
-  Json j;
-  j["ok"] = r.AllOk();
-  j["governing"] = r.governing;
-  j["allowable"] = {{"Fc", a.fc},
-                    {"short_term", a.short_term},
-                    {"compression", a.compression},
-                    {"tension", a.tension},
-                    {"shear", a.shear}};
-  j["sections"] = Json::array();
+  Json sections = Json::array();
   for (const BodySection& s : r.sections) {
     const BodyVerdict& v = s.verdict;
-    j["sections"].push_back({{"depth", s.depth},
-                             {"y", s.y},
-                             {"t", s.t},
-                             {"back_ground", s.back_ground},
-                             {"front_ground", s.front_ground},
-                             {"z", s.z},
-                             {"omega", s.omega},
-                             {"N", s.n},
-                             {"S", s.s},
-                             {"M", s.m},
-                             {"sigma1", s.sigma1},
-                             {"sigma2", s.sigma2},
-                             {"tau", s.tau},
-                             {"compression_ratio", v.compression_ratio},
-                             {"tension_ratio", v.tension_ratio},
-                             {"shear_ratio", v.shear_ratio},
-                             {"ratio", v.ratio},
-                             {"ok", v.ok}});
+    sections.push_back({{"depth", s.depth},
+                        {"y", s.y},
+                        {"t", s.t},
+                        {"back_ground", s.back_ground},
+                        {"front_ground", s.front_ground},
+                        {"z", s.z},
+                        {"omega", s.omega},
+                        {"N", s.n},
+                        {"S", s.s},
+                        {"M", s.m},
+                        {"sigma1", s.sigma1},
+                        {"sigma2", s.sigma2},
+                        {"tau", s.tau},
+                        {"compression_ratio", v.compression_ratio},
+                        {"tension_ratio", v.tension_ratio},
+                        {"shear_ratio", v.shear_ratio},
+                        {"ratio", v.ratio},
+                        {"ok", v.ok}});
   }
-  return j;
+  return {{"ok", r.AllOk()},
+          {"governing", r.governing},
+          {"allowable",
+           {{"Fc", a.fc},
+            {"short_term", a.short_term},
+            {"compression", a.compression},
+            {"tension", a.tension},
+            {"shear", a.shear}}},
+          {"sections", std::move(sections)}};
 }
 
 }  // namespace
@@ -105,29 +116,25 @@ bool AllVerdictsOk(forms::App& app) { return !AnyVerdictNg(app) && BodyCheckOf(a
 
 ShownVerdicts CountShownVerdicts(forms::App& app) {
   ShownVerdicts v;
-  ui::Window& f11 = app.Form(forms::kForm11);
-  for (int i : kVerdictLabels) {
-    const ui::Control& c = f11[Label(i)];
-    if (!c.Visible() || c.Caption().empty()) continue;
+  for (const ui::Control* c : VerdictLabels(forms::Results(app))) {
+    if (!c->Visible() || c->Caption().empty()) continue;
     ++v.shown;
-    if (c.ForeColor() == ui::kLightMagenta) ++v.ng;
+    if (c->ForeColor() == ui::kLightMagenta) ++v.ng;
   }
   return v;
 }
 
 std::string ResultsSummaryText(forms::App& app) {
-  ui::Window& f11 = app.Form(forms::kForm11);
   std::string out;
-  for (const Row& row : Rows()) {
+  for (const Row& row : Rows(forms::Results(app))) {
     std::string values;
-    for (int i : row.labels) {
-      const ui::Control& c = f11[Label(i)];
-      if (!c.Visible() || c.Caption().empty()) continue;
+    for (const ui::Control* c : row.labels) {
+      if (!c->Visible() || c->Caption().empty()) continue;
       if (!values.empty()) values += ' ';
-      values += c.Caption();
+      values += c->Caption();
     }
     if (values.empty()) continue;
-    const std::string caption = row.caption[0] != '\0' ? f11[row.caption].Caption() : std::string();
+    const std::string caption = row.caption != nullptr ? row.caption->Caption() : std::string();
     out += Padded(caption) + values + "\n";
   }
   return out + BodySummary(BodyCheckOf(app));
@@ -135,31 +142,17 @@ std::string ResultsSummaryText(forms::App& app) {
 
 std::string ResultsJson(forms::App& app, bool valid, const std::string& error) {
   const DesignCase& dc = app.dc();
-  Json j;
-  j["valid"] = valid;
-  j["error"] = error.empty() ? Json(nullptr) : Json(error);
-  j["Cond"] = Json::array();
-  for (double v : dc.Cond) j["Cond"].push_back(v);
-  j["Calc"] = Json::array();
-  for (double v : dc.Calc) j["Calc"].push_back(v);
-  j["wedge"] = {{"OmegaMax", dc.OmegaMax}, {"WedgeT1", dc.WedgeT1}, {"WedgeT2", dc.WedgeT2},
-                {"WedgeT3", dc.WedgeT3},   {"WedgeW", dc.WedgeW},   {"PAmax", dc.PAmax},
-                {"PAXw", dc.PAXw},         {"PAYw", dc.PAYw}};
-  j["fence"] = {{"FenceH", dc.FenceH}, {"FenceX", dc.FenceX},         {"FenceLoad", dc.FenceLoad},
-                {"FenceP", dc.FenceP}, {"FenceLoadY", dc.FenceLoadY}, {"FenceW", dc.FenceW}};
-  j["flags"] = {{"ShearKeyFlag", dc.ShearKeyFlag}, {"FenceLoadType", dc.FenceLoadType}};
+  // Every result label under its name in the window, lbl5 … lbl24.
   Json labels = Json::object();
-  ui::Window& f11 = app.Form(forms::kForm11);
-  for (int i = 5; i <= 24; ++i) {
-    const ui::Control& c = f11[Label(i)];
-    labels[Label(i)] = {{"caption", c.Caption()},
-                        {"visible", c.Visible()},
-                        {"ng", c.ForeColor() == ui::kLightMagenta}};
+  for (const ui::Control* c : forms::Results(app).ResultLabels()) {
+    labels.emplace(c->name(), Json{{"caption", c->Caption()},
+                                   {"visible", c->Visible()},
+                                   {"ng", c->ForeColor() == ui::kLightMagenta}});
   }
-  j["labels"] = std::move(labels);
   // The verdicts as the one verdict function gives them, and the values
   // outside their practical range; both empty without a result.
   Json verdicts = Json::array();
+  Json warnings = Json::array();
   if (valid) {
     for (const ShownVerdict& r : varnholt::ShownVerdicts(
              JudgeStability(dc, forms::ReadSelections(app)), dc.ShearKeyFlag == "1")) {
@@ -172,16 +165,37 @@ std::string ResultsJson(forms::App& app, bool valid, const std::string& error) {
            {"reason",
             v.reason == VerdictReason::kNone ? Json(nullptr) : Json(VerdictReasonText(v.reason))}});
     }
-  }
-  j["verdicts"] = std::move(verdicts);
-  Json warnings = Json::array();
-  if (valid) {
-    for (const PlausibilityWarning& w : app.warnings()) {
+    for (const PlausibilityWarning& w : app.results().warnings()) {
       warnings.push_back({{"code", w.code}, {"text", w.text}});
     }
   }
-  j["warnings"] = std::move(warnings);
-  j["body"] = valid ? BodyJson(BodyCheckOf(app)) : Json(nullptr);
+  const Json j = {
+      {"valid", valid},
+      {"error", error.empty() ? Json(nullptr) : Json(error)},
+      {"Cond", dc.Cond},
+      {"Calc", dc.Calc},
+      {"wedge",
+       {{"OmegaMax", dc.OmegaMax},
+        {"WedgeT1", dc.WedgeT1},
+        {"WedgeT2", dc.WedgeT2},
+        {"WedgeT3", dc.WedgeT3},
+        {"WedgeW", dc.WedgeW},
+        {"PAmax", dc.PAmax},
+        {"PAXw", dc.PAXw},
+        {"PAYw", dc.PAYw}}},
+      {"fence",
+       {{"FenceH", dc.FenceH},
+        {"FenceX", dc.FenceX},
+        {"FenceLoad", dc.FenceLoad},
+        {"FenceP", dc.FenceP},
+        {"FenceLoadY", dc.FenceLoadY},
+        {"FenceW", dc.FenceW}}},
+      {"flags", {{"ShearKeyFlag", dc.ShearKeyFlag}, {"FenceLoadType", dc.FenceLoadType}}},
+      {"labels", std::move(labels)},
+      {"verdicts", std::move(verdicts)},
+      {"warnings", std::move(warnings)},
+      {"body", valid ? BodyJson(BodyCheckOf(app)) : Json(nullptr)},
+  };
   return ExactJson(j);
 }
 

@@ -221,7 +221,7 @@ bool RandomDesign(TestApp& t, std::mt19937& rng) {
     f14[deduct ? "opt7" : "opt8"].Click();
   }
   t.Form(forms::kForm11)["cmd1"].Click();
-  return t.app.results_valid;
+  return t.app.results().valid();
 }
 
 // Sizes the project at `path` with `options`, writes it with -o, and checks

@@ -171,7 +171,7 @@ TEST(VerificationExamples, AreWhatTheWriterProduces) {
     InstallFileCommands(t.app);
     FileNew(t.app);
     p.build(t);
-    ASSERT_TRUE(t.app.results_valid) << ::testing::PrintToString(t.platform.MessageTexts());
+    ASSERT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
     const std::string path = dir.File(std::string(p.name) + ".vrh");
     t.platform.save_answers.push_back(path);
     FileSaveAs(t.app);

@@ -5,9 +5,11 @@
 #include <string>
 #include <utility>
 
+#include "calc/fence.h"
 #include "model/leading_number.h"
 #include "project/cp932.h"
 #include "ui/forms/app.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/numeric_boxes.h"
 #include "ui/forms/windows.h"
 
@@ -285,21 +287,14 @@ void ApplyEntry(forms::App& app, const ProjectEntry& e) {
   }
 }
 
-// The fence values of the design case when no fence is restored.
-void ClearFence(forms::App& app) {
-  DesignCase& dc = app.dc();
-  dc.FenceH = dc.FenceX = dc.FenceLoad = dc.FenceP = dc.FenceLoadY = dc.FenceW = 0;
-  dc.FenceLoadType.clear();
-}
-
 // After block C: the flags follow the restored windows, whatever the first
 // two lines said.
 void AfterDimensionBlock(forms::App& app, const ParsedProject& p) {
-  if (app.Form(forms::kForm2)["opt10"].Value()) ClearFence(app);
+  if (forms::Conditions(app).fence_none->Value()) ClearFence(app.dc());
   bool key = false;
-  if (p.dimension == DimensionBlock::kForm3) key = app.Form(forms::kForm3)["opt6"].Value();
-  if (p.dimension == DimensionBlock::kForm16) key = app.Form(forms::kForm16)["opt6"].Value();
-  app.dc().ShearKeyFlag = key ? "1" : "0";
+  if (p.dimension == DimensionBlock::kForm3) key = forms::LevelDimensions(app).key_with->Value();
+  if (p.dimension == DimensionBlock::kForm16) key = forms::RaisedDimensions(app).key_with->Value();
+  app.dc().ShearKeyFlag = key ? kShearKeyFlagWith : kShearKeyFlagWithout;
 }
 
 }  // namespace
@@ -376,24 +371,24 @@ void ApplyProject(forms::App& app, const ParsedProject& p) {
     ApplyEntry(app, p.entries[i]);
   }
 
-  ui::Window& f2 = app.Form(forms::kForm2);
+  forms::ConditionsWindow& f2 = forms::Conditions(app);
   // The fence option's reaction clears 地震時; the stored load case wins.
-  SetOptionQuietly(f2["opt4"], TrueAt(p, kLineNormalCase));
-  SetOptionQuietly(f2["opt5"], TrueAt(p, kLineSeismicCase));
+  SetOptionQuietly(f2.case_normal, TrueAt(p, kLineNormalCase));
+  SetOptionQuietly(f2.case_seismic, TrueAt(p, kLineSeismicCase));
 
   // The kind of fence load is the one the restored fence dialog shows.
-  if (f2["opt11"].Value()) {
-    ui::Window& f17 = app.Form(forms::kForm17);
-    app.dc().FenceLoadType = f17["opt1"].Value()   ? "0"
-                             : f17["opt2"].Value() ? "1"
-                             : f17["opt3"].Value() ? "2"
-                                                   : "";
+  if (f2.fence_with->Value()) {
+    forms::FenceDialog& f17 = forms::Fence(app);
+    app.dc().FenceLoadType = f17.load_normal->Value()         ? "0"
+                             : f17.load_distributed->Value()  ? "1"
+                             : f17.load_concentrated->Value() ? "2"
+                                                              : "";
   } else {
     app.dc().FenceLoadType.clear();
   }
 
   // No horizontal fence load unless the restored load box holds one.
-  if (LeadingNumber(app.Form(forms::kForm17)["txt3"].Text()) == 0) app.dc().FenceP = 0;
+  if (LeadingNumber(forms::Fence(app).load_text->Text()) == 0) app.dc().FenceP = 0;
 }
 
 }  // namespace varnholt::project

@@ -2,6 +2,7 @@
 
 #include "project/cp932.h"
 #include "ui/forms/app.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::project {
@@ -63,14 +64,14 @@ bool Append(forms::App& app, std::span<const Field> fields, EncodedProject& out)
 
 EncodedProject EncodeProject(forms::App& app) {
   EncodedProject out;
-  ui::Window& f2 = app.Form(forms::kForm2);
-  const DimensionBlock dimension = f2["opt1"].Value() || f2["opt2"].Value() ? DimensionBlock::kForm3
-                                   : f2["opt3"].Value() ? DimensionBlock::kForm16
-                                                        : DimensionBlock::kNone;
-  const KeyBlock key = f2["opt_T"].Value()   ? KeyBlock::kForm15
-                       : f2["opt_D"].Value() ? KeyBlock::kForm19
-                                             : KeyBlock::kNone;
-  const bool fence = f2["opt11"].Value();
+  forms::ConditionsWindow& f2 = forms::Conditions(app);
+  const DimensionBlock dimension = f2.level->Value() || f2.slope->Value() ? DimensionBlock::kForm3
+                                   : f2.raised->Value()                   ? DimensionBlock::kForm16
+                                                                          : DimensionBlock::kNone;
+  const KeyBlock key = f2.residential->Value() ? KeyBlock::kForm15
+                       : f2.road->Value()      ? KeyBlock::kForm19
+                                               : KeyBlock::kNone;
+  const bool fence = f2.fence_with->Value();
 
   for (auto block : {FlagFields(), DesignFields(), DimensionFields(dimension), SeismicFields(),
                      ResultFields(), NormalCheckFields(), SeismicCheckFields(), KeyFields(key)}) {

@@ -52,27 +52,27 @@ constexpr const char* kPolicyD =
 // Copies the design-condition texts into the design case in the order and
 // with the rules of the collection step, so that the page shows what the
 // window currently holds and printing never changes a result.
-void Refresh(DesignCase& dc, const Selections& sel, const Form2Texts& t) {
-  dc.SiteName = t.txt1;
-  dc.Cond[cond::kFc] = LeadingNumber(t.txt2);
-  dc.Cond[cond::kFe] = LeadingNumber(t.txt3);
+void Refresh(DesignCase& dc, const Selections& sel, const ConditionInputs& t) {
+  dc.SiteName = t.site;
+  dc.Cond[cond::kFc] = LeadingNumber(t.fc);
+  dc.Cond[cond::kFe] = LeadingNumber(t.fe);
   if (sel.standard == Standard::kResidential) {
     dc.Cond[cond::kFeShort] = dc.Cond[cond::kFe] * 2;
   } else if (sel.standard == Standard::kRoad) {
     dc.Cond[cond::kFeShort] = dc.Cond[cond::kFe] * 1.5;
   }
-  dc.Cond[cond::kGamma] = LeadingNumber(t.txt4);
-  dc.Cond[cond::kGammaC] = LeadingNumber(t.txt5);
-  dc.BackSoil = t.cbo1;
-  dc.BaseSoil = t.cbo2;
-  dc.Cond[cond::kPhi] = LeadingNumber(t.txt6);
-  dc.Cond[cond::kDelta] = LeadingNumber(t.txt7);
+  dc.Cond[cond::kGamma] = LeadingNumber(t.gamma);
+  dc.Cond[cond::kGammaC] = LeadingNumber(t.gamma_c);
+  dc.BackSoil = t.back_soil;
+  dc.BaseSoil = t.base_soil;
+  dc.Cond[cond::kPhi] = LeadingNumber(t.phi);
+  dc.Cond[cond::kDelta] = LeadingNumber(t.delta);
   dc.Cond[cond::kBackCohesion] = 0;
   // Cohesion not considered (しない) means C = 0, whatever the box still holds.
   dc.Cond[cond::kCohesion] =
-      sel.cohesion == CohesionOption::kNotConsidered ? 0 : LeadingNumber(t.txt8);
-  dc.Cond[cond::kPhiB] = LeadingNumber(t.txt9);
-  dc.Cond[cond::kMu] = LeadingNumber(t.txt10);
+      sel.cohesion == CohesionOption::kNotConsidered ? 0 : LeadingNumber(t.cohesion);
+  dc.Cond[cond::kPhiB] = LeadingNumber(t.phi_b);
+  dc.Cond[cond::kMu] = LeadingNumber(t.mu);
 }
 
 void BlankLines(ReportSurface& out, int n) {
@@ -93,7 +93,7 @@ void PrintPhi(ReportSurface& out, Standard standard, double phi) {
 void Ippan(ReportContext& ctx) {
   DesignCase& dc = ctx.dc;
   const Standard standard = ctx.sel.standard;
-  Refresh(dc, ctx.sel, ctx.inputs.form2);
+  Refresh(dc, ctx.sel, ctx.inputs.conditions);
   ReportSurface& out = ctx.out;
   const auto& cd = dc.Cond;
 

@@ -13,19 +13,19 @@ void FillResidential(Bench& b) {
   b.sel.standard = Standard::kResidential;
   b.sel.friction = FrictionMode::kDirect;
   b.sel.cohesion = CohesionOption::kNotConsidered;
-  Form2Texts& t = b.inputs.form2;
-  t.txt1 = "東京都八王子市";
-  t.txt2 = "21";
-  t.txt3 = "150";
-  t.txt4 = "18";
-  t.txt5 = "23";
-  t.cbo1 = "砂質土";
-  t.txt6 = "30";
-  t.txt7 = "20";
-  t.cbo2 = "砂質土";
-  t.txt8 = "0";
-  t.txt9 = "30";
-  t.txt10 = "0.5";
+  ConditionInputs& t = b.inputs.conditions;
+  t.site = "東京都八王子市";
+  t.fc = "21";
+  t.fe = "150";
+  t.gamma = "18";
+  t.gamma_c = "23";
+  t.back_soil = "砂質土";
+  t.phi = "30";
+  t.delta = "20";
+  t.base_soil = "砂質土";
+  t.cohesion = "0";
+  t.phi_b = "30";
+  t.mu = "0.5";
 }
 
 // The text printed on the n-th line of page 1 (line 0 at y = 0).
@@ -52,13 +52,13 @@ TEST(IppanTest, RoadDumpMatchesReviewedExpectation) {
   b.sel.standard = Standard::kRoad;
   b.sel.friction = FrictionMode::kTanPhi;
   b.sel.cohesion = CohesionOption::kConsidered;
-  b.inputs.form2.txt1 = "";
-  b.inputs.form2.txt2 = "24";
-  b.inputs.form2.txt3 = "200";
-  b.inputs.form2.txt8 = "12.5";
-  b.inputs.form2.txt9 = "32.5";
-  b.inputs.form2.txt10 = "0.637";
-  b.inputs.form2.cbo2 = "粘性土";
+  b.inputs.conditions.site = "";
+  b.inputs.conditions.fc = "24";
+  b.inputs.conditions.fe = "200";
+  b.inputs.conditions.cohesion = "12.5";
+  b.inputs.conditions.phi_b = "32.5";
+  b.inputs.conditions.mu = "0.637";
+  b.inputs.conditions.base_soil = "粘性土";
   auto ctx = b.ctx();
   Ippan(ctx);
   EXPECT_EQ(testing::CompareWithExpectedDump("ippan_road.dump", b.out.Dump()), "");
@@ -67,8 +67,8 @@ TEST(IppanTest, RoadDumpMatchesReviewedExpectation) {
 TEST(IppanTest, RefreshCopiesTheWindowIntoTheDesignCase) {
   Bench b;
   FillResidential(b);
-  b.inputs.form2.txt3 = "1 50kN";  // blanks ignored, trailing letters ignored
-  b.inputs.form2.txt8 = "15";      // cohesion しない: taken as 0
+  b.inputs.conditions.fe = "1 50kN";    // blanks ignored, trailing letters ignored
+  b.inputs.conditions.cohesion = "15";  // cohesion しない: taken as 0
   b.dc.Cond[cond::kBackCohesion] = 7;
   auto ctx = b.ctx();
   Ippan(ctx);
@@ -84,7 +84,7 @@ TEST(IppanTest, RefreshCopiesTheWindowIntoTheDesignCase) {
   Bench road;
   FillResidential(road);
   road.sel.standard = Standard::kRoad;
-  road.inputs.form2.txt3 = "200";
+  road.inputs.conditions.fe = "200";
   auto rctx = road.ctx();
   Ippan(rctx);
   EXPECT_EQ(road.dc.Cond[cond::kFeShort], 300);
@@ -104,7 +104,7 @@ TEST(IppanTest, NumberFormsOfTheLines) {
     Bench b;
     FillResidential(b);
     b.sel.cohesion = CohesionOption::kConsidered;
-    b.inputs.form2.txt8 = c.cohesion_text;
+    b.inputs.conditions.cohesion = c.cohesion_text;
     auto ctx = b.ctx();
     Ippan(ctx);
     EXPECT_EQ(
@@ -130,8 +130,8 @@ TEST(IppanTest, NumberFormsOfTheLines) {
     Bench b;
     FillResidential(b);
     b.sel.friction = c.mode;
-    b.inputs.form2.txt9 = c.phi_b;
-    b.inputs.form2.txt10 = c.mu;
+    b.inputs.conditions.phi_b = c.phi_b;
+    b.inputs.conditions.mu = c.mu;
     auto ctx = b.ctx();
     Ippan(ctx);
     EXPECT_EQ(LineAt(b.out, 42),
@@ -142,7 +142,7 @@ TEST(IppanTest, NumberFormsOfTheLines) {
 TEST(IppanTest, EmptySiteStillPrintsTheLiteral) {
   Bench b;
   FillResidential(b);
-  b.inputs.form2.txt1 = "";
+  b.inputs.conditions.site = "";
   auto ctx = b.ctx();
   Ippan(ctx);
   EXPECT_EQ(LineAt(b.out, 10), "              ・築造地 ： ");

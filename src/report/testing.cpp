@@ -145,9 +145,11 @@ bool SetText(Bench& b, const std::string& key, const std::string& v) {
       return true;
     }
   }
-  Form2Texts& f = b.inputs.form2;
-  std::string* const controls[] = {&f.txt1, &f.txt2, &f.txt3, &f.txt4, &f.txt5, &f.cbo1,
-                                   &f.txt6, &f.txt7, &f.cbo2, &f.txt8, &f.txt9, &f.txt10};
+  // The design conditions by the names of their boxes in the window.
+  ConditionInputs& f = b.inputs.conditions;
+  std::string* const controls[] = {&f.site,      &f.fc,        &f.fe,    &f.gamma,
+                                   &f.gamma_c,   &f.back_soil, &f.phi,   &f.delta,
+                                   &f.base_soil, &f.cohesion,  &f.phi_b, &f.mu};
   const char* const control_names[] = {"txt1", "txt2", "txt3", "txt4", "txt5", "cbo1",
                                        "txt6", "txt7", "cbo2", "txt8", "txt9", "txt10"};
   for (size_t i = 0; i < std::size(control_names); ++i) {

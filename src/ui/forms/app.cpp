@@ -17,10 +17,4 @@ void App::FocusAtStart(ui::Control& control) {
   if (control.kind() == ui::ControlKind::kTextBox) control.SetSelStart(0);
 }
 
-void App::SetWarnings(std::vector<PlausibilityWarning> warnings) {
-  if (warnings.empty() && warnings_.empty()) return;
-  warnings_ = std::move(warnings);
-  if (on_warnings_changed) on_warnings_changed();
-}
-
 }  // namespace varnholt::forms

@@ -1,15 +1,14 @@
 #pragma once
 // The application object: the one design case, every window, and the state
-// that belongs to the running program (results validity, current file).
+// that belongs to the running program (the results state, current file).
 // Everything is reached through it by reference; there is no other mutable
 // global state.
 
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "calc/plausibility.h"
 #include "model/design_case.h"
+#include "ui/forms/results_presenter.h"
 #include "ui/toolkit/platform.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -37,20 +36,13 @@ class App {
   /// every input error.
   void FocusAtStart(ui::Control& control);
 
-  /// True while the displayed results belong to the current inputs: set by
-  /// every successful calculation, cleared by every invalidation. The File
-  /// menu and the toolbar read it.
-  bool results_valid = false;
+  /// The results state: whether the results on screen belong to the
+  /// inputs, the summary rows and the commands that need valid results.
+  ResultsPresenter& results() { return results_; }
+  const ResultsPresenter& results() const { return results_; }
+
   /// Path of the project file in use; empty for a new project.
   std::string current_file;
-
-  /// Soil constants of the shown results that lie outside their practical
-  /// range (set with the results, cleared with them). They block nothing;
-  /// the front end shows them in its status bar.
-  const std::vector<PlausibilityWarning>& warnings() const { return warnings_; }
-  void SetWarnings(std::vector<PlausibilityWarning> warnings);
-  /// Called after the warnings changed.
-  std::function<void()> on_warnings_changed;
 
   /// Commands that other parts of the program provide: the file commands,
   /// the preview and printing, and ending the program. The main window's
@@ -74,7 +66,7 @@ class App {
   ui::PlatformServices& platform_;
   ui::WindowSystem windows_;
   DesignCase dc_;
-  std::vector<PlausibilityWarning> warnings_;
+  ResultsPresenter results_{*this};
 };
 
 }  // namespace varnholt::forms

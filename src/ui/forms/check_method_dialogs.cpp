@@ -3,13 +3,13 @@
 // dialog is first loaded.
 
 #include <initializer_list>
+#include <memory>
 
 #include "calc/fence.h"
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
 #include "ui/forms/collect.h"
-#include "ui/forms/invalidate.h"
-#include "ui/forms/results.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -66,89 +66,92 @@ constexpr BearingLegends kShortResidential = {"σmax≦feによる", "σmax：�
 constexpr BearingLegends kShortRoad = {"ｑmax≦qaによる", "ｑmax：最大地盤反力度",
                                        "qa：地盤の許容支持力度(短期)", "(長期の１.５倍)"};
 
-bool AnySelected(Window& w, std::initializer_list<const char*> names) {
-  for (const char* n : names) {
-    if (w[n].Value()) return true;
+bool AnySelected(std::initializer_list<const ControlRef*> options) {
+  for (const ControlRef* o : options) {
+    if ((*o)->Value()) return true;
   }
   return false;
 }
 
 // Activation: the legends follow the standard chosen now, and the cohesion
 // choice is offered only when cohesion enters the sliding resistance.
-// `deduct` and `no_deduct` name the eccentricity-deduction options.
-void Activated(App& app, Window& w, bool short_term_dialog, const char* deduct,
-               const char* no_deduct) {
-  Window& f2 = app.Form(kForm2);
-  const bool road = f2["opt_D"].Value();
-  const bool residential = f2["opt_T"].Value();
+void Activated(App& app, CheckMethodsDialog& d, bool short_term_dialog) {
+  ConditionsWindow& f2 = Conditions(app);
+  const bool road = f2.road->Value();
+  const bool residential = f2.residential->Value();
   if (road || residential) {
     const BearingLegends& l = short_term_dialog ? (road ? kShortRoad : kShortResidential)
                                                 : (road ? kNormalRoad : kNormalResidential);
-    w["Label5"].SetCaption(l.label5);
-    w["Label6"].SetCaption(l.label6);
-    w["Label7"].SetCaption(l.label7);
-    if (l.label2 != nullptr) w["Label2"].SetCaption(l.label2);
+    d.bearing_legend[0]->SetCaption(l.label5);
+    d.bearing_legend[1]->SetCaption(l.label6);
+    d.bearing_legend[2]->SetCaption(l.label7);
+    if (l.label2 != nullptr) {
+      static_cast<SeismicChecksDialog&>(d).short_term_note->SetCaption(l.label2);
+    }
   }
   if (short_term_dialog) {
-    w["Label1"].SetCaption(IsShortTermFenceLoad(app.dc().FenceLoadType) ? kShortTermHeading
-                                                                        : kSeismicHeading);
+    d.heading->SetCaption(IsShortTermFenceLoad(app.dc().FenceLoadType) ? kShortTermHeading
+                                                                       : kSeismicHeading);
   }
   const bool cohesion = WindowCohesion(app) != 0;
-  w["lbl1"].SetEnabled(cohesion);
-  for (const char* n : {deduct, no_deduct}) {
-    if (!cohesion) w[n].SetValue(false);
-    w[n].SetEnabled(cohesion);
+  d.deduction_caption->SetEnabled(cohesion);
+  for (ControlRef* option : {&d.deduct, &d.no_deduct}) {
+    if (!cohesion) (*option)->SetValue(false);
+    (*option)->SetEnabled(cohesion);
   }
 }
 
 // OK and Cancel leave the dialog hidden, with its choices, and put the focus
 // on the calculate button.
-void BackToResults(App& app, Window& w) {
-  w.Hide();
-  app.windows().SetFocus(app.Form(kForm11)["cmd1"]);
+void BackToResults(App& app, CheckMethodsDialog& d) {
+  d.window.Hide();
+  app.windows().SetFocus(Results(app).calculate_button);
 }
 
-void WireForm12(Window& w, App& app) {
-  w.on_activate = [&app, &w] { Activated(app, w, false, "opt4", "opt5"); };
-  for (const char* n : {"opt1", "opt2", "opt3", "opt6", "opt4", "opt5"}) {
-    w[n].on_click = [&app] { Hihyouji_1(app); };
+void WireForm12(NormalChecksDialog& d, App& app) {
+  d.window.on_activate = [&app, &d] { Activated(app, d, false); };
+  for (ControlRef* o : {&d.overturn_f15, &d.overturn_d, &d.overturn_e, &d.overturn_f15_e, &d.deduct,
+                        &d.no_deduct}) {
+    (*o)->on_click = [&app] { app.results().ClearResultsAndSlidingFactor(); };
   }
-  w["cmd1"].on_click = [&app, &w] {
-    if (!AnySelected(w, {"opt1", "opt2", "opt3", "opt6"})) {
+  d.ok_button->on_click = [&app, &d] {
+    if (!AnySelected({&d.overturn_f15, &d.overturn_d, &d.overturn_e, &d.overturn_f15_e})) {
       app.ErrorMessage(kMsgOverturn);
       return;
     }
-    if (WindowCohesion(app) != 0 && !AnySelected(w, {"opt4", "opt5"})) {
+    if (WindowCohesion(app) != 0 && !AnySelected({&d.deduct, &d.no_deduct})) {
       app.ErrorMessage(kMsgDeduction);
       return;
     }
-    BackToResults(app, w);
+    BackToResults(app, d);
   };
-  w["cmd2"].on_click = [&app, &w] { BackToResults(app, w); };
+  d.cancel_button->on_click = [&app, &d] { BackToResults(app, d); };
 }
 
-void WireForm14(Window& w, App& app) {
-  w.on_activate = [&app, &w] { Activated(app, w, true, "opt7", "opt8"); };
-  for (const char* n :
-       {"opt1", "opt2", "opt3", "opt4", "opt9", "opt10", "opt5", "opt6", "opt7", "opt8"}) {
-    w[n].on_click = [&app] { Hihyouji_1(app); };
+void WireForm14(SeismicChecksDialog& d, App& app) {
+  d.window.on_activate = [&app, &d] { Activated(app, d, true); };
+  for (ControlRef* o :
+       {&d.overturn_f10, &d.overturn_f12, &d.overturn_e2, &d.overturn_e3, &d.overturn_f10_e2,
+        &d.overturn_f12_e3, &d.sliding_f10, &d.sliding_f12, &d.deduct, &d.no_deduct}) {
+    (*o)->on_click = [&app] { app.results().ClearResultsAndSlidingFactor(); };
   }
-  w["cmd1"].on_click = [&app, &w] {
-    if (!AnySelected(w, {"opt1", "opt2", "opt3", "opt4", "opt9", "opt10"})) {
+  d.ok_button->on_click = [&app, &d] {
+    if (!AnySelected({&d.overturn_f10, &d.overturn_f12, &d.overturn_e2, &d.overturn_e3,
+                      &d.overturn_f10_e2, &d.overturn_f12_e3})) {
       app.ErrorMessage(kMsgOverturn);
       return;
     }
-    if (!AnySelected(w, {"opt5", "opt6"})) {
+    if (!AnySelected({&d.sliding_f10, &d.sliding_f12})) {
       app.ErrorMessage(kMsgSliding);
       return;
     }
-    if (WindowCohesion(app) != 0 && !AnySelected(w, {"opt7", "opt8"})) {
+    if (WindowCohesion(app) != 0 && !AnySelected({&d.deduct, &d.no_deduct})) {
       app.ErrorMessage(kMsgDeduction);
       return;
     }
-    BackToResults(app, w);
+    BackToResults(app, d);
   };
-  w["cmd2"].on_click = [&app, &w] { BackToResults(app, w); };
+  d.cancel_button->on_click = [&app, &d] { BackToResults(app, d); };
 }
 
 }  // namespace
@@ -158,33 +161,41 @@ void DefineForm12(ui::Window& w, App& app) {
   w.is_dialog = true;
   w.width = 7200;
   w.height = 6600;
-  AddLabel(w, "Label1", kNormalHeading, 240, 120).bold = true;
+  NormalChecksDialog& d = w.Attach(std::make_unique<NormalChecksDialog>(w));
+  d.heading = AddLabel(w, "Label1", kNormalHeading, 240, 120);
+  d.heading->bold = true;
 
   AddFrame(w, "Frame1", kOverturnFrame, 120, 480, 6840, 1680);
-  AddOption(w, "opt1", kF15, 240, 300, "Frame1").width = 3600;
-  AddOption(w, "opt2", kD, 240, 600, "Frame1").width = 1200;
-  AddOption(w, "opt3", kE6, 1560, 600, "Frame1").width = 1200;
+  d.overturn_f15 = AddOption(w, "opt1", kF15, 240, 300, "Frame1");
+  d.overturn_f15->width = 3600;
+  d.overturn_d = AddOption(w, "opt2", kD, 240, 600, "Frame1");
+  d.overturn_d->width = 1200;
+  d.overturn_e = AddOption(w, "opt3", kE6, 1560, 600, "Frame1");
+  d.overturn_e->width = 1200;
   AddLabel(w, "Label2", kSatisfy, 2880, 630, "Frame1");
-  AddOption(w, "opt6", kF15E6, 240, 900, "Frame1").width = 4800;
+  d.overturn_f15_e = AddOption(w, "opt6", kF15E6, 240, 900, "Frame1");
+  d.overturn_f15_e->width = 4800;
   AddLabel(w, "Label3", kLegendD, 480, 1260, "Frame1");
   AddLabel(w, "Label4", kLegendE, 2640, 1260, "Frame1");
   AddLabel(w, "Label9", kLegendB, 4440, 1260, "Frame1");
 
   AddFrame(w, "Frame2", kBearingFrame, 120, 2280, 6840, 1140);
-  AddLabel(w, "Label5", "", 240, 300, "Frame2");
-  AddLabel(w, "Label6", "", 240, 570, "Frame2");
-  AddLabel(w, "Label7", "", 240, 840, "Frame2");
+  d.bearing_legend[0] = AddLabel(w, "Label5", "", 240, 300, "Frame2");
+  d.bearing_legend[1] = AddLabel(w, "Label6", "", 240, 570, "Frame2");
+  d.bearing_legend[2] = AddLabel(w, "Label7", "", 240, 840, "Frame2");
 
   AddFrame(w, "Frame3", kSlidingFrame, 120, 3540, 6840, 2160);
   AddLabel(w, "Label8", kSliding15, 240, 300, "Frame3");
-  AddLabel(w, "Label10", kKeyNote, 3120, 300, "Frame3");
-  AddLabel(w, "lbl1", kEffectiveArea, 240, 660, "Frame3");
-  AddOption(w, "opt4", kDeduct, 480, 1020, "Frame3").width = 6000;
-  AddOption(w, "opt5", kNoDeduct, 480, 1380, "Frame3").width = 6000;
+  d.key_note = AddLabel(w, "Label10", kKeyNote, 3120, 300, "Frame3");
+  d.deduction_caption = AddLabel(w, "lbl1", kEffectiveArea, 240, 660, "Frame3");
+  d.deduct = AddOption(w, "opt4", kDeduct, 480, 1020, "Frame3");
+  d.deduct->width = 6000;
+  d.no_deduct = AddOption(w, "opt5", kNoDeduct, 480, 1380, "Frame3");
+  d.no_deduct->width = 6000;
 
-  AddButton(w, "cmd1", kOk, 2280, 5880, 1200);
-  AddButton(w, "cmd2", kCancel, 3720, 5880, 1200);
-  WireForm12(w, app);
+  d.ok_button = AddButton(w, "cmd1", kOk, 2280, 5880, 1200);
+  d.cancel_button = AddButton(w, "cmd2", kCancel, 3720, 5880, 1200);
+  WireForm12(d, app);
 }
 
 void DefineForm14(ui::Window& w, App& app) {
@@ -192,36 +203,47 @@ void DefineForm14(ui::Window& w, App& app) {
   w.is_dialog = true;
   w.width = 7200;
   w.height = 7560;
-  AddLabel(w, "Label1", "", 240, 120).bold = true;
+  SeismicChecksDialog& d = w.Attach(std::make_unique<SeismicChecksDialog>(w));
+  d.heading = AddLabel(w, "Label1", "", 240, 120);
+  d.heading->bold = true;
 
   AddFrame(w, "Frame1", kOverturnFrame, 120, 480, 6840, 2100);
-  AddOption(w, "opt1", kF10, 240, 300, "Frame1").width = 3000;
-  AddOption(w, "opt2", kF12, 3480, 300, "Frame1").width = 3000;
-  AddOption(w, "opt3", kE2, 240, 600, "Frame1").width = 3000;
-  AddOption(w, "opt4", kE3, 3480, 600, "Frame1").width = 3000;
-  AddOption(w, "opt9", kF10E2, 240, 900, "Frame1").width = 5400;
-  AddOption(w, "opt10", kF12E3, 240, 1200, "Frame1").width = 5400;
+  d.overturn_f10 = AddOption(w, "opt1", kF10, 240, 300, "Frame1");
+  d.overturn_f12 = AddOption(w, "opt2", kF12, 3480, 300, "Frame1");
+  d.overturn_e2 = AddOption(w, "opt3", kE2, 240, 600, "Frame1");
+  d.overturn_e3 = AddOption(w, "opt4", kE3, 3480, 600, "Frame1");
+  for (ControlRef* o : {&d.overturn_f10, &d.overturn_f12, &d.overturn_e2, &d.overturn_e3}) {
+    (*o)->width = 3000;
+  }
+  d.overturn_f10_e2 = AddOption(w, "opt9", kF10E2, 240, 900, "Frame1");
+  d.overturn_f10_e2->width = 5400;
+  d.overturn_f12_e3 = AddOption(w, "opt10", kF12E3, 240, 1200, "Frame1");
+  d.overturn_f12_e3->width = 5400;
   AddLabel(w, "Label3", kLegendE, 480, 1620, "Frame1");
   AddLabel(w, "Label4", kLegendB, 2640, 1620, "Frame1");
 
   AddFrame(w, "Frame2", kBearingFrame, 120, 2700, 6840, 1380);
-  AddLabel(w, "Label5", "", 240, 300, "Frame2");
-  AddLabel(w, "Label6", "", 240, 570, "Frame2");
-  AddLabel(w, "Label7", "", 240, 840, "Frame2");
-  AddLabel(w, "Label2", "", 240, 1080, "Frame2");
+  d.bearing_legend[0] = AddLabel(w, "Label5", "", 240, 300, "Frame2");
+  d.bearing_legend[1] = AddLabel(w, "Label6", "", 240, 570, "Frame2");
+  d.bearing_legend[2] = AddLabel(w, "Label7", "", 240, 840, "Frame2");
+  d.short_term_note = AddLabel(w, "Label2", "", 240, 1080, "Frame2");
 
   AddFrame(w, "Frame3", kSlidingFrame, 120, 4200, 6840, 2460);
-  AddOption(w, "opt5", kSliding10, 240, 300, "Frame3").width = 3000;
-  AddOption(w, "opt6", kSliding12, 3480, 300, "Frame3").width = 3000;
-  AddLabel(w, "Label10", kKeyNote, 240, 600, "Frame3");
+  d.sliding_f10 = AddOption(w, "opt5", kSliding10, 240, 300, "Frame3");
+  d.sliding_f10->width = 3000;
+  d.sliding_f12 = AddOption(w, "opt6", kSliding12, 3480, 300, "Frame3");
+  d.sliding_f12->width = 3000;
+  d.key_note = AddLabel(w, "Label10", kKeyNote, 240, 600, "Frame3");
   AddFrame(w, "Frame4", "", 120, 900, 6600, 1440, "Frame3");
-  AddLabel(w, "lbl1", kEffectiveArea, 120, 180, "Frame4");
-  AddOption(w, "opt7", kDeduct, 360, 540, "Frame4").width = 6000;
-  AddOption(w, "opt8", kNoDeduct, 360, 900, "Frame4").width = 6000;
+  d.deduction_caption = AddLabel(w, "lbl1", kEffectiveArea, 120, 180, "Frame4");
+  d.deduct = AddOption(w, "opt7", kDeduct, 360, 540, "Frame4");
+  d.deduct->width = 6000;
+  d.no_deduct = AddOption(w, "opt8", kNoDeduct, 360, 900, "Frame4");
+  d.no_deduct->width = 6000;
 
-  AddButton(w, "cmd1", kOk, 2280, 6840, 1200);
-  AddButton(w, "cmd2", kCancel, 3720, 6840, 1200);
-  WireForm14(w, app);
+  d.ok_button = AddButton(w, "cmd1", kOk, 2280, 6840, 1200);
+  d.cancel_button = AddButton(w, "cmd2", kCancel, 3720, 6840, 1200);
+  WireForm14(d, app);
 }
 
 }  // namespace varnholt::forms

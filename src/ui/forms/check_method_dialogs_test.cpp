@@ -187,12 +187,12 @@ TEST_F(CheckMethodDialogsTest, EveryOptionClickInvalidatesTheResults) {
       {kForm14, {"opt1", "opt2", "opt3", "opt4", "opt9", "opt10", "opt5", "opt6", "opt7", "opt8"}}};
   for (const auto& [dialog, options] : dialogs) {
     for (const char* o : options) {
-      t.app.results_valid = true;
+      t.app.results().ShowResults();
       t.dc().Calc[calc::kSlidingF] = 1.7;
       t.Form(kForm11)["lbl6"].SetVisible(true);
       t.Form(kMDIForm1)[ToolButtonName(5)].SetEnabled(true);
       t.Form(dialog)[o].Click();
-      EXPECT_FALSE(t.app.results_valid) << dialog << o;
+      EXPECT_FALSE(t.app.results().valid()) << dialog << o;
       EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0) << dialog << o;
       EXPECT_FALSE(t.Form(kForm11)["lbl6"].Visible()) << dialog << o;
       EXPECT_FALSE(t.Form(kMDIForm1)[ToolButtonName(5)].Enabled()) << dialog << o;

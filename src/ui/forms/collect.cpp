@@ -1,7 +1,13 @@
 #include "ui/forms/collect.h"
 
+#include <initializer_list>
+#include <utility>
+
+#include "calc/collection.h"
 #include "model/leading_number.h"
 #include "ui/forms/app.h"
+#include "ui/forms/dimension_windows.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/shear_key.h"
 #include "ui/forms/windows.h"
 
@@ -43,240 +49,336 @@ bool Fail(App& app, ui::Control& control, const char* message) {
 
 bool Empty(const ui::Control& c) { return c.Text().empty(); }
 
-// C of the foundation ground: 0 while しない (opt7) is chosen, whatever the
-// box still holds, so a value left in the box is never used unannounced.
-
-// Collects the dimension boxes txt1..txt10 shared by Form3 and Form16.
-void CollectDimensions(App& app, ui::Window& w) {
-  DesignCase& dc = app.dc();
-  dc.SectionNo = w["txt1"].Text();
-  dc.WallMark = w["txt2"].Text();
-  dc.Calc[calc::kHeightH] = Num(w["txt3"]);
-  dc.Calc[calc::kEmbedment] = Num(w["txt4"]);
-  dc.Calc[calc::kCrestAbove] = Num(w["txt5"]);
-  dc.Calc[calc::kH] = dc.Calc[calc::kEmbedment] + dc.Calc[calc::kHeightH];
-  dc.Calc[calc::kCrestWidth] = Num(w["txt6"]);
-  dc.Calc[calc::kBaseWidth] = Num(w["txt7"]);
-  dc.Calc[calc::kFrontProj] = Num(w["txt8"]);
-  dc.Calc[calc::kSurcharge] = Num(w["txt9"]);
-  dc.Cond[cond::kBeta] = Num(w["txt10"]);
+// The first selected option of a group names its choice.
+template <typename Choice>
+Choice Chosen(std::initializer_list<std::pair<const ControlRef*, Choice>> group) {
+  for (const auto& [option, choice] : group) {
+    if ((*option)->Value()) return choice;
+  }
+  return Choice::kNone;
 }
 
-// Shear key inputs from the dialog of the current standard.
-void CollectShearKey(App& app) {
-  ui::Window& f2 = app.Form(kForm2);
-  const char* dialog = nullptr;
-  if (f2["opt_T"].Value()) {
-    dialog = kForm15;
-  } else if (f2["opt_D"].Value()) {
-    dialog = kForm19;
+CohesionOption CohesionOf(const ConditionsWindow& c) {
+  return Chosen<CohesionOption>({{&c.cohesion_considered, CohesionOption::kConsidered},
+                                 {&c.cohesion_ignored, CohesionOption::kNotConsidered}});
+}
+
+FrictionMode FrictionOf(const ConditionsWindow& c) {
+  return Chosen<FrictionMode>(
+      {{&c.mu_direct, FrictionMode::kDirect}, {&c.mu_tan_phi, FrictionMode::kTanPhi}});
+}
+
+FenceOption FenceOf(const ConditionsWindow& c) {
+  return Chosen<FenceOption>(
+      {{&c.fence_none, FenceOption::kWithout}, {&c.fence_with, FenceOption::kWith}});
+}
+
+ShearKeyOption ShearKeyOf(const DimensionWindow& d) {
+  return Chosen<ShearKeyOption>(
+      {{&d.key_none, ShearKeyOption::kWithout}, {&d.key_with, ShearKeyOption::kWith}});
+}
+
+CoefficientMode CoefficientOf(const LevelDimensionsWindow& f3) {
+  return Chosen<CoefficientMode>(
+      {{&f3.ka_entered, CoefficientMode::kEntered}, {&f3.ka_computed, CoefficientMode::kComputed}});
+}
+
+SlopeSurcharge SlopeSurchargeOf(const RaisedDimensionsWindow& f16) {
+  return Chosen<SlopeSurcharge>({{&f16.slope_surcharge_with, SlopeSurcharge::kWith},
+                                 {&f16.slope_surcharge_without, SlopeSurcharge::kWithout}});
+}
+
+FenceLoadOption FenceLoadOf(const FenceDialog& f) {
+  return Chosen<FenceLoadOption>({{&f.load_normal, FenceLoadOption::kNormal},
+                                  {&f.load_distributed, FenceLoadOption::kDistributed},
+                                  {&f.load_concentrated, FenceLoadOption::kConcentrated}});
+}
+
+NormalCheckMethods NormalChecksOf(const NormalChecksDialog& d) {
+  NormalCheckMethods m;
+  m.overturn = Chosen<NormalOverturn>({{&d.overturn_f15, NormalOverturn::kF15},
+                                       {&d.overturn_d, NormalOverturn::kD},
+                                       {&d.overturn_e, NormalOverturn::kE},
+                                       {&d.overturn_f15_e, NormalOverturn::kF15AndE}});
+  m.deduction =
+      Chosen<Deduction>({{&d.deduct, Deduction::kDeduct}, {&d.no_deduct, Deduction::kNoDeduct}});
+  return m;
+}
+
+SeismicCheckMethods SeismicChecksOf(const SeismicChecksDialog& d) {
+  SeismicCheckMethods m;
+  m.overturn = Chosen<SeismicOverturn>({{&d.overturn_f10, SeismicOverturn::kF10},
+                                        {&d.overturn_f12, SeismicOverturn::kF12},
+                                        {&d.overturn_e2, SeismicOverturn::kE2},
+                                        {&d.overturn_e3, SeismicOverturn::kE3},
+                                        {&d.overturn_f10_e2, SeismicOverturn::kF10AndE2},
+                                        {&d.overturn_f12_e3, SeismicOverturn::kF12AndE3}});
+  m.sliding = Chosen<SeismicSliding>(
+      {{&d.sliding_f10, SeismicSliding::kF10}, {&d.sliding_f12, SeismicSliding::kF12}});
+  m.deduction =
+      Chosen<Deduction>({{&d.deduct, Deduction::kDeduct}, {&d.no_deduct, Deduction::kNoDeduct}});
+  return m;
+}
+
+// The option groups of the design conditions window.
+void ReadConditionOptions(const ConditionsWindow& c, Selections& o) {
+  o.standard = StandardOf(c);
+  o.shape = ShapeOf(c);
+  o.load_case = LoadCaseOf(c);
+  o.friction = FrictionOf(c);
+  o.fence = FenceOf(c);
+  o.cohesion = CohesionOf(c);
+}
+
+ConditionInputs ReadConditions(const ConditionsWindow& c) {
+  ConditionInputs in;
+  in.site = c.site_text->Text();
+  in.fc = c.fc_text->Text();
+  in.fe = c.fe_text->Text();
+  in.gamma = c.gamma_text->Text();
+  in.gamma_c = c.gamma_c_text->Text();
+  in.back_soil = c.back_soil_combo->Text();
+  in.phi = c.phi_text->Text();
+  in.delta = c.delta_text->Text();
+  in.base_soil = c.base_soil_combo->Text();
+  in.cohesion = c.cohesion_text->Text();
+  in.phi_b = c.phi_b_text->Text();
+  in.mu = c.mu_text->Text();
+  return in;
+}
+
+// The boxes both dimension windows share.
+void ReadDimensions(const DimensionWindow& d, DimensionInputs& in) {
+  in.section = d.section_text->Text();
+  in.mark = d.mark_text->Text();
+  in.height_h = d.height_text->Text();
+  in.embedment = d.embedment_text->Text();
+  in.crest_above = d.crest_above_text->Text();
+  in.crest_width = d.crest_width_text->Text();
+  in.base_width = d.base_width_text->Text();
+  in.front_projection = d.front_projection_text->Text();
+  in.surcharge = d.surcharge_text->Text();
+  in.beta = d.beta_text->Text();
+}
+
+// The dimension window of the ground shape (Form3 or Form16, none without
+// a shape) with its own options.
+void ReadDimensionWindow(App& app, DesignInputs& in) {
+  Selections& o = in.options;
+  if (LevelOrSlope(o.shape)) {
+    LevelDimensionsWindow& f3 = LevelDimensions(app);
+    ReadDimensions(f3, in.dimensions);
+    in.dimensions.ka = f3.ka_text->Text();
+    o.coefficient = CoefficientOf(f3);
+    o.shear_key = ShearKeyOf(f3);
+  } else if (o.shape == GroundShape::kRaisedSoil) {
+    RaisedDimensionsWindow& f16 = RaisedDimensions(app);
+    ReadDimensions(f16, in.dimensions);
+    in.dimensions.slope_height = f16.slope_height_text->Text();
+    o.slope_surcharge = SlopeSurchargeOf(f16);
+    o.shear_key = ShearKeyOf(f16);
   }
-  if (dialog == nullptr) return;
-  ui::Window& k = app.Form(dialog);
-  DesignCase& dc = app.dc();
-  dc.Calc[calc::kKeyHeight] = Num(k["txt1"]);
-  dc.Calc[calc::kKeyInput59] = Num(k["txt2"]);
-  dc.Calc[calc::kKeyInput58] = Num(k["txt3"]);
+}
+
+ShearKeyInputs ReadShearKey(const ShearKeyDialog& k) {
+  ShearKeyInputs in;
+  in.height = k.height_text->Text();
+  in.position = k.position_text->Text();
+  in.width = k.width_text->Text();
+  in.cohesion = k.cohesion_check->CheckValue() != 0;
+  return in;
+}
+
+FenceInputs ReadFence(const FenceDialog& f) {
+  FenceInputs in;
+  in.height = f.height_text->Text();
+  in.distance = f.distance_text->Text();
+  in.load = f.load_text->Text();
+  in.load_height = f.load_height_text->Text();
+  in.weight = f.weight_text->Text();
+  return in;
+}
+
+// The key dialog of the standard, none without a standard.
+ShearKeyDialog* KeyDialogOf(App& app, Standard standard) {
+  if (standard == Standard::kResidential) return &ResidentialKey(app);
+  if (standard == Standard::kRoad) return &RoadKey(app);
+  return nullptr;
 }
 
 }  // namespace
 
+Standard StandardOf(const ConditionsWindow& c) {
+  return Chosen<Standard>({{&c.residential, Standard::kResidential}, {&c.road, Standard::kRoad}});
+}
+
+GroundShape ShapeOf(const ConditionsWindow& c) {
+  return Chosen<GroundShape>({{&c.level, GroundShape::kLevel},
+                              {&c.slope, GroundShape::kUniformSlope},
+                              {&c.raised, GroundShape::kRaisedSoil}});
+}
+
+LoadCase LoadCaseOf(const ConditionsWindow& c) {
+  return Chosen<LoadCase>(
+      {{&c.case_normal, LoadCase::kNormal}, {&c.case_seismic, LoadCase::kSeismic}});
+}
+
+SeismicMethod MethodOf(const SeismicDialog& d) {
+  return Chosen<SeismicMethod>({{&d.method_k1, SeismicMethod::kK1},
+                                {&d.method_k2, SeismicMethod::kK2},
+                                {&d.method_road, SeismicMethod::kD1}});
+}
+
+SeismicRegion RegionOf(const SeismicDialog& d) {
+  return Chosen<SeismicRegion>({{&d.region_a, SeismicRegion::kA},
+                                {&d.region_b, SeismicRegion::kB},
+                                {&d.region_c, SeismicRegion::kC}});
+}
+
+ConditionInputs ReadConditionInputs(App& app) { return ReadConditions(Conditions(app)); }
+
 double WindowCohesion(App& app) {
-  ui::Window& f2 = app.Form(kForm2);
-  return f2["opt7"].Value() ? 0 : Num(f2["txt8"]);
+  const ConditionsWindow& c = Conditions(app);
+  return EffectiveCohesion(CohesionOf(c), c.cohesion_text->Text());
 }
 
-void Suti(App& app) {
-  DesignCase& dc = app.dc();
-  ui::Window& f2 = app.Form(kForm2);
-
-  dc.SiteName = f2["txt1"].Text();
-  dc.Cond[cond::kFc] = Num(f2["txt2"]);
-  dc.Cond[cond::kFe] = Num(f2["txt3"]);
-  if (f2["opt_T"].Value()) {
-    dc.Cond[cond::kFeShort] = dc.Cond[cond::kFe] * 2;
-  } else if (f2["opt_D"].Value()) {
-    dc.Cond[cond::kFeShort] = dc.Cond[cond::kFe] * 1.5;
+DesignInputs ReadInputsInUse(App& app) {
+  DesignInputs in;
+  const ConditionsWindow& c = Conditions(app);
+  in.conditions = ReadConditions(c);
+  ReadConditionOptions(c, in.options);
+  ReadDimensionWindow(app, in);
+  const Selections& o = in.options;
+  if (o.shear_key == ShearKeyOption::kWith) {
+    if (const ShearKeyDialog* key = KeyDialogOf(app, o.standard)) in.shear_key = ReadShearKey(*key);
   }
-  dc.Cond[cond::kGamma] = Num(f2["txt4"]);
-  dc.Cond[cond::kGammaC] = Num(f2["txt5"]);
-  dc.Cond[cond::kPhi] = Num(f2["txt6"]);
-  dc.Cond[cond::kDelta] = Num(f2["txt7"]);
-  dc.Cond[cond::kBackCohesion] = 0;
-  dc.Cond[cond::kCohesion] = WindowCohesion(app);
-  dc.Cond[cond::kPhiB] = Num(f2["txt9"]);
-  dc.Cond[cond::kMu] = Num(f2["txt10"]);
-
-  if (f2["opt1"].Value() || f2["opt2"].Value()) {
-    ui::Window& f3 = app.Form(kForm3);
-    CollectDimensions(app, f3);
-    dc.Cond[cond::kKA] = Num(f3["txt11"]);
-    if (f3["opt6"].Value()) CollectShearKey(app);
-  } else if (f2["opt3"].Value()) {
-    ui::Window& f16 = app.Form(kForm16);
-    CollectDimensions(app, f16);
-    dc.Calc[calc::kH0] = Num(f16["txt11"]);
-    if (f16["opt6"].Value()) CollectShearKey(app);
+  if (o.fence == FenceOption::kWith) {
+    const FenceDialog& f17 = Fence(app);
+    in.fence = ReadFence(f17);
+    in.options.fence_load = FenceLoadOf(f17);
   }
-
-  if (f2["opt11"].Value()) {
-    ui::Window& f17 = app.Form(kForm17);
-    dc.FenceH = Num(f17["txt1"]);
-    dc.FenceX = Num(f17["txt2"]);
-    dc.FenceLoad = Num(f17["txt3"]);
-    dc.FenceLoadY = Num(f17["txt4"]);
-    dc.FenceW = Num(f17["txt5"]);
-    // A wind pressure w acts over the fence height; an impact load P is
-    // already per metre of wall. Without a horizontal load FenceP keeps the
-    // 0 that the 常時 option set.
-    if (f17["opt2"].Value()) {
-      dc.FenceP = dc.FenceH * dc.FenceLoad;
-    } else if (f17["opt3"].Value()) {
-      dc.FenceP = dc.FenceLoad;
-    }
-  }
+  return in;
 }
+
+DesignInputs ReadDesignInputs(App& app) {
+  DesignInputs in;
+  in.conditions = ReadConditions(Conditions(app));
+  in.options = ReadSelections(app);
+  DimensionInputs& d = in.dimensions;
+  if (LevelOrSlope(in.options.shape)) {
+    const LevelDimensionsWindow& f3 = LevelDimensions(app);
+    ReadDimensions(f3, d);
+    d.ka = f3.ka_text->Text();
+  } else if (in.options.shape == GroundShape::kRaisedSoil) {
+    const RaisedDimensionsWindow& f16 = RaisedDimensions(app);
+    ReadDimensions(f16, d);
+    d.slope_height = f16.slope_height_text->Text();
+  }
+  const SeismicDialog& f20 = Seismic(app);
+  in.seismic = {f20.kh_text->Text(), f20.kv_text->Text()};
+  if (const ShearKeyDialog* key = KeyDialogOf(app, in.options.standard)) {
+    in.shear_key = ReadShearKey(*key);
+  }
+  if (in.options.fence == FenceOption::kWith) in.fence = ReadFence(Fence(app));
+  return in;
+}
+
+void Suti(App& app) { Collect(ReadInputsInUse(app), app.dc()); }
 
 Selections ReadSelections(App& app) {
   Selections s;
-  ui::Window& f2 = app.Form(kForm2);
-  s.standard = f2["opt_T"].Value()   ? Standard::kResidential
-               : f2["opt_D"].Value() ? Standard::kRoad
-                                     : Standard::kNone;
-  s.shape = f2["opt1"].Value()   ? GroundShape::kLevel
-            : f2["opt2"].Value() ? GroundShape::kUniformSlope
-            : f2["opt3"].Value() ? GroundShape::kRaisedSoil
-                                 : GroundShape::kNone;
-  s.load_case = f2["opt4"].Value()   ? LoadCase::kNormal
-                : f2["opt5"].Value() ? LoadCase::kSeismic
-                                     : LoadCase::kNone;
-  s.friction = f2["opt8"].Value()   ? FrictionMode::kDirect
-               : f2["opt9"].Value() ? FrictionMode::kTanPhi
-                                    : FrictionMode::kNone;
-  s.fence = f2["opt10"].Value()   ? FenceOption::kWithout
-            : f2["opt11"].Value() ? FenceOption::kWith
-                                  : FenceOption::kNone;
-  s.cohesion = f2["opt6"].Value()   ? CohesionOption::kConsidered
-               : f2["opt7"].Value() ? CohesionOption::kNotConsidered
-                                    : CohesionOption::kNone;
-
-  ui::Window& f20 = app.Form(kForm20);
-  s.seismic_method = f20["opt_K1"].Value()   ? SeismicMethod::kK1
-                     : f20["opt_K2"].Value() ? SeismicMethod::kK2
-                     : f20["opt_D1"].Value() ? SeismicMethod::kD1
-                                             : SeismicMethod::kNone;
-
-  ui::Window& f3 = app.Form(kForm3);
-  s.coefficient = f3["opt1"].Value()   ? CoefficientMode::kEntered
-                  : f3["opt2"].Value() ? CoefficientMode::kComputed
-                                       : CoefficientMode::kNone;
-  ui::Window& f16 = app.Form(kForm16);
-  s.slope_surcharge = f16["opt1"].Value()   ? SlopeSurcharge::kWith
-                      : f16["opt2"].Value() ? SlopeSurcharge::kWithout
-                                            : SlopeSurcharge::kNone;
-  ui::Window& dim = s.shape == GroundShape::kRaisedSoil ? f16 : f3;
-  s.shear_key = dim["opt5"].Value()   ? ShearKeyOption::kWithout
-                : dim["opt6"].Value() ? ShearKeyOption::kWith
-                                      : ShearKeyOption::kNone;
-
-  ui::Window& f17 = app.Form(kForm17);
-  s.fence_load = f17["opt1"].Value()   ? FenceLoadOption::kNormal
-                 : f17["opt2"].Value() ? FenceLoadOption::kDistributed
-                 : f17["opt3"].Value() ? FenceLoadOption::kConcentrated
-                                       : FenceLoadOption::kNone;
-
-  ui::Window& f12 = app.Form(kForm12);
-  s.normal_checks.overturn = f12["opt1"].Value()   ? NormalOverturn::kF15
-                             : f12["opt2"].Value() ? NormalOverturn::kD
-                             : f12["opt3"].Value() ? NormalOverturn::kE
-                             : f12["opt6"].Value() ? NormalOverturn::kF15AndE
-                                                   : NormalOverturn::kNone;
-  s.normal_checks.deduction = f12["opt4"].Value()   ? Deduction::kDeduct
-                              : f12["opt5"].Value() ? Deduction::kNoDeduct
-                                                    : Deduction::kNone;
-
-  ui::Window& f14 = app.Form(kForm14);
-  s.seismic_checks.overturn = f14["opt1"].Value()    ? SeismicOverturn::kF10
-                              : f14["opt2"].Value()  ? SeismicOverturn::kF12
-                              : f14["opt3"].Value()  ? SeismicOverturn::kE2
-                              : f14["opt4"].Value()  ? SeismicOverturn::kE3
-                              : f14["opt9"].Value()  ? SeismicOverturn::kF10AndE2
-                              : f14["opt10"].Value() ? SeismicOverturn::kF12AndE3
-                                                     : SeismicOverturn::kNone;
-  s.seismic_checks.sliding = f14["opt5"].Value()   ? SeismicSliding::kF10
-                             : f14["opt6"].Value() ? SeismicSliding::kF12
-                                                   : SeismicSliding::kNone;
-  s.seismic_checks.deduction = f14["opt7"].Value()   ? Deduction::kDeduct
-                               : f14["opt8"].Value() ? Deduction::kNoDeduct
-                                                     : Deduction::kNone;
+  ReadConditionOptions(Conditions(app), s);
+  const SeismicDialog& f20 = Seismic(app);
+  s.seismic_method = MethodOf(f20);
+  s.seismic_region = RegionOf(f20);
+  const LevelDimensionsWindow& f3 = LevelDimensions(app);
+  s.coefficient = CoefficientOf(f3);
+  const RaisedDimensionsWindow& f16 = RaisedDimensions(app);
+  s.slope_surcharge = SlopeSurchargeOf(f16);
+  s.shear_key =
+      ShearKeyOf(s.shape == GroundShape::kRaisedSoil ? static_cast<const DimensionWindow&>(f16)
+                                                     : static_cast<const DimensionWindow&>(f3));
+  s.fence_load = FenceLoadOf(Fence(app));
+  s.normal_checks = NormalChecksOf(NormalChecks(app));
+  s.seismic_checks = SeismicChecksOf(SeismicChecks(app));
   return s;
 }
 
 bool CheckMainInputs(App& app) {
   DesignCase& dc = app.dc();
-  ui::Window& f2 = app.Form(kForm2);
-  const bool level_or_slope = f2["opt1"].Value() || f2["opt2"].Value();
-  const bool slope = f2["opt2"].Value();
-  const bool raised = f2["opt3"].Value();
+  ConditionsWindow& f2 = Conditions(app);
+  const bool level_or_slope = f2.level->Value() || f2.slope->Value();
+  const bool slope = f2.slope->Value();
+  const bool raised = f2.raised->Value();
 
   // What the checks read before anything is collected: β of the dimension
   // window in use, the height of the raised slope, and C.
-  if (slope) dc.Cond[cond::kBeta] = Num(app.Form(kForm3)["txt10"]);
+  if (slope) dc.Cond[cond::kBeta] = Num(LevelDimensions(app).beta_text);
   if (raised) {
-    ui::Window& f16 = app.Form(kForm16);
-    dc.Cond[cond::kBeta] = Num(f16["txt10"]);
-    dc.Calc[calc::kH0] = Num(f16["txt11"]);
+    RaisedDimensionsWindow& f16 = RaisedDimensions(app);
+    dc.Cond[cond::kBeta] = Num(f16.beta_text);
+    dc.Calc[calc::kH0] = Num(f16.slope_height_text);
   }
   dc.Cond[cond::kCohesion] = WindowCohesion(app);
 
   struct Row {
-    const char* box;
+    ControlRef* box;
     const char* message;
   };
-  static const Row kForm2Rows[] = {
-      {"txt1", kMsgSite},   {"txt2", kMsgFc},       {"txt3", kMsgFe},  {"txt4", kMsgGamma},
-      {"txt5", kMsgGammaC}, {"cbo1", kMsgSoil},     {"txt6", kMsgPhi}, {"txt7", kMsgDelta},
-      {"cbo2", kMsgSoil},   {"txt8", kMsgCohesion}, {"txt9", kMsgPhi}, {"txt10", kMsgMu},
+  const Row conditions[] = {
+      {&f2.site_text, kMsgSite},       {&f2.fc_text, kMsgFc},
+      {&f2.fe_text, kMsgFe},           {&f2.gamma_text, kMsgGamma},
+      {&f2.gamma_c_text, kMsgGammaC},  {&f2.back_soil_combo, kMsgSoil},
+      {&f2.phi_text, kMsgPhi},         {&f2.delta_text, kMsgDelta},
+      {&f2.base_soil_combo, kMsgSoil}, {&f2.cohesion_text, kMsgCohesion},
+      {&f2.phi_b_text, kMsgPhi},       {&f2.mu_text, kMsgMu},
   };
-  for (const Row& r : kForm2Rows) {
-    if (Empty(f2[r.box])) return Fail(app, f2[r.box], r.message);
+  for (const Row& r : conditions) {
+    if (Empty(*r.box)) return Fail(app, *r.box, r.message);
   }
 
   if (level_or_slope) {
-    ui::Window& f3 = app.Form(kForm3);
-    static const Row kForm3Rows[] = {
-        {"txt1", kMsgSection},   {"txt2", kMsgMark},      {"txt3", kMsgDimension},
-        {"txt4", kMsgDimension}, {"txt5", kMsgDimension}, {"txt6", kMsgDimension},
-        {"txt7", kMsgDimension}, {"txt8", kMsgDimension}, {"txt9", kMsgSurcharge},
-        {"txt11", kMsgKA},
+    LevelDimensionsWindow& f3 = LevelDimensions(app);
+    const Row dimensions[] = {
+        {&f3.section_text, kMsgSection},       {&f3.mark_text, kMsgMark},
+        {&f3.height_text, kMsgDimension},      {&f3.embedment_text, kMsgDimension},
+        {&f3.crest_above_text, kMsgDimension}, {&f3.crest_width_text, kMsgDimension},
+        {&f3.base_width_text, kMsgDimension},  {&f3.front_projection_text, kMsgDimension},
+        {&f3.surcharge_text, kMsgSurcharge},   {&f3.ka_text, kMsgKA},
     };
-    for (const Row& r : kForm3Rows) {
-      if (Empty(f3[r.box])) return Fail(app, f3[r.box], r.message);
+    for (const Row& r : dimensions) {
+      if (Empty(*r.box)) return Fail(app, *r.box, r.message);
     }
     if (slope) {
-      if (Empty(f3["txt10"])) return Fail(app, f3["txt10"], kMsgBeta);
-      if (dc.Cond[cond::kBeta] == 0) return Fail(app, f3["txt10"], kMsgBetaZero);
+      if (Empty(f3.beta_text)) return Fail(app, f3.beta_text, kMsgBeta);
+      if (dc.Cond[cond::kBeta] == 0) return Fail(app, f3.beta_text, kMsgBetaZero);
     }
   }
 
   if (raised) {
-    ui::Window& f16 = app.Form(kForm16);
-    static const Row kForm16Rows[] = {
-        {"txt2", kMsgMark},      {"txt3", kMsgDimension}, {"txt4", kMsgDimension},
-        {"txt5", kMsgDimension}, {"txt6", kMsgDimension}, {"txt7", kMsgDimension},
-        {"txt8", kMsgDimension}, {"txt9", kMsgSurcharge}, {"txt10", kMsgBeta},
-        {"txt11", kMsgH0},
+    RaisedDimensionsWindow& f16 = RaisedDimensions(app);
+    const Row dimensions[] = {
+        {&f16.mark_text, kMsgMark},
+        {&f16.height_text, kMsgDimension},
+        {&f16.embedment_text, kMsgDimension},
+        {&f16.crest_above_text, kMsgDimension},
+        {&f16.crest_width_text, kMsgDimension},
+        {&f16.base_width_text, kMsgDimension},
+        {&f16.front_projection_text, kMsgDimension},
+        {&f16.surcharge_text, kMsgSurcharge},
+        {&f16.beta_text, kMsgBeta},
+        {&f16.slope_height_text, kMsgH0},
     };
-    for (const Row& r : kForm16Rows) {
-      if (Empty(f16[r.box])) return Fail(app, f16[r.box], r.message);
+    for (const Row& r : dimensions) {
+      if (Empty(*r.box)) return Fail(app, *r.box, r.message);
     }
   }
 
-  if (f2["opt11"].Value()) {
-    ui::Window& f17 = app.Form(kForm17);
-    if (!f17["opt1"].Value() && !f17["opt2"].Value() && !f17["opt3"].Value()) {
+  if (f2.fence_with->Value()) {
+    FenceDialog& f17 = Fence(app);
+    if (FenceLoadOf(f17) == FenceLoadOption::kNone) {
       app.ErrorMessage(kMsgFenceLoad);
-      f17.ShowModal();
+      f17.window.ShowModal();
       return false;
     }
   }
@@ -284,51 +386,50 @@ bool CheckMainInputs(App& app) {
 }
 
 ui::Control* InputBoxOf(App& app, InputField field) {
-  ui::Window& f2 = app.Form(kForm2);
-  auto dimension = [&app, &f2](const char* box) {
-    return &app.Form(f2["opt3"].Value() ? kForm16 : kForm3)[box];
+  auto dimension = [&app](ControlRef DimensionWindow::*box) {
+    return &*(DimensionsInUse(app).*box);
   };
-  auto key = [&app](const char* box) -> ui::Control* {
-    const char* dialog = ShearKeyDialogName(app);
-    return dialog != nullptr ? &app.Form(dialog)[box] : nullptr;
+  auto key = [&app](ControlRef ShearKeyDialog::*box) -> ui::Control* {
+    ShearKeyDialog* dialog = KeyDialogInUse(app);
+    return dialog != nullptr ? &*(dialog->*box) : nullptr;
   };
   switch (field) {
     case InputField::kNone:
       return nullptr;
     case InputField::kGamma:
-      return &f2["txt4"];
+      return &*Conditions(app).gamma_text;
     case InputField::kGammaC:
-      return &f2["txt5"];
+      return &*Conditions(app).gamma_c_text;
     case InputField::kHeightH:
-      return dimension("txt3");
+      return dimension(&DimensionWindow::height_text);
     case InputField::kEmbedment:
-      return dimension("txt4");
+      return dimension(&DimensionWindow::embedment_text);
     case InputField::kCrestAbove:
-      return dimension("txt5");
+      return dimension(&DimensionWindow::crest_above_text);
     case InputField::kCrestWidth:
-      return dimension("txt6");
+      return dimension(&DimensionWindow::crest_width_text);
     case InputField::kBaseWidth:
-      return dimension("txt7");
+      return dimension(&DimensionWindow::base_width_text);
     case InputField::kFrontProjection:
-      return dimension("txt8");
+      return dimension(&DimensionWindow::front_projection_text);
     case InputField::kSurcharge:
-      return dimension("txt9");
+      return dimension(&DimensionWindow::surcharge_text);
     case InputField::kSlopeHeight:
-      return &app.Form(kForm16)["txt11"];
+      return &*RaisedDimensions(app).slope_height_text;
     case InputField::kKeyHeight:
-      return key("txt1");
+      return key(&ShearKeyDialog::height_text);
     case InputField::kKeyPosition:
-      return key("txt2");
+      return key(&ShearKeyDialog::position_text);
     case InputField::kKeyWidth:
-      return key("txt3");
+      return key(&ShearKeyDialog::width_text);
     case InputField::kFenceHeight:
-      return &app.Form(kForm17)["txt1"];
+      return &*Fence(app).height_text;
     case InputField::kFenceDistance:
-      return &app.Form(kForm17)["txt2"];
+      return &*Fence(app).distance_text;
     case InputField::kFenceLoadHeight:
-      return &app.Form(kForm17)["txt4"];
+      return &*Fence(app).load_height_text;
     case InputField::kFenceWeight:
-      return &app.Form(kForm17)["txt5"];
+      return &*Fence(app).weight_text;
   }
   return nullptr;
 }
@@ -342,21 +443,21 @@ void ReportCalcFailure(App& app, const CalcStatus& status) {
 }
 
 bool CheckCoefficientInputs(App& app) {
-  ui::Window& f2 = app.Form(kForm2);
-  ui::Window& f3 = app.Form(kForm3);
-  if (Empty(f2["txt6"])) {
-    return Fail(app, f2["txt6"], f2["opt_D"].Value() ? kMsgPhiRoad : kMsgPhi);
+  ConditionsWindow& f2 = Conditions(app);
+  LevelDimensionsWindow& f3 = LevelDimensions(app);
+  if (Empty(f2.phi_text)) {
+    return Fail(app, f2.phi_text, f2.road->Value() ? kMsgPhiRoad : kMsgPhi);
   }
-  if (Empty(f2["txt7"])) return Fail(app, f2["txt7"], kMsgDelta);
-  for (const char* box : {"txt3", "txt4", "txt5", "txt6", "txt7", "txt8"}) {
-    if (Empty(f3[box])) return Fail(app, f3[box], kMsgDimension);
+  if (Empty(f2.delta_text)) return Fail(app, f2.delta_text, kMsgDelta);
+  for (ui::Control* box : f3.Dimensions()) {
+    if (Empty(*box)) return Fail(app, *box, kMsgDimension);
   }
-  if (Empty(f3["txt10"]) && f2["opt2"].Value()) return Fail(app, f3["txt10"], kMsgBeta);
-  if (f2["opt5"].Value()) {
-    ui::Window& f20 = app.Form(kForm20);
-    if (!f20["opt_K1"].Value() && !f20["opt_K2"].Value() && !f20["opt_D1"].Value()) {
+  if (Empty(f3.beta_text) && f2.slope->Value()) return Fail(app, f3.beta_text, kMsgBeta);
+  if (f2.case_seismic->Value()) {
+    SeismicDialog& f20 = Seismic(app);
+    if (MethodOf(f20) == SeismicMethod::kNone) {
       app.ErrorMessage(kMsgSeismicMethod);
-      f20.ShowModal();
+      f20.window.ShowModal();
       return false;
     }
   }

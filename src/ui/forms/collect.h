@@ -1,24 +1,50 @@
 #pragma once
-// The bridge from the windows to the design case: the collection step SUTI,
-// the option states the calculation reads, and the completeness checks run
-// before a calculation.
+// The bridge from the windows to the design case: the typed inputs the
+// windows hold, the collection step SUTI, the option states the calculation
+// reads, and the completeness checks run before a calculation.
 
 #include "calc/status.h"
+#include "model/design_inputs.h"
 #include "model/selections.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace varnholt::forms {
 
 class App;
+struct ConditionsWindow;
+struct SeismicDialog;
 
-/// C of the foundation ground as the design conditions window means it: the
-/// number in Form2.txt8 while 考慮する (opt6) is chosen, 0 while しない
-/// (opt7) is chosen, whatever the box still holds.
+/// The option groups of the design conditions window.
+Standard StandardOf(const ConditionsWindow& conditions);
+GroundShape ShapeOf(const ConditionsWindow& conditions);
+LoadCase LoadCaseOf(const ConditionsWindow& conditions);
+/// The option groups of the seismic dialog.
+SeismicMethod MethodOf(const SeismicDialog& seismic);
+SeismicRegion RegionOf(const SeismicDialog& seismic);
+
+/// C of the foundation ground as the design conditions window means it
+/// (EffectiveCohesion of its option and box).
 double WindowCohesion(App& app);
 
-/// SUTI: copies every control that the current options make relevant into
-/// the design case. Never fails; unreadable numbers become 0. Slots of
-/// windows the options do not use keep their values.
+/// The texts of the design conditions window.
+ConditionInputs ReadConditionInputs(App& app);
+
+/// The inputs the current options use, as the windows hold them: the design
+/// conditions, the dimension window of the ground shape, the key dialog of
+/// the standard when 突起 有り is chosen, the fence dialog when there is a
+/// fence. No other window is read (nor opened); their parts, and the option
+/// groups of other windows, keep their defaults. This is what SUTI collects.
+DesignInputs ReadInputsInUse(App& app);
+
+/// Every input as a project file keeps it: the above, the seismic dialog,
+/// the key dialog of the standard whether or not a key is chosen, and every
+/// option group (ReadSelections). The windows read are opened with their
+/// defaults when they were not open.
+DesignInputs ReadDesignInputs(App& app);
+
+/// SUTI: collects the inputs in use into the design case (Collect). Never
+/// fails; unreadable numbers become 0. Slots of windows the options do not
+/// use keep their values.
 void Suti(App& app);
 
 /// The option states of the windows, as the calculation and the report read

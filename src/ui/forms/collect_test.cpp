@@ -115,8 +115,8 @@ TEST_F(CollectTest, ShearKeyInputsComeFromTheDialogOfTheStandard) {
   t.Form(kForm19)["txt1"].SetText("0.6");
   Suti(t.app);
   EXPECT_EQ(t.dc().Calc[calc::kKeyHeight], 0.4);
-  EXPECT_EQ(t.dc().Calc[calc::kKeyInput59], 1.8);
-  EXPECT_EQ(t.dc().Calc[calc::kKeyInput58], 0.5);
+  EXPECT_EQ(t.dc().Calc[calc::kKeyPosition], 1.8);
+  EXPECT_EQ(t.dc().Calc[calc::kKeyWidth], 0.5);
   t.Form(kForm2)["opt_D"].SetValue(true);
   Suti(t.app);
   EXPECT_EQ(t.dc().Calc[calc::kKeyHeight], 0.6);

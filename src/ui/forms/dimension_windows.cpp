@@ -6,7 +6,7 @@
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
 #include "ui/forms/collect.h"
-#include "ui/forms/invalidate.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -27,11 +27,13 @@ constexpr int kHeelX = 3480;
 
 }  // namespace
 
-void DeclareShearKeyControls(ui::Window& w, int left, int top) {
+void DeclareShearKeyControls(ui::Window& w, DimensionWindow& d, int left, int top) {
   AddFrame(w, "Frame3", kKeyFrame, left, top, 1500, 540);
-  AddOption(w, "opt5", kNone, 60, 270, "Frame3").SetValue(true);
-  AddOption(w, "opt6", kWith, 780, 270, "Frame3");
-  AddButton(w, "cmd3", kKeyButton, left, 4260, 1500).SetVisible(false);
+  d.key_none = AddOption(w, "opt5", kNone, 60, 270, "Frame3");
+  d.key_none->SetValue(true);
+  d.key_with = AddOption(w, "opt6", kWith, 780, 270, "Frame3");
+  d.key_button = AddButton(w, "cmd3", kKeyButton, left, 4260, 1500);
+  d.key_button->SetVisible(false);
 }
 
 void DeclareWallSketch(ui::Window& w, bool raised_soil) {
@@ -65,89 +67,110 @@ void DeclareWallSketch(ui::Window& w, bool raised_soil) {
   // Earth pressure arrow on the back face at H/3.
   AddLine(w, "LinePA", 3720, 3000, 3300, 3300);
   AddLabel(w, "lblSkH3", "H/3", 3480, 3660).font_size = 8;
+}
 
-  if (!raised_soil) {
-    // The separate surcharge pressure ΔPA acting at H/2 (residential standard).
-    AddLine(w, "Line33", 3840, 1620, 3840, 4080);
-    AddLine(w, "Line37", 3840, 1620, 4140, 1620);
-    AddLine(w, "Line38", 4140, 1620, 4140, 4080);
-    AddLine(w, "Line39", 3840, 4080, 4140, 4080);
-    AddLine(w, "Line46", 4200, 2850, 3780, 2850);
-    AddLine(w, "Line48", 3780, 2850, 3900, 2790);
-    AddLabel(w, "lbl_dPA", "ΔPA", 4260, 2760).font_size = 8;
-    AddLabel(w, "lbl_dPA_delta", "δ", 4020, 2580).font_size = 8;
-    AddLabel(w, "lbl_dPA_H2", "H/2", 4260, 3120).font_size = 8;
-  } else {
-    // Trial wedge: the slip plane at ω from the heel and the raised slope.
-    AddLine(w, "LineWedge", kHeelX, kBaseY, 4980, 1260);
-    AddLine(w, "LineSlope", kCrestBackX + 60, 1620, 3900, 1140);
-    AddLine(w, "LineSlopeTop", 3900, 1140, 5460, 1140);
-    AddLabel(w, "lblSkW", "Ｗ", 3960, 2160).font_size = 8;
-    AddLabel(w, "lblSkOmega", "ω", 3780, 3840).font_size = 8;
-    AddLabel(w, "lblSkSmallB", "ｂ", 4320, 960).font_size = 8;
-    AddLabel(w, "lblSkBeta", "β", 3300, 1440).font_size = 8;
-    // Surcharge on the slope, shown only with 法面上載荷重 有り.
-    for (int i = 0; i < 9; ++i) {
-      const int x = 3000 + 100 * i;
-      const int y = 1590 - static_cast<int>(47.5 * i);
-      AddLine(w, "Line" + std::to_string(58 + i), x, y, x, y - 200).SetVisible(false);
-    }
+void DeclareSurchargePressureSketch(ui::Window& w, LevelDimensionsWindow& f3) {
+  // The separate surcharge pressure ΔPA acting at H/2 (residential standard).
+  auto& sketch = f3.surcharge_pressure_sketch;
+  sketch[0] = AddLine(w, "Line33", 3840, 1620, 3840, 4080);
+  sketch[1] = AddLine(w, "Line37", 3840, 1620, 4140, 1620);
+  sketch[2] = AddLine(w, "Line38", 4140, 1620, 4140, 4080);
+  sketch[3] = AddLine(w, "Line39", 3840, 4080, 4140, 4080);
+  sketch[4] = AddLine(w, "Line46", 4200, 2850, 3780, 2850);
+  sketch[5] = AddLine(w, "Line48", 3780, 2850, 3900, 2790);
+  Control& pa = AddLabel(w, "lbl_dPA", "ΔPA", 4260, 2760);
+  Control& delta = AddLabel(w, "lbl_dPA_delta", "δ", 4020, 2580);
+  Control& h2 = AddLabel(w, "lbl_dPA_H2", "H/2", 4260, 3120);
+  for (Control* label : {&pa, &delta, &h2}) label->font_size = 8;
+  sketch[6] = pa;
+  sketch[7] = delta;
+  sketch[8] = h2;
+}
+
+void DeclareTrialWedgeSketch(ui::Window& w, RaisedDimensionsWindow& f16) {
+  // Trial wedge: the slip plane at ω from the heel and the raised slope.
+  AddLine(w, "LineWedge", kHeelX, kBaseY, 4980, 1260);
+  AddLine(w, "LineSlope", kCrestBackX + 60, 1620, 3900, 1140);
+  AddLine(w, "LineSlopeTop", 3900, 1140, 5460, 1140);
+  AddLabel(w, "lblSkW", "Ｗ", 3960, 2160).font_size = 8;
+  AddLabel(w, "lblSkOmega", "ω", 3780, 3840).font_size = 8;
+  AddLabel(w, "lblSkSmallB", "ｂ", 4320, 960).font_size = 8;
+  AddLabel(w, "lblSkBeta", "β", 3300, 1440).font_size = 8;
+  // Surcharge on the slope, shown only with 法面上載荷重 有り.
+  for (int i = 0; i < 9; ++i) {
+    const int x = 3000 + 100 * i;
+    const int y = 1590 - static_cast<int>(47.5 * i);
+    Control& line = AddLine(w, "Line" + std::to_string(58 + i), x, y, x, y - 200);
+    line.SetVisible(false);
+    f16.slope_surcharge_lines[static_cast<std::size_t>(i)] = line;
   }
 }
 
-void ShowSurchargePressureSketch(ui::Window& form3, bool visible) {
-  for (const char* name : {"Line33", "Line37", "Line38", "Line39", "Line46", "Line48", "lbl_dPA",
-                           "lbl_dPA_delta", "lbl_dPA_H2"}) {
-    form3[name].SetVisible(visible);
-  }
+void ShowSurchargePressureSketch(LevelDimensionsWindow& f3, bool visible) {
+  for (const ControlRef& c : f3.surcharge_pressure_sketch) c->SetVisible(visible);
+}
+
+void ShowSlopeAngle(LevelDimensionsWindow& f3, bool visible) {
+  f3.beta_text->SetVisible(visible);
+  for (const ControlRef& c : f3.beta_labels) c->SetVisible(visible);
+}
+
+void ShowBesideConditions(ui::Window& dimension_window) {
+  dimension_window.Move(kDimensionLeft, 0);
+  dimension_window.Show();
+}
+
+DimensionWindow& DimensionsInUse(App& app) {
+  if (Conditions(app).raised->Value()) return RaisedDimensions(app);
+  return LevelDimensions(app);
 }
 
 const char* DimensionWindowInUse(App& app) {
-  return app.Form(kForm2)["opt3"].Value() ? kForm16 : kForm3;
+  return Conditions(app).raised->Value() ? kForm16 : kForm3;
 }
 
-void SyncShearKey(App& app, ui::Window& dim) {
-  const bool key = dim["opt6"].Value();
-  app.dc().ShearKeyFlag = key ? "1" : "0";
-  dim["cmd3"].SetVisible(key);
+void SyncShearKey(App& app, DimensionWindow& dim) {
+  const bool key = dim.key_with->Value();
+  app.dc().ShearKeyFlag = key ? kShearKeyFlagWith : kShearKeyFlagWithout;
+  dim.key_button->SetVisible(key);
 }
 
-void WireShearKeyOptions(ui::Window& w, App& app) {
+void WireShearKeyOptions(DimensionWindow& d, App& app) {
   // The flag follows only the window in use, so that it always says what
   // the visible 突起 option says.
-  auto in_use = [&w, &app] { return w.name() == DimensionWindowInUse(app); };
-  w["opt5"].on_click = [&w, &app, in_use] {
-    w["cmd3"].SetVisible(false);
-    if (in_use()) app.dc().ShearKeyFlag = "0";
+  auto in_use = [&d, &app] { return d.window.name() == DimensionWindowInUse(app); };
+  d.key_none->on_click = [&d, &app, in_use] {
+    d.key_button->SetVisible(false);
+    if (in_use()) app.dc().ShearKeyFlag = kShearKeyFlagWithout;
     app.windows().Unload(kForm15);
-    Hihyouji_2(app);
+    app.results().ClearResults();
   };
-  w["opt6"].on_click = [&w, &app, in_use] {
-    w["cmd3"].SetVisible(true);
-    if (in_use()) app.dc().ShearKeyFlag = "1";
-    Hihyouji_2(app);
+  d.key_with->on_click = [&d, &app, in_use] {
+    d.key_button->SetVisible(true);
+    if (in_use()) app.dc().ShearKeyFlag = kShearKeyFlagWith;
+    app.results().ClearResults();
   };
 }
 
 void ResetCoefficient(App& app) {
-  ui::Window& f3 = app.Form(kForm3);
-  f3["opt1"].SetValue(false);
-  f3["opt2"].SetValue(false);
-  f3["txt11"].SetText("");
-  f3["txt11"].SetBorderStyle(0);
+  LevelDimensionsWindow& f3 = LevelDimensions(app);
+  f3.ka_entered->SetValue(false);
+  f3.ka_computed->SetValue(false);
+  f3.ka_text->SetText("");
+  f3.ka_text->SetBorderStyle(0);
 }
 
 void InvalidateComputedCoefficient(App& app) {
-  ui::Window& f3 = app.Form(kForm3);
-  if (!f3["opt1"].Value()) f3["txt11"].SetText("");
-  f3["opt2"].SetValue(false);
+  LevelDimensionsWindow& f3 = LevelDimensions(app);
+  if (!f3.ka_entered->Value()) f3.ka_text->SetText("");
+  f3.ka_computed->SetValue(false);
 }
 
 void Form3Keisan(App& app) {
   Suti(app);
   const CoefficientResult result = ComputeShownCoefficient(app.dc(), ReadSelections(app));
-  Hihyouji_1(app);
-  ui::Control& ka = app.Form(kForm3)["txt11"];
+  app.results().ClearResultsAndSlidingFactor();
+  ui::Control& ka = LevelDimensions(app).ka_text;
   ka.SetBorderStyle(0);
   if (!result.status.ok()) {
     // No stale coefficient may survive a failed computation.
@@ -156,7 +179,7 @@ void Form3Keisan(App& app) {
     return;
   }
   ka.SetText(result.text);
-  app.windows().SetFocus(app.Form(kForm11)["cmd2"]);
+  app.windows().SetFocus(Results(app).methods_button);
 }
 
 }  // namespace varnholt::forms

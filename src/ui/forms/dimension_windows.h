@@ -6,16 +6,23 @@
 namespace varnholt::forms {
 
 class App;
+struct DimensionWindow;
+struct LevelDimensionsWindow;
+struct RaisedDimensionsWindow;
 
 /// The 突起 frame with opt5 無し (selected) and opt6 有り, and the hidden
-/// button cmd3 "突起の計算", the frame at (left, top).
-void DeclareShearKeyControls(ui::Window& w, int left, int top);
+/// button cmd3 "突起の計算", the frame at (left, top); bound to `handles`.
+void DeclareShearKeyControls(ui::Window& w, DimensionWindow& handles, int left, int top);
 
 /// The static explanatory sketch of the wall section: lines and labels.
-/// Form3 adds the separate surcharge pressure (Line33 … Line48 with "ΔPA",
-/// "δ", "H/2"); Form16 adds the trial wedge and the slope surcharge
-/// (Line58 … Line66).
+/// Form16 has its title at the bottom right (`raised_soil`).
 void DeclareWallSketch(ui::Window& w, bool raised_soil);
+/// Form3's addition to the sketch: the separate surcharge pressure ΔPA at
+/// H/2 (Line33 … Line48 with "ΔPA", "δ", "H/2").
+void DeclareSurchargePressureSketch(ui::Window& w, LevelDimensionsWindow& form3);
+/// Form16's addition: the trial wedge, the raised slope and the surcharge
+/// on it (Line58 … Line66, shown only with 法面上載荷重 有り).
+void DeclareTrialWedgeSketch(ui::Window& w, RaisedDimensionsWindow& form16);
 
 /// The ground behind the wall drawn on Form3 at run time.
 void DrawLevelGround(ui::Window& form3);
@@ -24,18 +31,27 @@ void DrawUniformSlope(ui::Window& form3);
 /// Shows (宅地造成) or hides (道路土工) the separate surcharge pressure ΔPA
 /// in Form3's sketch: Line33, Line37, Line38, Line39, Line46, Line48 and the
 /// labels "ΔPA", "δ", "H/2".
-void ShowSurchargePressureSketch(ui::Window& form3, bool visible);
+void ShowSurchargePressureSketch(LevelDimensionsWindow& form3, bool visible);
 
-/// Name of the dimension window of the selected ground shape: Form16 for
-/// 嵩上げ土, Form3 otherwise.
+/// Shows or hides β of Form3 with its prompts (a slope has one, level
+/// ground not).
+void ShowSlopeAngle(LevelDimensionsWindow& form3, bool visible);
+
+/// Moves a dimension window beside the design conditions window and shows it.
+void ShowBesideConditions(ui::Window& dimension_window);
+
+/// The dimension window of the selected ground shape: Form16 for 嵩上げ土,
+/// Form3 otherwise.
+DimensionWindow& DimensionsInUse(App& app);
+/// Its name.
 const char* DimensionWindowInUse(App& app);
 
 /// Makes ShearKeyFlag and the button "突起の計算" agree with the 突起 option
 /// of a dimension window: "1" and shown with 有り, "0" and hidden with 無し.
-void SyncShearKey(App& app, ui::Window& dim);
+void SyncShearKey(App& app, DimensionWindow& dim);
 
 /// Wires the 突起 options opt5 "無し" and opt6 "有り" of a dimension window.
-void WireShearKeyOptions(ui::Window& w, App& app);
+void WireShearKeyOptions(DimensionWindow& dim, App& app);
 
 /// Forgets the coefficient of Form3 entirely: neither option selected, the
 /// box empty with the flat border. Used when the load case changes.

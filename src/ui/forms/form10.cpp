@@ -3,10 +3,12 @@
 // its choices (hidden) for the next print, キャンセル forgets them.
 
 #include <cmath>
+#include <memory>
 
 #include "model/leading_number.h"
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -25,21 +27,21 @@ constexpr const char* kCancel = "キャンセル";
 constexpr const char* kMsgNoRange = "印刷範囲を指定してください。";
 constexpr const char* kMsgNoNumber = "最初のページ番号を入力してください。";
 
-void NumberingClicked(ui::Window& w) {
-  const bool on = w["chk_P"].CheckValue() == 1;
-  w["lbl1"].SetEnabled(on);
-  w["lbl2"].SetEnabled(on);
-  if (!on) w["txt_P"].SetText("");
-  w["txt_P"].SetEnabled(on);
+void NumberingClicked(PrintRangeDialog& d) {
+  const bool on = d.numbering_check->CheckValue() == 1;
+  d.first_page_caption->SetEnabled(on);
+  d.digits_hint->SetEnabled(on);
+  if (!on) d.first_page_text->SetText("");
+  d.first_page_text->SetEnabled(on);
 }
 
-void OkClicked(App& app, ui::Window& w) {
-  if (!w["opt1"].Value() && !w["opt2"].Value() && !w["opt3"].Value()) {
+void OkClicked(App& app, PrintRangeDialog& d) {
+  if (!d.range_general->Value() && !d.range_stability->Value() && !d.range_all->Value()) {
     app.ErrorMessage(kMsgNoRange);
     return;
   }
-  ui::Control& number = w["txt_P"];
-  if (w["chk_P"].CheckValue() == 1 && number.Text().empty()) {
+  ui::Control& number = d.first_page_text;
+  if (d.numbering_check->CheckValue() == 1 && number.Text().empty()) {
     app.ErrorMessage(kMsgNoNumber);
     app.windows().SetFocus(number);
     return;
@@ -48,7 +50,7 @@ void OkClicked(App& app, ui::Window& w) {
   // to represent (1e999), which would otherwise reach the footer as infinity.
   const double first = LeadingNumber(number.Text());
   app.dc().FirstPageNo = std::isfinite(first) ? first : 0;
-  w.Hide();
+  d.window.Hide();
   if (app.commands.file_print) app.commands.file_print();
 }
 
@@ -59,26 +61,33 @@ void DefineForm10(ui::Window& w, App& app) {
   w.is_dialog = true;
   w.width = 4560;
   w.height = 3240;
+  PrintRangeDialog& d = w.Attach(std::make_unique<PrintRangeDialog>(w));
 
   AddFrame(w, "Frame1", kRangeFrame, 240, 120, 4020, 1260);
-  AddOption(w, "opt1", kGeneral, 240, 300, "Frame1").width = 1500;
-  AddOption(w, "opt2", kStability, 1920, 300, "Frame1").width = 1500;
-  AddOption(w, "opt3", kAll, 240, 780, "Frame1").width = 3000;
-  AddCheck(w, "chk_P", kNumbering, 360, 1560).width = 2400;
-  Control& l1 = AddLabel(w, "lbl1", kFirstNumber, 600, 1980);
-  l1.SetEnabled(false);
-  Control& txt = AddText(w, "txt_P", 2280, 1950, 600);
-  txt.SetEnabled(false);
-  Control& l2 = AddLabel(w, "lbl2", kDigitsHint, 3000, 1980);
-  l2.SetEnabled(false);
-  Control& ok = AddButton(w, "cmd1", kOk, 840, 2520, 1200);
-  AddButton(w, "cmd2", kCancel, 2400, 2520, 1200);
+  d.range_general = AddOption(w, "opt1", kGeneral, 240, 300, "Frame1");
+  d.range_general->width = 1500;
+  d.range_stability = AddOption(w, "opt2", kStability, 1920, 300, "Frame1");
+  d.range_stability->width = 1500;
+  d.range_all = AddOption(w, "opt3", kAll, 240, 780, "Frame1");
+  d.range_all->width = 3000;
+  d.numbering_check = AddCheck(w, "chk_P", kNumbering, 360, 1560);
+  d.numbering_check->width = 2400;
+  d.first_page_caption = AddLabel(w, "lbl1", kFirstNumber, 600, 1980);
+  d.first_page_caption->SetEnabled(false);
+  d.first_page_text = AddText(w, "txt_P", 2280, 1950, 600);
+  d.first_page_text->SetEnabled(false);
+  d.digits_hint = AddLabel(w, "lbl2", kDigitsHint, 3000, 1980);
+  d.digits_hint->SetEnabled(false);
+  d.ok_button = AddButton(w, "cmd1", kOk, 840, 2520, 1200);
+  d.cancel_button = AddButton(w, "cmd2", kCancel, 2400, 2520, 1200);
 
   // Handlers after the defaults, so setting them runs nothing.
-  for (const char* name : {"opt1", "opt2", "opt3"}) {
-    w[name].on_click = [&app, &ok] { app.windows().SetFocus(ok); };
+  ui::Control& ok = d.ok_button;
+  for (ControlRef* range : {&d.range_general, &d.range_stability, &d.range_all}) {
+    (*range)->on_click = [&app, &ok] { app.windows().SetFocus(ok); };
   }
-  w["chk_P"].on_click = [&w] { NumberingClicked(w); };
+  d.numbering_check->on_click = [&d] { NumberingClicked(d); };
+  ui::Control& txt = d.first_page_text;
   txt.on_click = [&txt] { txt.SelectAll(); };
   txt.on_gotfocus = [&txt] { txt.SelectAll(); };
   txt.on_dblclick = [&txt] {
@@ -90,8 +99,8 @@ void DefineForm10(ui::Window& w, App& app) {
     key = 0;
     app.windows().SetFocus(ok);
   };
-  ok.on_click = [&app, &w] { OkClicked(app, w); };
-  w["cmd2"].on_click = [&app] { app.windows().Unload(kForm10); };
+  ok.on_click = [&app, &d] { OkClicked(app, d); };
+  d.cancel_button->on_click = [&app] { app.windows().Unload(kForm10); };
 }
 
 }  // namespace varnholt::forms

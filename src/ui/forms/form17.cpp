@@ -3,13 +3,17 @@
 // the stability checks, decides which fence terms enter the load totals, and
 // decides whether the seismic case stays available.
 
+#include "ui/forms/form17.h"
+
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
 #include "ui/forms/dialog_boxes.h"
-#include "ui/forms/invalidate.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -47,139 +51,107 @@ constexpr const char* kTypeNormal = "0";
 constexpr const char* kTypeDistributed = "1";
 constexpr const char* kTypeConcentrated = "2";
 
+constexpr int kDistArrows = 5;
+
+void ShowGroup(const std::vector<ControlRef>& controls, bool visible) {
+  for (const ControlRef& c : controls) c->SetVisible(visible);
+}
+
+void ShowControls(std::initializer_list<ControlRef*> controls, bool visible) {
+  for (ControlRef* c : controls) (*c)->SetVisible(visible);
+}
+
 // The two load sketches: arrows over the fence height for a distributed
 // load, one arrow with its height dimension for a concentrated load.
-constexpr int kDistArrows = 5;
-const std::vector<std::string>& DistributedSketch() {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> n;
-    for (int i = 0; i < kDistArrows; ++i) {
-      n.push_back("LineDist" + std::to_string(i));
-      n.push_back("LineDistHead" + std::to_string(i));
-    }
-    return n;
-  }();
-  return names;
-}
-const std::vector<std::string>& PointSketch() {
-  static const std::vector<std::string> names = {"LinePoint", "LinePointHead", "LinePointDim",
-                                                 "LinePointTick1", "LinePointTick2"};
-  return names;
-}
-
-void ShowGroup(ui::Window& w, const std::vector<std::string>& names, bool visible) {
-  for (const std::string& n : names) w[n].SetVisible(visible);
-}
-
-void ShowControls(ui::Window& w, std::initializer_list<const char*> names, bool visible) {
-  for (const char* n : names) w[n].SetVisible(visible);
-}
-
-void DeclareSketch(ui::Window& w) {
+void DeclareSketch(ui::Window& w, FenceDialog& f) {
   AddLine(w, "LineCrest", 300, 3900, 2400, 3900);
   AddLine(w, "LineFace", 300, 3900, 300, 4800);
   AddLine(w, "LineBack", 2400, 3900, 2520, 4800);
   AddLine(w, "LineFence", 1560, 3900, 1560, 2700);
+  auto hidden = [](Control& c) -> Control& {
+    c.SetVisible(false);
+    return c;
+  };
   for (int i = 0; i < kDistArrows; ++i) {
     const int y = 2760 + 240 * i;
-    AddLine(w, "LineDist" + std::to_string(i), 1080, y, 1500, y).SetVisible(false);
-    AddLine(w, "LineDistHead" + std::to_string(i), 1500, y, 1400, y - 50).SetVisible(false);
+    f.distributed_sketch.emplace_back() =
+        hidden(AddLine(w, "LineDist" + std::to_string(i), 1080, y, 1500, y));
+    f.distributed_sketch.emplace_back() =
+        hidden(AddLine(w, "LineDistHead" + std::to_string(i), 1500, y, 1400, y - 50));
   }
-  AddLine(w, "LinePoint", 900, 2940, 1500, 2940).SetVisible(false);
-  AddLine(w, "LinePointHead", 1500, 2940, 1380, 2880).SetVisible(false);
-  AddLine(w, "LinePointDim", 2100, 2940, 2100, 3900).SetVisible(false);
-  AddLine(w, "LinePointTick1", 2040, 2940, 2160, 2940).SetVisible(false);
-  AddLine(w, "LinePointTick2", 2040, 3900, 2160, 3900).SetVisible(false);
+  f.point_sketch.emplace_back() = hidden(AddLine(w, "LinePoint", 900, 2940, 1500, 2940));
+  f.point_sketch.emplace_back() = hidden(AddLine(w, "LinePointHead", 1500, 2940, 1380, 2880));
+  f.point_sketch.emplace_back() = hidden(AddLine(w, "LinePointDim", 2100, 2940, 2100, 3900));
+  f.point_sketch.emplace_back() = hidden(AddLine(w, "LinePointTick1", 2040, 2940, 2160, 2940));
+  f.point_sketch.emplace_back() = hidden(AddLine(w, "LinePointTick2", 2040, 3900, 2160, 3900));
 }
 
 // opt1 常時 (no horizontal load): the load boxes are emptied and hidden and
 // the horizontal load is 0 at once.
-void OnNormal(ui::Window& w, App& app) {
+void OnNormal(FenceDialog& f, App& app) {
   app.dc().FenceLoadType = kTypeNormal;
-  w["txt3"].SetText("");
-  w["txt4"].SetText("");
-  w["lbl3"].SetCaption("");
+  f.load_text->SetText("");
+  f.load_height_text->SetText("");
+  f.load_unit->SetCaption("");
   app.dc().FenceP = 0;
-  ShowControls(w, {"txt3", "txt4", "lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6"}, false);
-  ShowGroup(w, DistributedSketch(), false);
-  ShowGroup(w, PointSketch(), false);
-  Hihyouji_1(app);
+  ShowControls({&f.load_text, &f.load_height_text, &f.load_caption, &f.load_symbol, &f.load_unit,
+                &f.load_height_caption, &f.load_height_unit, &f.per_metre},
+               false);
+  ShowGroup(f.distributed_sketch, false);
+  ShowGroup(f.point_sketch, false);
+  app.results().ClearResultsAndSlidingFactor();
 }
 
 // opt2 distributed load w (wind) over the fence height.
-void OnDistributed(ui::Window& w, App& app) {
+void OnDistributed(FenceDialog& f, App& app) {
   app.dc().FenceLoadType = kTypeDistributed;
-  ShowControls(w, {"txt3", "lbl1", "lbl2", "lbl3"}, true);
-  w["lbl2"].SetCaption(kW);
-  w["lbl3"].SetCaption(kKNm2);
-  w["txt4"].SetText("");
-  ShowControls(w, {"txt4", "lbl4", "lbl5", "lbl6"}, false);
-  ShowGroup(w, DistributedSketch(), true);
-  ShowGroup(w, PointSketch(), false);
-  Hihyouji_1(app);
+  ShowControls({&f.load_text, &f.load_caption, &f.load_symbol, &f.load_unit}, true);
+  f.load_symbol->SetCaption(kW);
+  f.load_unit->SetCaption(kKNm2);
+  f.load_height_text->SetText("");
+  ShowControls({&f.load_height_text, &f.load_height_caption, &f.load_height_unit, &f.per_metre},
+               false);
+  ShowGroup(f.distributed_sketch, true);
+  ShowGroup(f.point_sketch, false);
+  app.results().ClearResultsAndSlidingFactor();
 }
 
 // opt3 concentrated load P (impact) at a height above the crest.
-void OnConcentrated(ui::Window& w, App& app) {
+void OnConcentrated(FenceDialog& f, App& app) {
   app.dc().FenceLoadType = kTypeConcentrated;
-  ShowControls(w, {"txt3", "txt4", "lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6"}, true);
-  w["lbl2"].SetCaption(kP);
-  w["lbl3"].SetCaption(kKNm);
-  ShowGroup(w, PointSketch(), true);
-  ShowGroup(w, DistributedSketch(), false);
-  Hihyouji_1(app);
-}
-
-// A short-term fence load is always calculated in the normal case. When the
-// design was in the seismic case before the fence was added, what that case
-// left behind must not reach the normal-case calculation: a coefficient
-// computed with the seismic method (KAE) would otherwise be used as KA, and
-// the seismic method would make the next coefficient computation produce
-// KAE again. This is what the 常時 button does to the seismic settings.
-void LeaveSeismicSettings(App& app) {
-  ui::Window& f2 = app.Form(kForm2);
-  if (f2["opt4"].Value()) return;
-  DesignCase& dc = app.dc();
-  dc.Cond[cond::kKh] = 0;
-  dc.Cond[cond::kKv] = 0;
-  app.windows().Unload(kForm20);
-  if (f2["opt1"].Value() || f2["opt2"].Value()) {
-    ui::Window& f3 = app.Form(kForm3);
-    if (!f3["opt1"].Value()) {
-      f3["txt11"].SetText("");
-      f3["opt2"].SetValue(false);
-    }
-    // The normal coefficient may be typed again, on level ground.
-    if (f2["opt1"].Value()) {
-      f3["cmd1"].SetEnabled(true);
-      f3["opt1"].SetEnabled(true);
-    }
-  }
-  Hihyouji_1(app);
+  ShowControls({&f.load_text, &f.load_height_text, &f.load_caption, &f.load_symbol, &f.load_unit,
+                &f.load_height_caption, &f.load_height_unit, &f.per_metre},
+               true);
+  f.load_symbol->SetCaption(kP);
+  f.load_unit->SetCaption(kKNm);
+  ShowGroup(f.point_sketch, true);
+  ShowGroup(f.distributed_sketch, false);
+  app.results().ClearResultsAndSlidingFactor();
 }
 
 // 計算: checks the entries, then sets the load case of the design
 // conditions window that the chosen load kind allows.
-void OnCompute(ui::Window& w, App& app) {
-  const bool normal = w["opt1"].Value();
-  const bool distributed = w["opt2"].Value();
-  const bool concentrated = w["opt3"].Value();
+void OnCompute(FenceDialog& f, App& app) {
+  const bool normal = f.load_normal->Value();
+  const bool distributed = f.load_distributed->Value();
+  const bool concentrated = f.load_concentrated->Value();
   if (!normal && !distributed && !concentrated) {
     app.ErrorMessage(kMsgChoose);
-    app.FocusAtStart(w["opt1"]);
+    app.FocusAtStart(f.load_normal);
     return;
   }
   struct Row {
-    const char* box;
+    ControlRef* box;
     const char* message;
     bool only_when_visible;
   };
-  static const Row kRows[] = {
-      {"txt1", kMsgHeight, false}, {"txt2", kMsgPosition, false},    {"txt5", kMsgWeight, false},
-      {"txt3", kMsgLoad, true},    {"txt4", kMsgLoadPosition, true},
+  const Row rows[] = {
+      {&f.height_text, kMsgHeight, false},           {&f.distance_text, kMsgPosition, false},
+      {&f.weight_text, kMsgWeight, false},           {&f.load_text, kMsgLoad, true},
+      {&f.load_height_text, kMsgLoadPosition, true},
   };
-  for (const Row& r : kRows) {
-    ui::Control& box = w[r.box];
+  for (const Row& r : rows) {
+    ui::Control& box = *r.box;
     if (r.only_when_visible && !box.Visible()) continue;
     if (box.Text().empty()) {
       app.ErrorMessage(r.message);
@@ -188,17 +160,11 @@ void OnCompute(ui::Window& w, App& app) {
     }
   }
 
-  w.Hide();
-  ui::Window& f2 = app.Form(kForm2);
+  f.window.Hide();
   if (normal) {
-    f2["opt5"].SetEnabled(true);
-    f2["cmd2"].SetEnabled(true);
+    AllowSeismicCase(Conditions(app));
   } else {
-    LeaveSeismicSettings(app);
-    f2["opt5"].SetValue(false);
-    f2["opt5"].SetEnabled(false);
-    f2["cmd2"].SetEnabled(false);
-    f2["opt4"].SetValue(true);
+    ForceNormalCaseForShortTermLoad(app);
   }
   app.dc().FenceLoadType = normal        ? kTypeNormal
                            : distributed ? kTypeDistributed
@@ -207,62 +173,118 @@ void OnCompute(ui::Window& w, App& app) {
 
 // Enter order: txt1, txt2, txt3 (txt5 while hidden), txt4 (txt5 while
 // hidden), txt5, then the 計算 button.
-ui::Control& NextAfter(ui::Window& w, const std::string& box) {
-  if (box == "txt1") return w["txt2"];
-  if (box == "txt2") return w["txt3"].Visible() ? w["txt3"] : w["txt5"];
-  if (box == "txt3") return w["txt4"].Visible() ? w["txt4"] : w["txt5"];
-  if (box == "txt4") return w["txt5"];
-  return w["cmd1"];
+ui::Control& NextAfter(FenceDialog& f, const ui::Control& box) {
+  if (&box == &*f.height_text) return f.distance_text;
+  if (&box == &*f.distance_text) {
+    return f.load_text->Visible() ? f.load_text : f.weight_text;
+  }
+  if (&box == &*f.load_text) {
+    return f.load_height_text->Visible() ? f.load_height_text : f.weight_text;
+  }
+  if (&box == &*f.load_height_text) return f.weight_text;
+  return f.compute_button;
 }
 
 }  // namespace
+
+// A short-term fence load is always calculated in the normal case. When the
+// design was in the seismic case before the fence was added, what that case
+// left behind must not reach the normal-case calculation: a coefficient
+// computed with the seismic method (KAE) would otherwise be used as KA, and
+// the seismic method would make the next coefficient computation produce
+// KAE again. This is what the 常時 button does to the seismic settings.
+void ForceNormalCaseForShortTermLoad(App& app) {
+  ConditionsWindow& f2 = Conditions(app);
+  if (!f2.case_normal->Value()) {
+    DesignCase& dc = app.dc();
+    dc.Cond[cond::kKh] = 0;
+    dc.Cond[cond::kKv] = 0;
+    app.windows().Unload(kForm20);
+    if (f2.level->Value() || f2.slope->Value()) {
+      LevelDimensionsWindow& f3 = LevelDimensions(app);
+      if (!f3.ka_entered->Value()) {
+        f3.ka_text->SetText("");
+        f3.ka_computed->SetValue(false);
+      }
+      // The normal coefficient may be typed again, on level ground.
+      if (f2.level->Value()) {
+        f3.direct_button->SetEnabled(true);
+        f3.ka_entered->SetEnabled(true);
+      }
+    }
+    app.results().ClearResultsAndSlidingFactor();
+  }
+  ShowNormalCaseOnly(f2);
+}
+
+void ShowNormalCaseOnly(ConditionsWindow& f2) {
+  f2.case_seismic->SetValue(false);
+  f2.case_seismic->SetEnabled(false);
+  f2.seismic_button->SetEnabled(false);
+  f2.case_normal->SetValue(true);
+}
+
+void AllowSeismicCase(ConditionsWindow& f2) {
+  f2.case_seismic->SetEnabled(true);
+  f2.seismic_button->SetEnabled(true);
+}
 
 void DefineForm17(ui::Window& w, App& app) {
   w.SetCaption(kTitle);
   w.is_dialog = true;
   w.width = 5640;
   w.height = 6120;
+  FenceDialog& f = w.Attach(std::make_unique<FenceDialog>(w));
 
   AddLabel(w, "Label1", kHeading, 120, 120).bold = true;
-  AddOption(w, "opt1", kNormal, 300, 480).width = 3600;
-  AddOption(w, "opt2", kDistributed, 300, 780).width = 3600;
-  AddOption(w, "opt3", kConcentrated, 300, 1080).width = 3600;
+  f.load_normal = AddOption(w, "opt1", kNormal, 300, 480);
+  f.load_distributed = AddOption(w, "opt2", kDistributed, 300, 780);
+  f.load_concentrated = AddOption(w, "opt3", kConcentrated, 300, 1080);
+  for (ControlRef* o : {&f.load_normal, &f.load_distributed, &f.load_concentrated}) {
+    (*o)->width = 3600;
+  }
   AddLabel(w, "Label3", kDistance, 1200, 1620);
-  AddText(w, "txt2", 1740, 2040, 720);
+  f.distance_text = AddText(w, "txt2", 1740, 2040, 720);
   AddLabel(w, "lblDistanceUnit", kM, 2490, 2070);
   AddLabel(w, "Label4", kHeight, 420, 2520);
-  AddText(w, "txt1", 420, 3120, 720);
+  f.height_text = AddText(w, "txt1", 420, 3120, 720);
   AddLabel(w, "lblHeightUnit", kM, 1170, 3150);
-  AddLabel(w, "lbl1", kLoad, 2700, 2280).SetVisible(false);
-  AddLabel(w, "lbl6", kPerMetre, 3540, 2280).SetVisible(false);
-  AddLabel(w, "lbl2", "", 2700, 2580).SetVisible(false);
-  AddText(w, "txt3", 3000, 2520, 600).SetVisible(false);
-  AddLabel(w, "lbl3", "", 3660, 2580).SetVisible(false);
-  AddLabel(w, "lbl4", kLoadPosition, 3660, 2940).SetVisible(false);
-  AddText(w, "txt4", 3660, 3180, 600).SetVisible(false);
-  AddLabel(w, "lbl5", kM, 4320, 3240).SetVisible(false);
+  // The load boxes appear with the load kind that has them.
+  f.load_caption = AddLabel(w, "lbl1", kLoad, 2700, 2280);
+  f.per_metre = AddLabel(w, "lbl6", kPerMetre, 3540, 2280);
+  f.load_symbol = AddLabel(w, "lbl2", "", 2700, 2580);
+  f.load_text = AddText(w, "txt3", 3000, 2520, 600);
+  f.load_unit = AddLabel(w, "lbl3", "", 3660, 2580);
+  f.load_height_caption = AddLabel(w, "lbl4", kLoadPosition, 3660, 2940);
+  f.load_height_text = AddText(w, "txt4", 3660, 3180, 600);
+  f.load_height_unit = AddLabel(w, "lbl5", kM, 4320, 3240);
+  ShowControls({&f.load_caption, &f.per_metre, &f.load_symbol, &f.load_text, &f.load_unit,
+                &f.load_height_caption, &f.load_height_text, &f.load_height_unit},
+               false);
   AddLabel(w, "Label5", kWeight, 3000, 4200);
   AddLabel(w, "Label6", kNo, 3420, 4500);
-  AddText(w, "txt5", 3840, 4440, 600);
+  f.weight_text = AddText(w, "txt5", 3840, 4440, 600);
   AddLabel(w, "Label7", kKNm, 4500, 4500);
-  AddButton(w, "cmd1", kCompute, 2820, 5220, 1200);
-  AddButton(w, "cmd2", kCancel, 4080, 5220, 1200);
-  DeclareSketch(w);
+  f.compute_button = AddButton(w, "cmd1", kCompute, 2820, 5220, 1200);
+  f.cancel_button = AddButton(w, "cmd2", kCancel, 4080, 5220, 1200);
+  DeclareSketch(w, f);
 
   // Handlers (after the defaults, so loading runs none of them).
-  w["opt1"].on_click = [&w, &app] { OnNormal(w, app); };
-  w["opt2"].on_click = [&w, &app] { OnDistributed(w, app); };
-  w["opt3"].on_click = [&w, &app] { OnConcentrated(w, app); };
-  w["cmd1"].on_click = [&w, &app] { OnCompute(w, app); };
+  f.load_normal->on_click = [&f, &app] { OnNormal(f, app); };
+  f.load_distributed->on_click = [&f, &app] { OnDistributed(f, app); };
+  f.load_concentrated->on_click = [&f, &app] { OnConcentrated(f, app); };
+  f.compute_button->on_click = [&f, &app] { OnCompute(f, app); };
   // キャンセル discards the dialog's entries; the unload handler empties
   // FenceLoadType.
-  w["cmd2"].on_click = [&app] { app.windows().Unload(kForm17); };
+  f.cancel_button->on_click = [&app] { app.windows().Unload(kForm17); };
 
-  for (const char* name : {"txt1", "txt2", "txt3", "txt4", "txt5"}) {
-    const std::string box = name;
+  for (ControlRef* box :
+       {&f.height_text, &f.distance_text, &f.load_text, &f.load_height_text, &f.weight_text}) {
+    ui::Control& b = *box;
     // Every edit of a fence value invalidates the results, as a click does.
-    WireDialogTextBox(w[box], {[&app] { Hihyouji_1(app); }, [&app] { Hihyouji_1(app); },
-                               [&w, &app, box] { app.windows().SetFocus(NextAfter(w, box)); }});
+    WireDialogTextBox(b, {[&app] { app.results().ClearResultsAndSlidingFactor(); },
+                          [&app] { app.results().ClearResultsAndSlidingFactor(); },
+                          [&f, &app, &b] { app.windows().SetFocus(NextAfter(f, b)); }});
   }
 
   // However the dialog goes away unconfirmed (キャンセル, its close box, or

@@ -26,7 +26,7 @@ class FenceDialogTest : public ::testing::Test {
   ui::Window& f17() { return t.Form(kForm17); }
   void MarkResultsShown() {
     t.dc().Calc[calc::kSlidingF] = 1.6;
-    t.app.results_valid = true;
+    t.app.results().ShowResults();
     t.Form(kForm11)["lbl6"].SetVisible(true);
   }
   void FillFence(const char* load, const char* load_height) {
@@ -74,7 +74,7 @@ TEST_F(FenceDialogTest, OptionsShowTheirLoadBoxesAndSketch) {
     EXPECT_EQ(w["LinePointDim"].Visible(), c.point_sketch) << c.option;
     // Every option click invalidates the results.
     EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0) << c.option;
-    EXPECT_FALSE(t.app.results_valid) << c.option;
+    EXPECT_FALSE(t.app.results().valid()) << c.option;
   }
 }
 
@@ -289,14 +289,14 @@ TEST_F(FenceDialogTest, ClickingOrTypingInABoxInvalidatesTheResults) {
   f17()["txt1"].Click();
   EXPECT_EQ(f17()["txt1"].SelLength(), 0);  // empty box, nothing to select
   EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
-  EXPECT_FALSE(t.app.results_valid);
+  EXPECT_FALSE(t.app.results().valid());
 
   // Reached with the keyboard, not a click: typing alone must invalidate.
   MarkResultsShown();
   t.app.windows().SetFocus(f17()["txt5"]);
   f17()["txt5"].Type("0.7");
   EXPECT_EQ(f17()["txt5"].Text(), "0.7");
-  EXPECT_FALSE(t.app.results_valid);
+  EXPECT_FALSE(t.app.results().valid());
   EXPECT_FALSE(t.Form(kForm11)["lbl6"].Visible());
 
   f17()["txt5"].SetText("0.75");

@@ -1,7 +1,11 @@
 #include "ui/forms/form2.h"
 
+#include <memory>
+
+#include "model/design_inputs.h"
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -62,27 +66,25 @@ constexpr ui::Rgb kLightCyan = 0xC0FFFF;
 
 }  // namespace
 
-const std::vector<std::string>& ResidentialSoils() {
-  static const std::vector<std::string> soils = {"岩",   "砂利",       "砂質土",  "シルト",
-                                                 "粘土", "関東ローム", "改良地盤"};
-  return soils;
+const std::vector<std::string>& SoilNames(Standard standard) {
+  static const std::vector<std::string> residential = {"岩",   "砂利",       "砂質土",  "シルト",
+                                                       "粘土", "関東ローム", "改良地盤"};
+  static const std::vector<std::string> road = {"岩盤",   "礫質土",     "砂質土",
+                                                "粘性土", "関東ローム", "改良地盤"};
+  return standard == Standard::kRoad ? road : residential;
 }
 
-const std::vector<std::string>& RoadSoils() {
-  static const std::vector<std::string> soils = {"岩盤",   "礫質土",     "砂質土",
-                                                 "粘性土", "関東ローム", "改良地盤"};
-  return soils;
-}
-
-void ApplyStandardTexts(ui::Window& w, bool road) {
-  for (const char* cbo : {"cbo1", "cbo2"}) {
-    w[cbo].ClearItems();
-    for (const std::string& s : road ? RoadSoils() : ResidentialSoils()) w[cbo].AddItem(s);
+void ApplyStandardTexts(ConditionsWindow& c, bool road) {
+  for (ui::Control* soil : {&*c.back_soil_combo, &*c.base_soil_combo}) {
+    soil->ClearItems();
+    for (const std::string& s : SoilNames(road ? Standard::kRoad : Standard::kResidential)) {
+      soil->AddItem(s);
+    }
   }
-  w["Label3"].SetCaption(road ? kFcPromptRoad : kFcPrompt);
-  w["Label6"].SetCaption(road ? kFePromptRoad : kFePrompt);
-  w["Label12"].SetCaption(road ? kPhiPromptRoad : kPhiPrompt);
-  w["Label46"].SetCaption(road ? kPhiPromptRoad : kPhiPrompt);
+  c.fc_prompt->SetCaption(road ? kFcPromptRoad : kFcPrompt);
+  c.fe_prompt->SetCaption(road ? kFePromptRoad : kFePrompt);
+  c.phi_prompt->SetCaption(road ? kPhiPromptRoad : kPhiPrompt);
+  c.phi_b_prompt->SetCaption(road ? kPhiPromptRoad : kPhiPrompt);
 }
 
 void DefineForm2(ui::Window& w, App& app) {
@@ -90,65 +92,71 @@ void DefineForm2(ui::Window& w, App& app) {
   w.width = 5460;
   w.height = 6945;
   w.Move(0, 0);
+  ConditionsWindow& c = w.Attach(std::make_unique<ConditionsWindow>(w));
 
   AddLabel(w, "Label1", kHeading, 120, 60).bold = true;
   AddLabel(w, "lblSite", kSitePrompt, 120, 360);
-  AddText(w, "txt1", 1140, 330, 4080);
+  c.site_text = AddText(w, "txt1", 1140, 330, 4080);
 
   Control& f5 = AddFrame(w, "Frame5", "", 0, 660, 5460, 540);
   f5.SetBackColor(kLightGreen);
-  AddOption(w, "opt_T", kResidential, 360, 60, "Frame5").SetValue(true);
+  c.residential = AddOption(w, "opt_T", kResidential, 360, 60, "Frame5");
+  c.residential->SetValue(true);
   AddLabel(w, "lblResidentialNote", kResidentialNote, 360, 300, "Frame5");
-  AddOption(w, "opt_D", kRoad, 3540, 60, "Frame5");
+  c.road = AddOption(w, "opt_D", kRoad, 3540, 60, "Frame5");
   AddLabel(w, "lblRoadNote", kRoadNote, 3540, 300, "Frame5");
 
   AddFrame(w, "Frame1", kShapeFrame, 180, 1200, 5100, 450);
-  AddOption(w, "opt1", kLevel, 1440, 120, "Frame1").SetValue(true);
-  AddOption(w, "opt2", kSlope, 2340, 120, "Frame1");
-  AddOption(w, "opt3", kRaised, 3600, 120, "Frame1");
+  c.level = AddOption(w, "opt1", kLevel, 1440, 120, "Frame1");
+  c.level->SetValue(true);
+  c.slope = AddOption(w, "opt2", kSlope, 2340, 120, "Frame1");
+  c.raised = AddOption(w, "opt3", kRaised, 3600, 120, "Frame1");
 
   AddFrame(w, "Frame4", kFenceFrame, 180, 1680, 5100, 420);
-  AddOption(w, "opt10", kNone, 1920, 120, "Frame4").SetValue(true);
-  AddOption(w, "opt11", kWith, 2760, 120, "Frame4");
-  AddButton(w, "cmd3", kFenceInput, 3540, 30, 1500, "Frame4").SetVisible(false);
+  c.fence_none = AddOption(w, "opt10", kNone, 1920, 120, "Frame4");
+  c.fence_none->SetValue(true);
+  c.fence_with = AddOption(w, "opt11", kWith, 2760, 120, "Frame4");
+  c.fence_button = AddButton(w, "cmd3", kFenceInput, 3540, 30, 1500, "Frame4");
+  c.fence_button->SetVisible(false);
 
   AddLabel(w, "lblCase", kCasePrompt, 120, 2190);
-  Control& c1 = AddButton(w, "cmd1", kNormal, 1440, 2130, 960);
-  c1.SetBackColor(kLightCyan);
-  Control& c2 = AddButton(w, "cmd2", kSeismic, 2700, 2130, 840);
-  c2.SetBackColor(kLightCyan);
-  AddOption(w, "opt4", "", 1200, 2160).SetValue(true);
-  AddOption(w, "opt5", "", 2460, 2160);
-  w["opt4"].width = 210;
-  w["opt5"].width = 210;
-  Control& c4 = AddButton(w, "cmd4", kSeismicInput, 3600, 2130, 1800);
-  c4.SetEnabled(false);
+  c.normal_button = AddButton(w, "cmd1", kNormal, 1440, 2130, 960);
+  c.normal_button->SetBackColor(kLightCyan);
+  c.seismic_button = AddButton(w, "cmd2", kSeismic, 2700, 2130, 840);
+  c.seismic_button->SetBackColor(kLightCyan);
+  c.case_normal = AddOption(w, "opt4", "", 1200, 2160);
+  c.case_normal->SetValue(true);
+  c.case_seismic = AddOption(w, "opt5", "", 2460, 2160);
+  c.case_normal->width = 210;
+  c.case_seismic->width = 210;
+  c.seismic_method_button = AddButton(w, "cmd4", kSeismicInput, 3600, 2130, 1800);
+  c.seismic_method_button->SetEnabled(false);
 
   AddLabel(w, "lblMaterials", kMaterials, 120, 2640);
-  AddLabel(w, "Label3", kFcPrompt, 360, 2970);
-  AddText(w, "txt2", 3600, 2940, 900);
+  c.fc_prompt = AddLabel(w, "Label3", kFcPrompt, 360, 2970);
+  c.fc_text = AddText(w, "txt2", 3600, 2940, 900);
   AddLabel(w, "lblFcUnit", kNmm2, 4560, 2970);
-  AddLabel(w, "Label6", kFePrompt, 360, 3270);
-  AddText(w, "txt3", 3600, 3240, 900);
+  c.fe_prompt = AddLabel(w, "Label6", kFePrompt, 360, 3270);
+  c.fe_text = AddText(w, "txt3", 3600, 3240, 900);
   AddLabel(w, "lblFeUnit", kKNm2, 4560, 3270);
   AddLabel(w, "lblGamma", kGammaPrompt, 360, 3570);
-  AddText(w, "txt4", 3600, 3540, 900);
+  c.gamma_text = AddText(w, "txt4", 3600, 3540, 900);
   AddLabel(w, "lblGammaUnit", kKNm3, 4560, 3570);
   AddLabel(w, "lblGammaC", kGammaCPrompt, 360, 3870);
-  AddText(w, "txt5", 3600, 3840, 900);
+  c.gamma_c_text = AddText(w, "txt5", 3600, 3840, 900);
   AddLabel(w, "lblGammaCUnit", kKNm3, 4560, 3870);
 
   AddLabel(w, "lblBackSoil", kBackSoil, 120, 4260);
   AddLabel(w, "lblBackSoilPrompt", kBackSoilPrompt, 1020, 4260);
-  AddCombo(w, "cbo1", 1920, 4230, 2400);
+  c.back_soil_combo = AddCombo(w, "cbo1", 1920, 4230, 2400);
   AddLabel(w, "lblBackCohesion", kBackCohesion, 360, 4620);
   AddLabel(w, "lblBackCohesionValue", "0", 1860, 4620);
   AddLabel(w, "lblBackCohesionUnit", kKNm2, 2160, 4620);
-  AddLabel(w, "Label12", kPhiPrompt, 360, 4920);
-  AddText(w, "txt6", 3240, 4890, 600);
+  c.phi_prompt = AddLabel(w, "Label12", kPhiPrompt, 360, 4920);
+  c.phi_text = AddText(w, "txt6", 3240, 4890, 600);
   AddLabel(w, "lblPhiUnit", kDegree, 3870, 4920);
   AddLabel(w, "lblDelta", kDeltaPrompt, 360, 5220);
-  AddText(w, "txt7", 3240, 5190, 600);
+  c.delta_text = AddText(w, "txt7", 3240, 5190, 600);
   AddLabel(w, "lblDeltaUnit", kDegree, 3870, 5220);
   AddLabel(w, "lblDeltaHint1", kDeltaHint1, 4080, 4800).font_size = 8;
   AddLabel(w, "lblDeltaHint2", kDeltaHint2, 4080, 5010).font_size = 8;
@@ -156,33 +164,31 @@ void DefineForm2(ui::Window& w, App& app) {
 
   AddLabel(w, "lblBaseSoil", kBaseSoil, 120, 5610);
   AddLabel(w, "lblBaseSoilPrompt", kBaseSoilPrompt, 1020, 5610);
-  AddCombo(w, "cbo2", 1920, 5580, 2400);
+  c.base_soil_combo = AddCombo(w, "cbo2", 1920, 5580, 2400);
   AddFrame(w, "Frame3", "", 240, 5910, 5100, 390);
   AddLabel(w, "lblCohesion", kCohesionPrompt, 120, 120, "Frame3");
   AddLabel(w, "lblCohesionC", kCohesionC, 1200, 120, "Frame3");
-  Control& t8 = AddText(w, "txt8", 1500, 90, 600, "Frame3");
-  t8.SetText("0");
-  t8.SetBorderStyle(0);
+  c.cohesion_text = AddText(w, "txt8", 1500, 90, 600, "Frame3");
+  c.cohesion_text->SetText(kNoCohesionText);
+  c.cohesion_text->SetBorderStyle(0);
   AddLabel(w, "lblCohesionUnit", kKNm2, 2130, 120, "Frame3");
-  AddOption(w, "opt6", kConsider, 2760, 120, "Frame3");
-  AddOption(w, "opt7", kNotConsider, 3840, 120, "Frame3").SetValue(true);
-  AddLabel(w, "Label46", kPhiPrompt, 360, 6360);
-  AddText(w, "txt9", 2760, 6330, 600);
+  c.cohesion_considered = AddOption(w, "opt6", kConsider, 2760, 120, "Frame3");
+  c.cohesion_ignored = AddOption(w, "opt7", kNotConsider, 3840, 120, "Frame3");
+  c.cohesion_ignored->SetValue(true);
+  c.phi_b_prompt = AddLabel(w, "Label46", kPhiPrompt, 360, 6360);
+  c.phi_b_text = AddText(w, "txt9", 2760, 6330, 600);
   AddLabel(w, "lblPhiBUnit", kDegree, 3390, 6360);
   AddLabel(w, "lblMu", kMuPrompt, 360, 6690);
-  AddText(w, "txt10", 2760, 6660, 600);
+  c.mu_text = AddText(w, "txt10", 2760, 6660, 600);
   AddFrame(w, "Frame2", "", 3360, 6600, 2040, 390);
-  AddOption(w, "opt8", kDirect, 60, 120, "Frame2");
-  AddOption(w, "opt9", kTanPhi, 1200, 120, "Frame2");
+  c.mu_direct = AddOption(w, "opt8", kDirect, 60, 120, "Frame2");
+  c.mu_tan_phi = AddOption(w, "opt9", kTanPhi, 1200, 120, "Frame2");
 
   // Window load: both soil lists start with the residential-land list.
-  w.on_load = [&w] { ApplyStandardTexts(w, /*road=*/false); };
+  w.on_load = [&c] { ApplyStandardTexts(c, /*road=*/false); };
   // Closing the design conditions window leaves no valid result.
-  w.on_unload = [&app] {
-    app.dc().Calc[calc::kSlidingF] = 0;
-    app.results_valid = false;
-  };
-  WireForm2(w, app);
+  w.on_unload = [&app] { app.results().Forget(); };
+  WireForm2(c, app);
 }
 
 }  // namespace varnholt::forms

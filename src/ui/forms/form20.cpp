@@ -3,13 +3,16 @@
 
 #include "ui/forms/form20.h"
 
+#include <initializer_list>
+#include <memory>
 #include <string>
 
 #include "calc/seismic.h"
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/collect.h"
 #include "ui/forms/dialog_boxes.h"
-#include "ui/forms/invalidate.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -43,73 +46,74 @@ constexpr const char* kMsgKh = "水平震度を入力して下さい。";
 constexpr const char* kMsgKv = "鉛直震度を入力して下さい。";
 constexpr const char* kMsgRegion = "地域別補正係数を選択して下さい。";
 
-bool RoadStandard(App& app) { return app.Form(kForm2)["opt_D"].Value(); }
+bool RoadStandard(App& app) { return Conditions(app).road->Value(); }
+
+bool AnySelected(std::initializer_list<const ControlRef*> options) {
+  for (const ControlRef* o : options) {
+    if ((*o)->Value()) return true;
+  }
+  return false;
+}
 
 // ＯＫ: checks the choices and boxes, computes the coefficients, and makes
 // the dimension window's coefficient be computed again for the new method.
-void OnOk(ui::Window& w, App& app) {
-  if (!w["opt_K1"].Value() && !w["opt_K2"].Value() && !w["opt_D1"].Value()) {
+void OnOk(SeismicDialog& d, App& app) {
+  if (!AnySelected({&d.method_k1, &d.method_k2, &d.method_road})) {
     app.ErrorMessage(kMsgMethod);
-    app.FocusAtStart(w["opt_K1"]);
+    app.FocusAtStart(d.method_k1);
     return;
   }
-  if (w["txt1"].Text().empty()) {
+  if (d.kh_text->Text().empty()) {
     app.ErrorMessage(kMsgKh);
-    app.FocusAtStart(w["txt1"]);
+    app.FocusAtStart(d.kh_text);
     return;
   }
-  if (w["txt2"].Text().empty()) {
+  if (d.kv_text->Text().empty()) {
     app.ErrorMessage(kMsgKv);
-    app.FocusAtStart(w["txt2"]);
+    app.FocusAtStart(d.kv_text);
     return;
   }
-  if (RoadStandard(app) && !w["opt_A"].Value() && !w["opt_B"].Value() && !w["opt_C"].Value()) {
+  if (RoadStandard(app) && !AnySelected({&d.region_a, &d.region_b, &d.region_c})) {
     app.ErrorMessage(kMsgRegion);
-    app.FocusAtStart(w["opt_A"]);
+    app.FocusAtStart(d.region_a);
     return;
   }
   const CalcStatus status = Jisin(app);
   if (!status.ok()) {
     // The value is stored as typed; whatever results are shown no longer
     // belong to the coefficients, and the box is put right first.
-    Hihyouji_1(app);
+    app.results().ClearResultsAndSlidingFactor();
     app.ErrorMessage(status.Message());
-    app.FocusAtStart(w[status.quantity.find("Kv") != std::string::npos ? "txt2" : "txt1"]);
+    app.FocusAtStart(status.quantity.find("Kv") != std::string::npos ? d.kv_text : d.kh_text);
     return;
   }
-  w.Hide();
+  d.window.Hide();
 
-  ui::Window& f2 = app.Form(kForm2);
-  if (f2["opt1"].Value() || f2["opt2"].Value()) {
+  ConditionsWindow& f2 = Conditions(app);
+  if (f2.level->Value() || f2.slope->Value()) {
     // The coefficient shown belongs to the previous method.
-    ui::Window& f3 = app.Form(kForm3);
-    f3["opt1"].SetValue(false);
-    f3["opt2"].SetValue(false);
-    f3["txt11"].SetText("");
+    LevelDimensionsWindow& f3 = LevelDimensions(app);
+    f3.ka_entered->SetValue(false);
+    f3.ka_computed->SetValue(false);
+    f3.ka_text->SetText("");
     // Methods ① and the road method use the seismic earth pressure, which
     // only the computation gives; ② uses the normal coefficient, which may
     // also be typed, except on a slope, which always needs the computed one.
-    const bool typed_allowed = w["opt_K2"].Value() && f2["opt1"].Value();
-    f3["cmd1"].SetEnabled(typed_allowed);
-    f3["opt1"].SetEnabled(typed_allowed);
+    const bool typed_allowed = d.method_k2->Value() && f2.level->Value();
+    f3.direct_button->SetEnabled(typed_allowed);
+    f3.ka_entered->SetEnabled(typed_allowed);
   }
-  Hihyouji_1(app);
+  app.results().ClearResultsAndSlidingFactor();
 }
 
 }  // namespace
 
 CalcStatus Jisin(App& app) {
-  ui::Window& w = app.Form(kForm20);
-  ui::Window& f2 = app.Form(kForm2);
+  SeismicDialog& d = Seismic(app);
   Selections sel;
-  sel.standard = f2["opt_T"].Value()   ? Standard::kResidential
-                 : f2["opt_D"].Value() ? Standard::kRoad
-                                       : Standard::kNone;
-  sel.seismic_region = w["opt_A"].Value()   ? SeismicRegion::kA
-                       : w["opt_B"].Value() ? SeismicRegion::kB
-                       : w["opt_C"].Value() ? SeismicRegion::kC
-                                            : SeismicRegion::kNone;
-  return varnholt::Jisin(app.dc(), sel, w["txt1"].Text(), w["txt2"].Text());
+  sel.standard = StandardOf(Conditions(app));
+  sel.seismic_region = RegionOf(d);
+  return varnholt::Jisin(app.dc(), sel, d.kh_text->Text(), d.kv_text->Text());
 }
 
 void DefineForm20(ui::Window& w, App& app) {
@@ -117,43 +121,46 @@ void DefineForm20(ui::Window& w, App& app) {
   w.is_dialog = true;
   w.width = 6600;
   w.height = 5520;
+  SeismicDialog& d = w.Attach(std::make_unique<SeismicDialog>(w));
 
   AddLabel(w, "Label1", kHeading, 180, 120).bold = true;
   AddLabel(w, "Label2", kGuideA, 360, 480);
   AddLabel(w, "Label8", "①", 600, 780);
-  AddOption(w, "opt_K1", kMethod1, 900, 780).width = 5400;
+  d.method_k1 = AddOption(w, "opt_K1", kMethod1, 900, 780);
+  d.method_k1->width = 5400;
   AddLabel(w, "Label9", "②", 600, 1200);
-  Control& k2 = AddOption(w, "opt_K2", kMethod2, 900, 1080);
-  k2.width = 3000;
-  k2.height = 480;
+  d.method_k2 = AddOption(w, "opt_K2", kMethod2, 900, 1080);
+  d.method_k2->width = 3000;
+  d.method_k2->height = 480;
   AddLabel(w, "Label3", kGuideB, 360, 1620);
-  AddOption(w, "opt_D1", kMethodRoad, 900, 1920).width = 5400;
+  d.method_road = AddOption(w, "opt_D1", kMethodRoad, 900, 1920);
+  d.method_road->width = 5400;
   Control& note = AddLabel(w, "Label6", kCompare, 360, 2460);
   note.SetForeColor(kRed);
   note.width = 6000;
   AddFrame(w, "Frame1", "", 60, 3000, 6420, 1500);
   AddLabel(w, "Label4", kInput, 180, 240, "Frame1");
-  AddLabel(w, "Label7", kKh, 240, 630, "Frame1");
-  AddText(w, "txt1", 2370, 600, 720, "Frame1");
+  d.kh_prompt = AddLabel(w, "Label7", kKh, 240, 630, "Frame1");
+  d.kh_text = AddText(w, "txt1", 2370, 600, 720, "Frame1");
   AddLabel(w, "Label5", kKv, 780, 1050, "Frame1");
-  AddText(w, "txt2", 2370, 1020, 720, "Frame1");
-  AddFrame(w, "frm1", "", 3180, 120, 3120, 1320, "Frame1");
+  d.kv_text = AddText(w, "txt2", 2370, 1020, 720, "Frame1");
+  d.region_frame = AddFrame(w, "frm1", "", 3180, 120, 3120, 1320, "Frame1");
   AddLabel(w, "lbl_Cz", kCz, 120, 120, "frm1");
   AddLabel(w, "lbl_A", kRegionA, 120, 420, "frm1");
-  AddOption(w, "opt_A", kCzA, 1500, 420, "frm1");
+  d.region_a = AddOption(w, "opt_A", kCzA, 1500, 420, "frm1");
   AddLabel(w, "lbl_B", kRegionB, 1020, 720, "frm1");
-  AddOption(w, "opt_B", kCzB, 1500, 720, "frm1");
+  d.region_b = AddOption(w, "opt_B", kCzB, 1500, 720, "frm1");
   AddLabel(w, "lbl_C", kRegionC, 1020, 1020, "frm1");
-  AddOption(w, "opt_C", kCzC, 1500, 1020, "frm1");
-  AddButton(w, "cmd1", kOk, 1560, 4620, 1200);
-  AddButton(w, "cmd2", kCancel, 2820, 4620, 1200);
+  d.region_c = AddOption(w, "opt_C", kCzC, 1500, 1020, "frm1");
+  d.ok_button = AddButton(w, "cmd1", kOk, 1560, 4620, 1200);
+  d.cancel_button = AddButton(w, "cmd2", kCancel, 2820, 4620, 1200);
 
-  w["cmd1"].on_click = [&w, &app] { OnOk(w, app); };
+  d.ok_button->on_click = [&d, &app] { OnOk(d, app); };
   // キャンセル keeps the choices and texts; the coefficients stay as the
   // last ＯＫ left them.
-  w["cmd2"].on_click = [&w] { w.Hide(); };
-  WireDialogTextBox(w["txt1"], {{}, {}, [&w, &app] { app.windows().SetFocus(w["txt2"]); }});
-  WireDialogTextBox(w["txt2"], {{}, {}, [&w, &app] { app.windows().SetFocus(w["cmd1"]); }});
+  d.cancel_button->on_click = [&w] { w.Hide(); };
+  WireDialogTextBox(d.kh_text, {{}, {}, [&d, &app] { app.windows().SetFocus(d.kv_text); }});
+  WireDialogTextBox(d.kv_text, {{}, {}, [&d, &app] { app.windows().SetFocus(d.ok_button); }});
 }
 
 }  // namespace varnholt::forms

@@ -123,7 +123,7 @@ TEST_F(SeismicDialogTest, OkRefusesACoefficientTooLargeToBeANumber) {
     w["txt1"].SetText(c.kh);
     w["txt2"].SetText(c.kv);
     t.dc().Calc[calc::kSlidingF] = 1.6;
-    t.app.results_valid = true;
+    t.app.results().ShowResults();
     t.platform.Clear();
     w["cmd1"].Click();
     ASSERT_EQ(t.platform.Messages().size(), 1u) << c.kh << " " << c.kv;
@@ -131,7 +131,7 @@ TEST_F(SeismicDialogTest, OkRefusesACoefficientTooLargeToBeANumber) {
     EXPECT_EQ(t.platform.Messages()[0].text.find("inf"), std::string::npos);
     EXPECT_EQ(t.app.windows().Focused(), &w[c.focus]) << c.kh << " " << c.kv;
     EXPECT_TRUE(w.Shown());
-    EXPECT_FALSE(t.app.results_valid);
+    EXPECT_FALSE(t.app.results().valid());
   }
 }
 
@@ -150,7 +150,7 @@ TEST_F(SeismicDialogTest, OkWithMethodTwoOnLevelGroundAllowsATypedCoefficient) {
     f2()[c.shape].SetValue(true);
     f3["txt11"].SetText("0.297");
     t.dc().Calc[calc::kSlidingF] = 1.6;
-    t.app.results_valid = true;
+    t.app.results().ShowResults();
     f20().Show();
     f20()[c.method].SetValue(true);
     f20()["txt1"].SetText("0.2");
@@ -166,7 +166,7 @@ TEST_F(SeismicDialogTest, OkWithMethodTwoOnLevelGroundAllowsATypedCoefficient) {
     EXPECT_EQ(f3["cmd1"].Enabled(), c.direct_input) << c.method;
     EXPECT_EQ(f3["opt1"].Enabled(), c.direct_input) << c.method;
     EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
-    EXPECT_FALSE(t.app.results_valid);
+    EXPECT_FALSE(t.app.results().valid());
   }
 }
 

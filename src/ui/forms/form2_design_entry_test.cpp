@@ -193,13 +193,13 @@ TEST_P(DesignEntryTest, EnteredThroughTheWindowsAndCalculated) {
   ASSERT_EQ(t.platform.MessageTexts(),
             (std::vector<std::string>{"転倒に対する検討方法を選択してください。"}));
   EXPECT_EQ(t.platform.ModalWindows().back(), e.seismic ? "Form14" : "Form12");
-  EXPECT_FALSE(t.app.results_valid);
+  EXPECT_FALSE(t.app.results().valid());
 
   t.platform.Clear();
   f11["cmd1"].Click();
   ASSERT_TRUE(t.platform.MessageTexts().empty())
       << "unexpected message: " << t.platform.MessageTexts().front();
-  EXPECT_TRUE(t.app.results_valid);
+  EXPECT_TRUE(t.app.results().valid());
   for (int i = 5; i <= 17; ++i) {
     const ui::Control& row = f11["lbl" + std::to_string(i)];
     EXPECT_TRUE(row.Visible()) << row.name();

@@ -6,14 +6,17 @@
 #include <memory>
 
 #include "calc/angles.h"
+#include "calc/fence.h"
 #include "calc/format.h"
 #include "calc/status.h"
+#include "model/design_inputs.h"
 #include "model/leading_number.h"
 #include "ui/forms/app.h"
+#include "ui/forms/collect.h"
 #include "ui/forms/dimension_windows.h"
 #include "ui/forms/form2.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/input_boxes.h"
-#include "ui/forms/invalidate.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -27,13 +30,7 @@ constexpr const char* kMuUndefined =
 constexpr const char* kKhPrompt = "設計水平震度  Kh=";
 constexpr const char* kKhoPrompt = "設計水平震度標準値 Kho=";
 
-// Where the dimension windows stand beside the design conditions window.
-constexpr int kDimensionLeft = 5460;
-constexpr int kDimensionTop = 0;
-
-constexpr const char* kSlopeAngleControls[] = {"txt10", "lbl13", "lbl14", "lbl15", "lbl16"};
-
-bool LevelOrSlope(ui::Window& f2) { return f2["opt1"].Value() || f2["opt2"].Value(); }
+bool LevelOrSlope(const ConditionsWindow& c) { return varnholt::LevelOrSlope(ShapeOf(c)); }
 
 // Clears every option of a check-method dialog and closes it; the next use
 // starts with nothing chosen.
@@ -47,92 +44,83 @@ void ClearAndClose(App& app, const char* dialog) {
 }
 
 // 宅地造成 / 道路土工.
-void SelectStandard(App& app, ui::Window& w, bool road) {
-  ApplyStandardTexts(w, road);
+void SelectStandard(App& app, ConditionsWindow& c, bool road) {
+  ApplyStandardTexts(c, road);
   // The separate surcharge pressure ΔPA exists only on residential land.
-  if (LevelOrSlope(w)) ShowSurchargePressureSketch(app.Form(kForm3), !road);
+  if (LevelOrSlope(c)) ShowSurchargePressureSketch(LevelDimensions(app), !road);
   app.windows().Unload(road ? kForm15 : kForm19);
-  Hihyouji_1(app);
+  app.results().ClearResultsAndSlidingFactor();
 }
 
 // 水平 / 一様斜面: Form3 beside the design conditions, with its ground drawn
 // and the coefficient to be given anew.
-void SelectLevelOrSlope(App& app, ui::Window& w, bool slope) {
+void SelectLevelOrSlope(App& app, ConditionsWindow& c, bool slope) {
   app.windows().Unload(kForm16);
-  ui::Window& f3 = app.Form(kForm3);
-  f3.Move(kDimensionLeft, kDimensionTop);
-  f3.Show();
+  LevelDimensionsWindow& f3 = LevelDimensions(app);
+  ShowBesideConditions(f3.window);
   if (slope) {
-    DrawUniformSlope(f3);
+    DrawUniformSlope(f3.window);
   } else {
-    DrawLevelGround(f3);
+    DrawLevelGround(f3.window);
   }
-  for (const char* name : kSlopeAngleControls) f3[name].SetVisible(slope);
-  if (!slope) f3["txt10"].SetText("");
-  f3["txt11"].SetText("");
-  f3["opt1"].SetValue(false);
-  f3["opt2"].SetValue(false);
+  ShowSlopeAngle(f3, slope);
+  if (!slope) f3.beta_text->SetText("");
+  f3.ka_text->SetText("");
+  f3.ka_entered->SetValue(false);
+  f3.ka_computed->SetValue(false);
   // A slope needs the computed coefficient.
-  f3["cmd1"].SetEnabled(!slope);
+  f3.direct_button->SetEnabled(!slope);
   // A freshly loaded Form3 draws ΔPA; the standard decides.
-  ShowSurchargePressureSketch(f3, !w["opt_D"].Value());
+  ShowSurchargePressureSketch(f3, !c.road->Value());
   SyncShearKey(app, f3);
-  Hihyouji_1(app);
+  app.results().ClearResultsAndSlidingFactor();
 }
 
 // 嵩上げ土: Form16 in Form3's place.
 void SelectRaisedSoil(App& app) {
   app.windows().Unload(kForm3);
-  ui::Window& f16 = app.Form(kForm16);
-  f16.Move(kDimensionLeft, kDimensionTop);
-  f16.Show();
+  RaisedDimensionsWindow& f16 = RaisedDimensions(app);
+  ShowBesideConditions(f16.window);
   SyncShearKey(app, f16);
-  Hihyouji_1(app);
+  app.results().ClearResultsAndSlidingFactor();
 }
 
 // フェンス 無し: the fence and everything it set are gone, the short-term
 // load kind included, so that no criterion of a removed fence is applied.
-void SelectNoFence(App& app, ui::Window& w) {
-  w["cmd3"].SetVisible(false);
-  w["cmd2"].SetEnabled(true);
-  w["opt2"].SetEnabled(true);
-  w["opt5"].SetEnabled(true);
-  Hihyouji_2(app);
+void SelectNoFence(App& app, ConditionsWindow& c) {
+  c.fence_button->SetVisible(false);
+  c.seismic_button->SetEnabled(true);
+  c.slope->SetEnabled(true);
+  c.case_seismic->SetEnabled(true);
+  app.results().ClearResults();
   app.windows().Unload(kForm17);
-  DesignCase& dc = app.dc();
-  dc.FenceH = 0;
-  dc.FenceX = 0;
-  dc.FenceLoad = 0;
-  dc.FenceP = 0;
-  dc.FenceLoadY = 0;
-  dc.FenceW = 0;
-  dc.FenceLoadType.clear();
+  ClearFence(app.dc());
 }
 
 // フェンス 有り: the seismic case waits for the fence dialog, which allows it
 // again only for a fence without horizontal load.
-void SelectFence(App& app, ui::Window& w) {
-  w["cmd3"].SetVisible(true);
-  w["cmd2"].SetEnabled(false);
-  w["cmd4"].SetEnabled(false);
-  w["opt5"].SetValue(false);
-  w["opt5"].SetEnabled(false);
-  Hihyouji_2(app);
+void SelectFence(App& app, ConditionsWindow& c) {
+  c.fence_button->SetVisible(true);
+  c.seismic_button->SetEnabled(false);
+  c.seismic_method_button->SetEnabled(false);
+  c.case_seismic->SetValue(false);
+  c.case_seismic->SetEnabled(false);
+  app.results().ClearResults();
 }
 
 // "常時": the seismic method, coefficients and criteria are forgotten.
-void NormalCase(App& app, ui::Window& w) {
-  w["opt4"].SetValue(true);
-  w["cmd4"].SetEnabled(false);
-  if (LevelOrSlope(w)) {
+void NormalCase(App& app, ConditionsWindow& c) {
+  c.case_normal->SetValue(true);
+  c.seismic_method_button->SetEnabled(false);
+  if (LevelOrSlope(c)) {
     ResetCoefficient(app);
-    ui::Window& f3 = app.Form(kForm3);
+    LevelDimensionsWindow& f3 = LevelDimensions(app);
     // Direct input stays unavailable on a slope.
-    f3["cmd1"].SetEnabled(w["opt1"].Value());
-    f3["opt1"].SetEnabled(true);
+    f3.direct_button->SetEnabled(c.level->Value());
+    f3.ka_entered->SetEnabled(true);
   }
   ClearAndClose(app, kForm14);
-  Hihyouji_1(app);
+  app.results().ClearResultsAndSlidingFactor();
   DesignCase& dc = app.dc();
   dc.Cond[cond::kKh] = 0;
   dc.Cond[cond::kKv] = 0;
@@ -143,33 +131,143 @@ void NormalCase(App& app, ui::Window& w) {
 
 // "地震時": the normal-case criteria are forgotten and the coefficient must
 // be given again for the seismic method.
-void SeismicCase(App& app, ui::Window& w) {
-  w["opt5"].SetValue(true);
-  if (LevelOrSlope(w)) ResetCoefficient(app);
+void SeismicCase(App& app, ConditionsWindow& c) {
+  c.case_seismic->SetValue(true);
+  if (LevelOrSlope(c)) ResetCoefficient(app);
   ClearAndClose(app, kForm12);
-  Hihyouji_1(app);
-  w["cmd4"].SetEnabled(true);
+  app.results().ClearResultsAndSlidingFactor();
+  c.seismic_method_button->SetEnabled(true);
 }
 
 // The seismic dialog's prompts follow the standard: Kh directly on
 // residential land, Kho with the regional factor on roads.
-void OpenSeismicDialog(App& app, ui::Window& w) {
-  ui::Window& f20 = app.Form(kForm20);
-  if (w["opt_T"].Value()) {
-    f20["frm1"].SetVisible(false);
-    f20["Label7"].SetCaption(kKhPrompt);
-  } else if (w["opt_D"].Value()) {
-    f20["frm1"].SetVisible(true);
-    f20["Label7"].SetCaption(kKhoPrompt);
+void OpenSeismicDialog(App& app, ConditionsWindow& c) {
+  SeismicDialog& f20 = Seismic(app);
+  if (c.residential->Value()) {
+    f20.region_frame->SetVisible(false);
+    f20.kh_prompt->SetCaption(kKhPrompt);
+  } else if (c.road->Value()) {
+    f20.region_frame->SetVisible(true);
+    f20.kh_prompt->SetCaption(kKhoPrompt);
   }
-  f20.ShowModal();
+  f20.window.ShowModal();
 }
 
-// μ = tanφB. An angle that gives no tangent refuses the choice, and the
-// window goes back to the friction option it had, so it never shows a
-// choice it did not carry out.
-void ChooseTanPhi(App& app, ui::Window& w, bool direct_before) {
-  ui::Control& phi_b = w["txt9"];
+void WireOptions(ConditionsWindow& c, App& app) {
+  c.residential->on_click = [&c, &app] { SelectStandard(app, c, false); };
+  c.road->on_click = [&c, &app] { SelectStandard(app, c, true); };
+  c.level->on_click = [&c, &app] { SelectLevelOrSlope(app, c, false); };
+  c.slope->on_click = [&c, &app] { SelectLevelOrSlope(app, c, true); };
+  c.raised->on_click = [&app] { SelectRaisedSoil(app); };
+  c.fence_none->on_click = [&c, &app] { SelectNoFence(app, c); };
+  c.fence_with->on_click = [&c, &app] { SelectFence(app, c); };
+  c.normal_button->on_click = [&c, &app] { NormalCase(app, c); };
+  c.seismic_button->on_click = [&c, &app] { SeismicCase(app, c); };
+  // The small marks on the 常時/地震時 buttons show the load case; a click on
+  // one is a click on its button, so that choosing the case always runs the
+  // button's work (clearing the other case's criteria, the coefficient, Kh
+  // and Kv) and never leaves the windows half switched.
+  c.case_normal->on_user_click = [&c] { c.normal_button->Click(); };
+  c.case_seismic->on_user_click = [&c] { c.seismic_button->Click(); };
+  c.fence_button->on_click = [&app] { Fence(app).window.ShowModal(); };
+  c.seismic_method_button->on_click = [&c, &app] { OpenSeismicDialog(app, c); };
+
+  c.cohesion_considered->on_click = [&c, &app] {
+    c.cohesion_text->SetBorderStyle(1);
+    FocusAndSelect(app, c.cohesion_text);
+    app.results().ClearResultsAndSlidingFactor();
+  };
+  c.cohesion_ignored->on_click = [&c, &app] {
+    ShowCohesionIgnored(c);
+    app.results().ClearResultsAndSlidingFactor();
+  };
+
+  // Which friction option the window last carried out; a refused tanφ
+  // goes back to it.
+  auto direct_chosen = std::make_shared<bool>(false);
+  c.mu_direct->on_click = [&c, &app, direct_chosen] {
+    *direct_chosen = true;
+    c.mu_text->SetBorderStyle(1);
+    FocusAndSelect(app, c.mu_text);
+    app.results().ClearResultsAndSlidingFactor();
+  };
+  c.mu_tan_phi->on_click = [&c, &app, direct_chosen] {
+    const bool before = *direct_chosen;
+    *direct_chosen = false;
+    ChooseTanPhi(app, before);
+    if (!c.mu_tan_phi->Value()) *direct_chosen = before;
+  };
+
+  for (ui::Control* soil : {&*c.back_soil_combo, &*c.base_soil_combo}) {
+    soil->on_click = [&app] { app.results().ClearResultsAndSlidingFactor(); };
+    // A soil name typed into the box is an edit like any other.
+    soil->on_keypress = [&app](int&) { app.results().ClearResultsAndSlidingFactor(); };
+  }
+}
+
+void WireBoxes(ConditionsWindow& c, App& app) {
+  auto next = [&app](ControlRef& target) { return [&app, &target] { FocusNext(app, target); }; };
+  WireInputBox(app, c.site_text, {next(c.fc_text)});
+  WireInputBox(app, c.fc_text, {next(c.fe_text)});
+  WireInputBox(app, c.fe_text, {next(c.gamma_text)});
+  WireInputBox(app, c.gamma_text, {next(c.gamma_c_text)});
+  WireInputBox(app, c.gamma_c_text, {next(c.back_soil_combo)});
+
+  // φ and δ enter the computed coefficient of the dimension window.
+  auto coefficient_depends = [&app, &c] {
+    if (LevelOrSlope(c)) InvalidateComputedCoefficient(app);
+  };
+  WireInputBox(app, c.phi_text,
+               {next(c.delta_text), coefficient_depends,
+                [coefficient_depends](int) { coefficient_depends(); }});
+  WireInputBox(app, c.delta_text,
+               {next(c.base_soil_combo), coefficient_depends,
+                [coefficient_depends](int) { coefficient_depends(); }});
+
+  // Cohesion: a value clicked or typed into the box is a cohesion to be
+  // considered.
+  WireInputBox(app, c.cohesion_text,
+               {[&c] { c.cohesion_text->SelectAll(); },
+                [&c] {
+                  c.cohesion_considered->SetValue(true);
+                  c.cohesion_text->SetBorderStyle(1);
+                },
+                [&c](int key) {
+                  if (key != ui::kKeyEnter && !c.cohesion_considered->Value()) {
+                    c.cohesion_considered->SetValue(true);
+                  }
+                }});
+
+  // φB: μ computed from the old angle no longer holds once it is edited.
+  WireInputBox(app, c.phi_b_text, {nullptr, nullptr, [&c](int key) {
+                                     if (key == ui::kKeyEnter || !c.mu_tan_phi->Value()) return;
+                                     c.mu_tan_phi->SetValue(false);
+                                     c.mu_text->SetText("");
+                                   }});
+
+  // μ: a value clicked or typed into the box is a directly entered one.
+  WireInputBox(app, c.mu_text,
+               {nullptr,
+                [&c] {
+                  c.mu_direct->SetValue(true);
+                  c.mu_text->SetBorderStyle(1);
+                },
+                [&c](int key) {
+                  if (key != ui::kKeyEnter && !c.mu_direct->Value()) c.mu_direct->SetValue(true);
+                }});
+}
+
+}  // namespace
+
+void Masatu(App& app) {
+  DesignCase& dc = app.dc();
+  dc.Cond[cond::kPhiB] = LeadingNumber(Conditions(app).phi_b_text->Text());
+  dc.Cond[cond::kMu] = TanDeg(dc.Cond[cond::kPhiB]);
+}
+
+bool ChooseTanPhi(App& app, bool direct_before) {
+  ConditionsWindow& c = Conditions(app);
+  ui::Control& phi_b = c.phi_b_text;
   const double degrees = LeadingNumber(phi_b.Text());
   std::string refusal;
   if (phi_b.Text().empty()) {
@@ -182,135 +280,28 @@ void ChooseTanPhi(App& app, ui::Window& w, bool direct_before) {
   if (!refusal.empty()) {
     app.ErrorMessage(refusal);
     app.FocusAtStart(phi_b);
-    w["opt9"].SetValue(false);
-    if (direct_before) RestoreOption(w["opt8"]);
-    return;
+    c.mu_tan_phi->SetValue(false);
+    if (direct_before) c.mu_direct->RestoreValue(true);
+    return false;
   }
-  ui::Control& mu = w["txt10"];
+  ui::Control& mu = c.mu_text;
   mu.SetBorderStyle(0);
   mu.SetText("");
   Masatu(app);
   mu.SetText(FormatCoefficient(app.dc().Cond[cond::kMu]));
   FocusAndSelect(app, mu);
-  Hihyouji_1(app);
+  app.results().ClearResultsAndSlidingFactor();
+  return true;
 }
 
-void WireOptions(ui::Window& w, App& app) {
-  w["opt_T"].on_click = [&w, &app] { SelectStandard(app, w, false); };
-  w["opt_D"].on_click = [&w, &app] { SelectStandard(app, w, true); };
-  w["opt1"].on_click = [&w, &app] { SelectLevelOrSlope(app, w, false); };
-  w["opt2"].on_click = [&w, &app] { SelectLevelOrSlope(app, w, true); };
-  w["opt3"].on_click = [&app] { SelectRaisedSoil(app); };
-  w["opt10"].on_click = [&w, &app] { SelectNoFence(app, w); };
-  w["opt11"].on_click = [&w, &app] { SelectFence(app, w); };
-  w["cmd1"].on_click = [&w, &app] { NormalCase(app, w); };
-  w["cmd2"].on_click = [&w, &app] { SeismicCase(app, w); };
-  // The small marks on the 常時/地震時 buttons show the load case; a click on
-  // one is a click on its button, so that choosing the case always runs the
-  // button's work (clearing the other case's criteria, the coefficient, Kh
-  // and Kv) and never leaves the windows half switched.
-  w["opt4"].on_user_click = [&w] { w["cmd1"].Click(); };
-  w["opt5"].on_user_click = [&w] { w["cmd2"].Click(); };
-  w["cmd3"].on_click = [&app] { app.Form(kForm17).ShowModal(); };
-  w["cmd4"].on_click = [&w, &app] { OpenSeismicDialog(app, w); };
-
-  w["opt6"].on_click = [&w, &app] {
-    w["txt8"].SetBorderStyle(1);
-    FocusAndSelect(app, w["txt8"]);
-    Hihyouji_1(app);
-  };
-  w["opt7"].on_click = [&w, &app] {
-    w["txt8"].SetBorderStyle(0);
-    w["txt8"].SetText("0");
-    Hihyouji_1(app);
-  };
-
-  // Which friction option the window last carried out; a refused tanφ
-  // goes back to it.
-  auto direct_chosen = std::make_shared<bool>(false);
-  w["opt8"].on_click = [&w, &app, direct_chosen] {
-    *direct_chosen = true;
-    w["txt10"].SetBorderStyle(1);
-    FocusAndSelect(app, w["txt10"]);
-    Hihyouji_1(app);
-  };
-  w["opt9"].on_click = [&w, &app, direct_chosen] {
-    const bool before = *direct_chosen;
-    *direct_chosen = false;
-    ChooseTanPhi(app, w, before);
-    if (!w["opt9"].Value()) *direct_chosen = before;
-  };
-
-  for (const char* cbo : {"cbo1", "cbo2"}) {
-    w[cbo].on_click = [&app] { Hihyouji_1(app); };
-    // A soil name typed into the box is an edit like any other.
-    w[cbo].on_keypress = [&app](int&) { Hihyouji_1(app); };
-  }
+void ShowCohesionIgnored(ConditionsWindow& c) {
+  c.cohesion_text->SetBorderStyle(0);
+  c.cohesion_text->SetText(kNoCohesionText);
 }
 
-void WireBoxes(ui::Window& w, App& app) {
-  auto next = [&w, &app](const char* target) {
-    return [&w, &app, target] { FocusNext(app, w[target]); };
-  };
-  WireInputBox(app, w["txt1"], {next("txt2")});
-  WireInputBox(app, w["txt2"], {next("txt3")});
-  WireInputBox(app, w["txt3"], {next("txt4")});
-  WireInputBox(app, w["txt4"], {next("txt5")});
-  WireInputBox(app, w["txt5"], {next("cbo1")});
-
-  // φ and δ enter the computed coefficient of the dimension window.
-  auto coefficient_depends = [&app, &w] {
-    if (LevelOrSlope(w)) InvalidateComputedCoefficient(app);
-  };
-  WireInputBox(app, w["txt6"], {next("txt7"), coefficient_depends, [coefficient_depends](int) {
-                                  coefficient_depends();
-                                }});
-  WireInputBox(app, w["txt7"], {next("cbo2"), coefficient_depends, [coefficient_depends](int) {
-                                  coefficient_depends();
-                                }});
-
-  // Cohesion: a value clicked or typed into the box is a cohesion to be
-  // considered.
-  WireInputBox(app, w["txt8"],
-               {[&w] { w["txt8"].SelectAll(); },
-                [&w] {
-                  w["opt6"].SetValue(true);
-                  w["txt8"].SetBorderStyle(1);
-                },
-                [&w](int key) {
-                  if (key != ui::kKeyEnter && !w["opt6"].Value()) w["opt6"].SetValue(true);
-                }});
-
-  // φB: μ computed from the old angle no longer holds once it is edited.
-  WireInputBox(app, w["txt9"], {nullptr, nullptr, [&w](int key) {
-                                  if (key == ui::kKeyEnter || !w["opt9"].Value()) return;
-                                  w["opt9"].SetValue(false);
-                                  w["txt10"].SetText("");
-                                }});
-
-  // μ: a value clicked or typed into the box is a directly entered one.
-  WireInputBox(app, w["txt10"],
-               {nullptr,
-                [&w] {
-                  w["opt8"].SetValue(true);
-                  w["txt10"].SetBorderStyle(1);
-                },
-                [&w](int key) {
-                  if (key != ui::kKeyEnter && !w["opt8"].Value()) w["opt8"].SetValue(true);
-                }});
-}
-
-}  // namespace
-
-void Masatu(App& app) {
-  DesignCase& dc = app.dc();
-  dc.Cond[cond::kPhiB] = LeadingNumber(app.Form(kForm2)["txt9"].Text());
-  dc.Cond[cond::kMu] = TanDeg(dc.Cond[cond::kPhiB]);
-}
-
-void WireForm2(ui::Window& w, App& app) {
-  WireOptions(w, app);
-  WireBoxes(w, app);
+void WireForm2(ConditionsWindow& c, App& app) {
+  WireOptions(c, app);
+  WireBoxes(c, app);
 }
 
 }  // namespace varnholt::forms

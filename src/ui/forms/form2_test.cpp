@@ -725,7 +725,7 @@ TEST_F(Form2Test, ClosingTheWindowLeavesNoValidResult) {
   PretendCalculated(t);
   t.app.windows().Unload(kForm2);
   EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
-  EXPECT_FALSE(t.app.results_valid);
+  EXPECT_FALSE(t.app.results().valid());
 }
 
 }  // namespace

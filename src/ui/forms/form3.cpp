@@ -1,11 +1,13 @@
 // Dimension and load window for level ground and a uniform slope (Form3).
 
+#include <memory>
+
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
 #include "ui/forms/collect.h"
 #include "ui/forms/dimension_windows.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/input_boxes.h"
-#include "ui/forms/invalidate.h"
 #include "ui/forms/shear_key.h"
 #include "ui/forms/windows.h"
 
@@ -35,9 +37,6 @@ constexpr const char* kMsgDelta = "壁背面と土との間の壁面摩擦角度
 constexpr const char* kMsgDimension = "寸法を入力してください。";
 constexpr const char* kMsgBeta = "地平面と水平面とのなす角度を入力してください。";
 
-// The boxes whose values the computed coefficient depends on.
-constexpr const char* kDimensionBoxes[] = {"txt3", "txt4", "txt5", "txt6", "txt7", "txt8"};
-
 bool Fail(App& app, ui::Control& box, const char* message) {
   app.ErrorMessage(message);
   app.FocusAtStart(box);
@@ -46,88 +45,94 @@ bool Fail(App& app, ui::Control& box, const char* message) {
 
 // What the computed coefficient needs, checked again when its option is
 // chosen; nothing is computed here.
-bool CheckCoefficientOption(App& app, ui::Window& f3) {
-  ui::Window& f2 = app.Form(kForm2);
-  if (f2["txt6"].Text().empty()) return Fail(app, f2["txt6"], kMsgPhi);
-  if (f2["txt7"].Text().empty()) return Fail(app, f2["txt7"], kMsgDelta);
-  for (const char* box : kDimensionBoxes) {
-    if (f3[box].Text().empty()) return Fail(app, f3[box], kMsgDimension);
+bool CheckCoefficientOption(App& app, LevelDimensionsWindow& f3) {
+  ConditionsWindow& f2 = Conditions(app);
+  if (f2.phi_text->Text().empty()) return Fail(app, f2.phi_text, kMsgPhi);
+  if (f2.delta_text->Text().empty()) return Fail(app, f2.delta_text, kMsgDelta);
+  for (ui::Control* box : f3.Dimensions()) {
+    if (box->Text().empty()) return Fail(app, *box, kMsgDimension);
   }
-  if (f2["opt2"].Value() && f3["txt10"].Text().empty()) return Fail(app, f3["txt10"], kMsgBeta);
+  if (f2.slope->Value() && f3.beta_text->Text().empty()) {
+    return Fail(app, f3.beta_text, kMsgBeta);
+  }
   return true;
 }
 
 // "直接入力", a click in the coefficient box, and the option beside the
 // button: the box is made ready for a typed coefficient.
-void PrepareDirectCoefficient(App& app, ui::Window& f3) {
-  FocusAndSelect(app, f3["txt11"]);
-  f3["txt11"].SetBorderStyle(1);
-  Hihyouji_1(app);
+void PrepareDirectCoefficient(App& app, LevelDimensionsWindow& f3) {
+  FocusAndSelect(app, f3.ka_text);
+  f3.ka_text->SetBorderStyle(1);
+  app.results().ClearResultsAndSlidingFactor();
 }
 
-void WireForm3(ui::Window& w, App& app) {
-  w["cmd1"].on_click = [&w, &app] {
-    PrepareDirectCoefficient(app, w);
-    w["opt1"].SetValue(true);
+void WireForm3(LevelDimensionsWindow& f3, App& app) {
+  f3.direct_button->on_click = [&f3, &app] {
+    PrepareDirectCoefficient(app, f3);
+    f3.ka_entered->SetValue(true);
   };
-  w["opt1"].on_click = [&w, &app] { PrepareDirectCoefficient(app, w); };
-  w["cmd2"].on_click = [&w, &app] {
+  f3.ka_entered->on_click = [&f3, &app] { PrepareDirectCoefficient(app, f3); };
+  f3.compute_button->on_click = [&f3, &app] {
     if (!CheckCoefficientInputs(app)) return;
-    w["opt2"].SetValue(true);
+    f3.ka_computed->SetValue(true);
     Form3Keisan(app);
   };
-  w["opt2"].on_click = [&w, &app] { CheckCoefficientOption(app, w); };
+  f3.ka_computed->on_click = [&f3, &app] { CheckCoefficientOption(app, f3); };
   // Choosing "computed" by a click on its mark computes, as "計算する" does:
   // a typed coefficient left standing under "computed" would be printed
   // with a derivation it does not follow.
-  w["opt2"].on_user_click = [&w] { w["cmd2"].Click(); };
-  WireShearKeyOptions(w, app);
+  f3.ka_computed->on_user_click = [&f3] { f3.compute_button->Click(); };
+  WireShearKeyOptions(f3, app);
 
-  auto next = [&w, &app](const char* target) {
-    return [&w, &app, target] { FocusNext(app, w[target]); };
-  };
+  auto next = [&app](ControlRef& target) { return [&app, &target] { FocusNext(app, target); }; };
   // After the surcharge (level ground) or β (slope) comes the choice of
   // the coefficient; when direct input is not available, "計算する".
-  auto to_coefficient = [&w, &app] { FocusNext(app, w["opt1"].Enabled() ? w["opt1"] : w["cmd2"]); };
+  auto to_coefficient = [&f3, &app] {
+    FocusNext(app, f3.ka_entered->Enabled() ? f3.ka_entered : f3.compute_button);
+  };
   auto invalidate_coefficient = [&app] { InvalidateComputedCoefficient(app); };
 
   // The title boxes do not touch the results.
-  WireInputBox(app, w["txt1"], {next("txt2"), nullptr, nullptr, false});
-  WireInputBox(app, w["txt2"], {next("txt3"), nullptr, nullptr, false});
-  const char* chain[] = {"txt3", "txt4", "txt5", "txt6", "txt7", "txt8", "txt9"};
+  WireInputBox(app, f3.section_text, {next(f3.mark_text), nullptr, nullptr, false});
+  WireInputBox(app, f3.mark_text, {next(f3.height_text), nullptr, nullptr, false});
+  ControlRef* chain[] = {&f3.height_text,      &f3.embedment_text,  &f3.crest_above_text,
+                         &f3.crest_width_text, &f3.base_width_text, &f3.front_projection_text,
+                         &f3.surcharge_text};
   for (int i = 0; i + 1 < 7; ++i) {
-    WireInputBox(app, w[chain[i]],
-                 {next(chain[i + 1]), invalidate_coefficient,
+    WireInputBox(app, *chain[i],
+                 {next(*chain[i + 1]), invalidate_coefficient,
                   [&app](int) { InvalidateComputedCoefficient(app); }, true});
   }
   // A surcharge typed on level ground empties a computed coefficient as the
   // dimensions do; on a slope the computed coefficient stays.
-  WireInputBox(app, w["txt9"],
-               {[&app, next, to_coefficient] {
-                  if (app.Form(kForm2)["opt2"].Value()) {
-                    next("txt10")();
+  WireInputBox(app, f3.surcharge_text,
+               {[&app, &f3, to_coefficient] {
+                  if (Conditions(app).slope->Value()) {
+                    FocusNext(app, f3.beta_text);
                   } else {
                     to_coefficient();
                   }
                 },
                 nullptr,
                 [&app](int) {
-                  if (app.Form(kForm2)["opt1"].Value()) InvalidateComputedCoefficient(app);
+                  if (Conditions(app).level->Value()) InvalidateComputedCoefficient(app);
                 },
                 true});
-  WireInputBox(app, w["txt10"],
+  WireInputBox(app, f3.beta_text,
                {to_coefficient, invalidate_coefficient,
                 [&app](int) { InvalidateComputedCoefficient(app); }, true});
   // A coefficient typed into the box is a directly entered one, whether the
   // box was clicked or reached with the keyboard.
-  WireInputBox(app, w["txt11"],
-               {[&app] { FocusNext(app, app.Form(kForm11)["cmd2"]); },
-                [&w, &app] {
-                  PrepareDirectCoefficient(app, w);
-                  w["opt1"].SetValue(true);
+  WireInputBox(app, f3.ka_text,
+               {[&app] { FocusNext(app, Results(app).methods_button); },
+                [&f3, &app] {
+                  PrepareDirectCoefficient(app, f3);
+                  f3.ka_entered->SetValue(true);
                 },
-                [&w](int key) {
-                  if (key != ui::kKeyEnter && !w["opt1"].Value()) w["opt1"].SetValue(true);
+                [&f3](int key) {
+                  if (key != ui::kKeyEnter && !f3.ka_entered->Value()) {
+                    f3.ka_entered->SetValue(true);
+                  }
                 },
                 true});
 }
@@ -161,53 +166,60 @@ void DrawUniformSlope(ui::Window& form3) {
 void DefineForm3(ui::Window& w, App& app) {
   w.SetCaption(kTitle);
   w.width = 5760;
-  w.height = 4710;
-  w.Move(5460, 0);
+  w.height = kDimensionHeight;
+  w.Move(kDimensionLeft, 0);
+  LevelDimensionsWindow& f3 = w.Attach(std::make_unique<LevelDimensionsWindow>(w));
 
   AddLabel(w, "lblSection", kSection, 120, 90);
-  AddText(w, "txt1", 360, 60, 900);
+  f3.section_text = AddText(w, "txt1", 360, 60, 900);
   AddLabel(w, "lblMark", kMark, 120, 450);
-  AddText(w, "txt2", 1500, 420, 1200);
-  AddText(w, "txt8", 1740, 780, 600);
+  f3.mark_text = AddText(w, "txt2", 1500, 420, 1200);
+  f3.front_projection_text = AddText(w, "txt8", 1740, 780, 600);
   AddLabel(w, "lblFUnit", kM, 2340, 810);
-  AddText(w, "txt6", 2580, 780, 600);
+  f3.crest_width_text = AddText(w, "txt6", 2580, 780, 600);
   AddLabel(w, "lblBUnit", kM, 3180, 810);
   AddLabel(w, "lblSurcharge", kSurcharge, 3480, 570);
-  AddText(w, "txt9", 3480, 810, 600);
+  f3.surcharge_text = AddText(w, "txt9", 3480, 810, 600);
   AddLabel(w, "lblSurchargeUnit", kKNm2, 4080, 840);
-  AddText(w, "txt5", 360, 1440, 600);
+  f3.crest_above_text = AddText(w, "txt5", 360, 1440, 600);
   AddLabel(w, "lblCrestUnit", kM, 960, 1470);
   AddLabel(w, "lblH", kH, 120, 2370);
-  AddText(w, "txt3", 360, 2340, 600);
+  f3.height_text = AddText(w, "txt3", 360, 2340, 600);
   AddLabel(w, "lblHUnit", kM, 960, 2370);
-  AddText(w, "txt4", 360, 3360, 600);
+  f3.embedment_text = AddText(w, "txt4", 360, 3360, 600);
   AddLabel(w, "lblEmbedUnit", kM, 960, 3390);
   AddLabel(w, "lblBase", kB, 2250, 4350);
-  AddText(w, "txt7", 2520, 4320, 600);
+  f3.base_width_text = AddText(w, "txt7", 2520, 4320, 600);
   AddLabel(w, "lblBaseUnit", kM, 3120, 4350);
 
-  AddLabel(w, "lbl13", kBeta1, 3780, 1410).SetVisible(false);
-  AddLabel(w, "lbl14", kBeta2, 3780, 1650).SetVisible(false);
-  AddLabel(w, "lbl15", kBeta3, 4080, 1920).SetVisible(false);
-  AddText(w, "txt10", 4380, 1890, 600).SetVisible(false);
-  AddLabel(w, "lbl16", kDegree, 4980, 1920).SetVisible(false);
+  // β and its prompts are shown only for a slope.
+  f3.beta_labels[0] = AddLabel(w, "lbl13", kBeta1, 3780, 1410);
+  f3.beta_labels[1] = AddLabel(w, "lbl14", kBeta2, 3780, 1650);
+  f3.beta_labels[2] = AddLabel(w, "lbl15", kBeta3, 4080, 1920);
+  f3.beta_text = AddText(w, "txt10", 4380, 1890, 600);
+  f3.beta_labels[3] = AddLabel(w, "lbl16", kDegree, 4980, 1920);
+  ShowSlopeAngle(f3, false);
 
   AddFrame(w, "Frame1", kCoefficientFrame, 3840, 3420, 1800, 1200);
   AddLabel(w, "lblKA", kKA, 120, 270, "Frame1");
-  AddText(w, "txt11", 540, 240, 900, "Frame1");
-  AddOption(w, "opt1", "", 120, 600, "Frame1").width = 240;
-  AddOption(w, "opt2", "", 120, 900, "Frame1").SetValue(true);
-  w["opt2"].width = 240;
-  AddButton(w, "cmd1", kDirect, 4200, 3960, 1200).height = 300;
-  AddButton(w, "cmd2", kCompute, 4200, 4260, 1200);
+  f3.ka_text = AddText(w, "txt11", 540, 240, 900, "Frame1");
+  f3.ka_entered = AddOption(w, "opt1", "", 120, 600, "Frame1");
+  f3.ka_entered->width = 240;
+  f3.ka_computed = AddOption(w, "opt2", "", 120, 900, "Frame1");
+  f3.ka_computed->SetValue(true);
+  f3.ka_computed->width = 240;
+  f3.direct_button = AddButton(w, "cmd1", kDirect, 4200, 3960, 1200);
+  f3.direct_button->height = 300;
+  f3.compute_button = AddButton(w, "cmd2", kCompute, 4200, 4260, 1200);
 
-  DeclareShearKeyControls(w, 300, 3720);
+  DeclareShearKeyControls(w, f3, 300, 3720);
   DeclareWallSketch(w, /*raised_soil=*/false);
+  DeclareSurchargePressureSketch(w, f3);
 
   // At load the level ground is drawn and the slope angle is hidden.
   w.on_load = [&w] { DrawLevelGround(w); };
-  WireForm3(w, app);
-  WireShearKeyButton(w, app, /*draw_sketch=*/true);
+  WireForm3(f3, app);
+  WireShearKeyButton(f3, app, /*draw_sketch=*/true);
 }
 
 }  // namespace varnholt::forms

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "ui/forms/app.h"
-#include "ui/forms/invalidate.h"
 
 namespace varnholt::forms {
 namespace {
@@ -25,7 +24,7 @@ void WireInputBox(App& app, ui::Control& box, InputBox behaviour) {
   box.on_click = [&app, &box, on_click = behaviour.on_click, inv = behaviour.invalidates] {
     box.SelectAll();
     if (on_click) on_click();
-    if (inv) Hihyouji_1(app);
+    if (inv) app.results().ClearResultsAndSlidingFactor();
   };
   box.on_keypress = [&app, enter = std::move(behaviour.enter), on_key = std::move(behaviour.on_key),
                      inv = behaviour.invalidates](int& key) {
@@ -35,7 +34,7 @@ void WireInputBox(App& app, ui::Control& box, InputBox behaviour) {
       enter();
     }
     if (on_key) on_key(typed);
-    if (inv) Hihyouji_1(app);
+    if (inv) app.results().ClearResultsAndSlidingFactor();
   };
 }
 
@@ -44,13 +43,6 @@ void FocusNext(App& app, ui::Control& target) { app.windows().SetFocus(target); 
 void FocusAndSelect(App& app, ui::Control& box) {
   app.windows().SetFocus(box);
   box.SelectAll();
-}
-
-void RestoreOption(ui::Control& option) {
-  auto handler = std::move(option.on_click);
-  option.on_click = nullptr;
-  option.SetValue(true);
-  option.on_click = std::move(handler);
 }
 
 }  // namespace varnholt::forms

@@ -37,8 +37,4 @@ void FocusNext(App& app, ui::Control& target);
 /// Gives a text box the focus with its whole text selected.
 void FocusAndSelect(App& app, ui::Control& box);
 
-/// Selects an option without running its click handler: used to put back a
-/// choice that a refused command must not leave changed.
-void RestoreOption(ui::Control& option);
-
 }  // namespace varnholt::forms

@@ -5,10 +5,12 @@
 // commands, preview and printing).
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/results.h"
 #include "ui/forms/windows.h"
 
@@ -31,30 +33,6 @@ constexpr const char* kMsgQueryUnload = "終了してもよろしいですか?";
 constexpr const char* kMsgExit = "終了してもよろしいですか？";
 constexpr const char* kConfirmTitle = "確認";
 
-struct MenuItem {
-  const char* name;
-  const char* caption;
-  const char* menu;  // the menu it drops from; empty for a menu title
-};
-
-constexpr MenuItem kMenu[] = {
-    {"Men_F", "ﾌｧｲﾙ(&F)", ""},
-    {"Men_FNew", "新規作成(&N)", "Men_F"},
-    {"Men_FOpn", "開く(&O)", "Men_F"},
-    {"Men_FCls", "閉じる(&C)", "Men_F"},
-    {"Men_FL1", "-", "Men_F"},
-    {"Men_FOvw", "上書き保存(&S)", "Men_F"},
-    {"Men_FSav", "名前を付けて保存(&A)", "Men_F"},
-    {"Men_FL2", "-", "Men_F"},
-    {"Men_FImg", "印刷ｲﾒｰｼﾞ(&I)", "Men_F"},
-    {"Men_FPrn", "印刷(&P)", "Men_F"},
-    {"Men_FL3", "-", "Men_F"},
-    {"Men_FEnd", "終了(&X)", "Men_F"},
-    {"Men_S", "参考(&S)", ""},
-    {"Men_H", "ﾍﾙﾌﾟ(&H)", ""},
-    {"Men_HVer", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "Men_H"},
-};
-
 struct ToolButton {
   int index;
   const char* command;
@@ -71,27 +49,19 @@ void Run(const std::function<void()>& command) {
   if (command) command();
 }
 
-// The File menu is opened: save, preview and print only with valid results,
-// overwrite only when the project also has a file.
-void UpdateFileMenu(App& app, ui::Window& w) {
-  const bool valid = app.results_valid;
-  w["Men_FSav"].SetEnabled(valid);
-  w["Men_FImg"].SetEnabled(valid);
-  w["Men_FPrn"].SetEnabled(valid);
-  w["Men_FOvw"].SetEnabled(valid && !app.current_file.empty());
-}
-
 void ShowPrintRange(App& app) { app.Form(kForm10).ShowModal(); }
 
 // 参考: the reference tables of the selected standard, at the top-left
 // corner. File menu, 参考 and toolbar stay away until the window closes.
-void OpenReference(App& app, ui::Window& w) {
-  ui::Window& f2 = app.Form(kForm2);
-  const char* name = f2["opt_T"].Value() ? kForm7 : f2["opt_D"].Value() ? kForm18 : nullptr;
+void OpenReference(App& app, MainWindow& main) {
+  ConditionsWindow& conditions = Conditions(app);
+  const char* name = conditions.residential->Value() ? kForm7
+                     : conditions.road->Value()      ? kForm18
+                                                     : nullptr;
   if (name == nullptr) return;
-  w["Men_F"].SetEnabled(false);
-  w["Men_S"].SetEnabled(false);
-  w["Toolbar1"].SetVisible(false);
+  main.file_menu->SetEnabled(false);
+  main.reference_menu->SetEnabled(false);
+  main.toolbar->SetVisible(false);
   ui::Window& ref = app.Form(name);
   ref.Move(0, 0);
   ref.Show();
@@ -125,22 +95,24 @@ void ToolButtonClicked(App& app, int index) {
   }
 }
 
-void WireMDIForm1(ui::Window& w, App& app) {
+void WireMDIForm1(ui::Window& w, MainWindow& m, App& app) {
   w.on_load = [&w] { w.Show(); };
-  w["Men_F"].on_click = [&app, &w] { UpdateFileMenu(app, w); };
-  w["Men_FNew"].on_click = [&app] { Run(app.commands.file_new); };
-  w["Men_FOpn"].on_click = [&app] { Run(app.commands.file_open); };
-  w["Men_FCls"].on_click = [&app] { Run(app.commands.file_close); };
-  w["Men_FOvw"].on_click = [&app] { Run(app.commands.file_update); };
-  w["Men_FSav"].on_click = [&app] { Run(app.commands.file_save_as); };
-  w["Men_FImg"].on_click = [&app] { Run(app.commands.file_image); };
-  w["Men_FPrn"].on_click = [&app] { ShowPrintRange(app); };
-  w["Men_FEnd"].on_click = [&app] { ExitCommand(app); };
-  w["Men_S"].on_click = [&app, &w] { OpenReference(app, w); };
-  w["Men_HVer"].on_click = [&app] { app.Form(kForm6).Show(); };
-  for (const ToolButton& b : kToolButtons) {
-    const int index = b.index;
-    w[ToolButtonName(index)].on_click = [&app, index] { ToolButtonClicked(app, index); };
+  m.file_menu->on_click = [&app] { app.results().UpdateFileMenu(); };
+  m.file_new->on_click = [&app] { Run(app.commands.file_new); };
+  m.file_open->on_click = [&app] { Run(app.commands.file_open); };
+  m.file_close->on_click = [&app] { Run(app.commands.file_close); };
+  m.file_overwrite->on_click = [&app] { Run(app.commands.file_update); };
+  m.file_save_as->on_click = [&app] { Run(app.commands.file_save_as); };
+  m.file_preview->on_click = [&app] { Run(app.commands.file_image); };
+  m.file_print->on_click = [&app] { ShowPrintRange(app); };
+  m.file_exit->on_click = [&app] { ExitCommand(app); };
+  m.reference_menu->on_click = [&app, &m] { OpenReference(app, m); };
+  m.version_item->on_click = [&app] { app.Form(kForm6).Show(); };
+  const ControlRef* buttons[] = {&m.new_button, &m.open_button, &m.overwrite_button,
+                                 &m.preview_button, &m.print_button};
+  for (const ControlRef* b : buttons) {
+    const int index = (*b)->tool_index;
+    (*b)->on_click = [&app, index] { ToolButtonClicked(app, index); };
   }
   // Closing the main window by its close box or by the system.
   w.on_query_unload = [&app](bool& cancel) {
@@ -163,20 +135,44 @@ void DefineMDIForm1(ui::Window& w, App& app) {
   w.is_main = true;
   w.width = 11400;
   w.height = 8400;
-  for (const MenuItem& m : kMenu) {
-    // Menu items keep their menu in the container slot.
-    Control& c = w.Add(m.name, ControlKind::kMenuItem, m.menu);
-    c.SetCaption(m.caption);
-  }
-  w.Add("Toolbar1", ControlKind::kFrame);
+  MainWindow& m = w.Attach(std::make_unique<MainWindow>(w));
+  // Menus are declared before their items; an item keeps its menu in the
+  // container slot.
+  auto menu = [&w](const char* name, const char* caption, const char* parent = "") -> Control& {
+    Control& c = w.Add(name, ControlKind::kMenuItem, parent);
+    c.SetCaption(caption);
+    return c;
+  };
+  m.file_menu = menu("Men_F", "ﾌｧｲﾙ(&F)");
+  m.file_new = menu("Men_FNew", "新規作成(&N)", "Men_F");
+  m.file_open = menu("Men_FOpn", "開く(&O)", "Men_F");
+  m.file_close = menu("Men_FCls", "閉じる(&C)", "Men_F");
+  menu("Men_FL1", "-", "Men_F");
+  m.file_overwrite = menu("Men_FOvw", "上書き保存(&S)", "Men_F");
+  m.file_save_as = menu("Men_FSav", "名前を付けて保存(&A)", "Men_F");
+  menu("Men_FL2", "-", "Men_F");
+  m.file_preview = menu("Men_FImg", "印刷ｲﾒｰｼﾞ(&I)", "Men_F");
+  m.file_print = menu("Men_FPrn", "印刷(&P)", "Men_F");
+  menu("Men_FL3", "-", "Men_F");
+  m.file_exit = menu("Men_FEnd", "終了(&X)", "Men_F");
+  m.reference_menu = menu("Men_S", "参考(&S)");
+  menu("Men_H", "ﾍﾙﾌﾟ(&H)");
+  m.version_item = menu("Men_HVer", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "Men_H");
+
+  m.toolbar = w.Add("Toolbar1", ControlKind::kFrame);
+  ControlRef* by_index[] = {nullptr, &m.new_button,     &m.open_button, &m.overwrite_button,
+                            nullptr, &m.preview_button, &m.print_button};
   for (const ToolButton& b : kToolButtons) {
     Control& c = w.Add(ToolButtonName(b.index), ControlKind::kToolButton, "Toolbar1");
     c.tool_index = b.index;
     c.SetCaption(b.command);
+    if (ControlRef* ref = by_index[b.index]) *ref = c;
   }
   // Start-up: nothing to save, preview or print yet.
-  for (int i : {3, 5, 6}) w[ToolButtonName(i)].SetEnabled(false);
-  WireMDIForm1(w, app);
+  for (const ControlRef* b : {&m.overwrite_button, &m.preview_button, &m.print_button}) {
+    (*b)->SetEnabled(false);
+  }
+  WireMDIForm1(w, m, app);
 }
 
 const char* ToolButtonPath(int index) {
@@ -191,47 +187,50 @@ void DefineForm11(ui::Window& w, App& app) {
   w.width = 5520;
   w.height = 2760;
   w.Move(5460, 4710);
+  ResultsWindow& r = w.Attach(std::make_unique<ResultsWindow>(w));
 
-  Control& c1 = AddButton(w, "cmd1", kCalculate, 60, 60, 2655);
-  c1.SetBackColor(kLightGreen);
-  Control& c2 = AddButton(w, "cmd2", kCheckMethods, 2760, 60, 2655);
-  c2.SetBackColor(kLightYellow);
+  r.calculate_button = AddButton(w, "cmd1", kCalculate, 60, 60, 2655);
+  r.calculate_button->SetBackColor(kLightGreen);
+  r.methods_button = AddButton(w, "cmd2", kCheckMethods, 2760, 60, 2655);
+  r.methods_button->SetBackColor(kLightYellow);
 
-  auto row = [&w](const char* name, int left, int top, ui::Alignment align) {
+  // A result label starts hidden; its text comes from Kekka.
+  auto result = [&w](const char* name, int left, int top, ui::Alignment align,
+                     int width = 900) -> Control& {
     Control& c = AddLabel(w, name, "", left, top);
     c.alignment = align;
-    c.width = 900;
+    c.width = width;
     c.SetVisible(false);
-    return &c;
+    return c;
   };
   using A = ui::Alignment;
-  AddLabel(w, "lbl2", kOverturn, 120, 540);
-  row("lbl5", 1830, 540, A::kRight);
-  row("lbl6", 2550, 540, A::kCenter);
-  row("lbl7", 3570, 540, A::kCenter)->width = 1800;
-  row("lbl22", 1830, 780, A::kRight);
-  row("lbl23", 2550, 780, A::kCenter);
-  row("lbl24", 3570, 780, A::kCenter)->width = 1800;
-  AddLabel(w, "lbl3", kBearing, 120, 1140);
-  row("lbl8", 1800, 1140, A::kRight);
-  row("lbl9", 2700, 1140, A::kCenter);
-  row("lbl10", 3720, 1140, A::kLeft);
-  row("lbl11", 2370, 1380, A::kCenter)->width = 300;
-  row("lbl12", 2700, 1380, A::kCenter);
-  row("lbl13", 3780, 1380, A::kLeft)->width = 600;
-  row("lbl14", 4410, 1380, A::kLeft);
-  AddLabel(w, "lbl4", kSliding, 120, 1740);
-  row("lbl15", 1860, 1740, A::kRight);
-  row("lbl16", 2550, 1740, A::kCenter);
-  row("lbl17", 3570, 1740, A::kCenter)->width = 1800;
-  Control& l18 = AddLabel(w, "lbl18", kWithoutKey, 420, 2040);
-  l18.SetVisible(false);
-  row("lbl19", 1860, 1980, A::kRight);
-  row("lbl20", 2550, 1980, A::kCenter);
-  row("lbl21", 3570, 1980, A::kCenter)->width = 1800;
+  r.overturning_caption = AddLabel(w, "lbl2", kOverturn, 120, 540);
+  r.overturning[0] = result("lbl5", 1830, 540, A::kRight);
+  r.overturning[1] = result("lbl6", 2550, 540, A::kCenter);
+  r.overturning[2] = result("lbl7", 3570, 540, A::kCenter, 1800);
+  r.eccentricity[0] = result("lbl22", 1830, 780, A::kRight);
+  r.eccentricity[1] = result("lbl23", 2550, 780, A::kCenter);
+  r.eccentricity[2] = result("lbl24", 3570, 780, A::kCenter, 1800);
+  r.bearing_caption = AddLabel(w, "lbl3", kBearing, 120, 1140);
+  r.bearing[0] = result("lbl8", 1800, 1140, A::kRight);
+  r.bearing[1] = result("lbl9", 2700, 1140, A::kCenter);
+  r.bearing[2] = result("lbl10", 3720, 1140, A::kLeft);
+  r.bearing[3] = result("lbl11", 2370, 1380, A::kCenter, 300);
+  r.bearing[4] = result("lbl12", 2700, 1380, A::kCenter);
+  r.bearing[5] = result("lbl13", 3780, 1380, A::kLeft, 600);
+  r.bearing[6] = result("lbl14", 4410, 1380, A::kLeft);
+  r.sliding_caption = AddLabel(w, "lbl4", kSliding, 120, 1740);
+  r.sliding[0] = result("lbl15", 1860, 1740, A::kRight);
+  r.sliding[1] = result("lbl16", 2550, 1740, A::kCenter);
+  r.sliding[2] = result("lbl17", 3570, 1740, A::kCenter, 1800);
+  r.without_key_caption = AddLabel(w, "lbl18", kWithoutKey, 420, 2040);
+  r.without_key_caption->SetVisible(false);
+  r.without_key[0] = result("lbl19", 1860, 1980, A::kRight);
+  r.without_key[1] = result("lbl20", 2550, 1980, A::kCenter);
+  r.without_key[2] = result("lbl21", 3570, 1980, A::kCenter, 1800);
 
-  c1.on_click = [&app] { CalculateCommand(app); };
-  c2.on_click = [&app] { CheckMethodCommand(app); };
+  r.calculate_button->on_click = [&app] { CalculateCommand(app); };
+  r.methods_button->on_click = [&app] { CheckMethodCommand(app); };
 }
 
 }  // namespace varnholt::forms

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/forms/invalidate.h"
 #include "ui/forms/results.h"
 #include "ui/forms/test_support.h"
 
@@ -74,7 +73,7 @@ TEST_F(MainWindowTest, StartsShownWithNothingToSaveOrPrint) {
 
 TEST_F(MainWindowTest, FileMenuFollowsTheCalculationAndTheFile) {
   Calculate();
-  ASSERT_TRUE(t.app.results_valid) << ::testing::PrintToString(t.platform.MessageTexts());
+  ASSERT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
   // A new project that was never saved: no overwrite.
   EXPECT_EQ(FileMenu(), (std::vector<bool>{false, true, true, true}));
   EXPECT_EQ(ToolButtons(), (std::vector<bool>{false, true, true}));
@@ -103,10 +102,10 @@ TEST_F(MainWindowTest, FileMenuFollowsTheCalculationAndTheFile) {
 TEST_F(MainWindowTest, ValidityIsItsOwnFlagNotTheSlidingFactor) {
   // A calculation whose sliding factor is not computed (road standard with a
   // key) still counts; a zero factor left over from an edit does not matter.
-  t.app.results_valid = true;
+  t.app.results().ShowResults();
   t.dc().Calc[calc::kSlidingF] = 0;
   EXPECT_EQ(FileMenu(), (std::vector<bool>{false, true, true, true}));
-  Hihyouji_2(t.app);
+  t.app.results().ClearResults();
   EXPECT_EQ(FileMenu(), (std::vector<bool>{false, false, false, false}));
 }
 

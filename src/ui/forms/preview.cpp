@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <memory>
 
 #include "model/selections.h"
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
 #include "ui/forms/collect.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -35,9 +37,6 @@ constexpr const char* kPdfDefaultName = "計算書.pdf";
 constexpr int kViewportWidth = 10665;
 constexpr int kViewportHeight = 7095;
 constexpr int kBarThickness = 255;
-// The classic frame (borders and title bar) the window's design size holds.
-constexpr int kFrameWidth = 120;
-constexpr int kFrameHeight = 420;
 
 constexpr const char* kWindows[] = {kForm4, kForm5, kForm8};
 
@@ -51,8 +50,10 @@ class PlatformBeeper final : public report::Beeper {
   ui::PlatformServices& platform_;
 };
 
-void AddMenu(Window& w, const char* name, const char* caption) {
-  w.Add(name, ControlKind::kMenuItem).SetCaption(caption);
+Control& AddMenu(Window& w, const char* name, const char* caption) {
+  Control& c = w.Add(name, ControlKind::kMenuItem);
+  c.SetCaption(caption);
+  return c;
 }
 
 bool Shown(App& app, const char* name) {
@@ -61,7 +62,7 @@ bool Shown(App& app, const char* name) {
 
 void SetToolbarVisible(App& app, bool visible) {
   if (!app.windows().IsLoaded(kMDIForm1)) return;
-  app.Form(kMDIForm1)["Toolbar1"].SetVisible(visible);
+  Main(app).toolbar->SetVisible(visible);
 }
 
 // Half of a bar's maximum for a click in the trough, half of that for an
@@ -90,21 +91,8 @@ struct Preview::Slot {
 };
 
 report::ReportInputs ReportInputsOf(App& app) {
-  ui::Window& f2 = app.Form(kForm2);
   report::ReportInputs in;
-  report::Form2Texts& t = in.form2;
-  t.txt1 = f2["txt1"].Text();
-  t.txt2 = f2["txt2"].Text();
-  t.txt3 = f2["txt3"].Text();
-  t.txt4 = f2["txt4"].Text();
-  t.txt5 = f2["txt5"].Text();
-  t.cbo1 = f2["cbo1"].Text();
-  t.txt6 = f2["txt6"].Text();
-  t.txt7 = f2["txt7"].Text();
-  t.cbo2 = f2["cbo2"].Text();
-  t.txt8 = f2["txt8"].Text();
-  t.txt9 = f2["txt9"].Text();
-  t.txt10 = f2["txt10"].Text();
+  in.conditions = ReadConditionInputs(app);
   return in;
 }
 
@@ -112,13 +100,13 @@ report::PrintJob PrintJobOf(App& app) {
   report::PrintJob job;
   job.first_page_no = app.dc().FirstPageNo;
   if (!app.windows().IsLoaded(kForm10)) return job;
-  ui::Window& f10 = app.Form(kForm10);
-  if (f10["opt1"].Value()) {
+  PrintRangeDialog& f10 = PrintRange(app);
+  if (f10.range_general->Value()) {
     job.range = report::PrintRange::kGeneral;
-  } else if (f10["opt2"].Value()) {
+  } else if (f10.range_stability->Value()) {
     job.range = report::PrintRange::kStability;
   }
-  job.page_numbers = f10["chk_P"].CheckValue() == 1;
+  job.page_numbers = f10.numbering_check->CheckValue() == 1;
   return job;
 }
 
@@ -177,71 +165,63 @@ void Preview::Define(ui::Window& w, int page) {
   // A window loaded anew starts with an empty picture.
   slot.picture = PagePicture{};
   w.SetCaption(kCaptions[page - 1]);
-  w.width = kViewportWidth + kBarThickness + kFrameWidth;
-  w.height = kViewportHeight + kBarThickness + kFrameHeight;
+  w.width = kViewportWidth + kBarThickness + ui::kClassicFrameWidth;
+  w.height = kViewportHeight + kBarThickness + ui::kClassicFrameHeight;
+  PreviewWindow& p = w.Attach(std::make_unique<PreviewWindow>(w));
 
+  // The menu bar: the other pages, printing, PDF and closing. Form4's 印刷
+  // is named Men_Pre, as the window has always had it.
   switch (page) {
     case 1:
-      AddMenu(w, "Men_Nex", kNextHalfWidth);
-      AddMenu(w, "Men_Pre", kPrint);
+      AddMenu(w, "Men_Nex", kNextHalfWidth).on_click = [this] { ShowPage(2, true); };
+      AddMenu(w, "Men_Pre", kPrint).on_click = [this] { PrintMenu(); };
       break;
     case 2:
-      AddMenu(w, "Men_Pre", kPrevHalfWidth);
-      AddMenu(w, "Men_Nex", kNext);
-      AddMenu(w, "Men_Prn", kPrint);
+      AddMenu(w, "Men_Pre", kPrevHalfWidth).on_click = [this] { ShowPage(1, false); };
+      AddMenu(w, "Men_Nex", kNext).on_click = [this] { ShowPage(3, true); };
+      AddMenu(w, "Men_Prn", kPrint).on_click = [this] { PrintMenu(); };
       break;
     default:
-      AddMenu(w, "Men_Pre", kPrev);
-      AddMenu(w, "Men_Prn", kPrint);
+      AddMenu(w, "Men_Pre", kPrev).on_click = [this] { ShowPage(2, false); };
+      AddMenu(w, "Men_Prn", kPrint).on_click = [this] { PrintMenu(); };
       break;
   }
-  AddMenu(w, "Men_Pdf", kPdf);
-  AddMenu(w, "Men_Cls", kClose);
+  AddMenu(w, "Men_Pdf", kPdf).on_click = [this] { PdfMenu(); };
+  AddMenu(w, "Men_Cls", kClose).on_click = [this, page] { ClosePreview(page); };
 
-  Control& viewport = w.Add("Picture1", ControlKind::kPicture);
-  viewport.width = kViewportWidth;
-  viewport.height = kViewportHeight;
+  p.viewport = w.Add("Picture1", ControlKind::kPicture);
+  p.viewport->width = kViewportWidth;
+  p.viewport->height = kViewportHeight;
   // The page picture is as large as the paper; the viewport shows part of it.
-  Control& picture = w.Add("Picture2", ControlKind::kPicture, "Picture1");
-  picture.width = page_.paper_width;
-  picture.height = page_.paper_height;
-  picture.SetBackColor(0xFFFFFF);
-  Control& h = w.Add("HScroll1", ControlKind::kScrollBar);
+  p.picture = w.Add("Picture2", ControlKind::kPicture, "Picture1");
+  p.picture->width = page_.paper_width;
+  p.picture->height = page_.paper_height;
+  p.picture->SetBackColor(0xFFFFFF);
+  p.horizontal_bar = w.Add("HScroll1", ControlKind::kScrollBar);
+  ui::Control& h = p.horizontal_bar;
   h.top = kViewportHeight;
   h.width = kViewportWidth;
   h.height = kBarThickness;
-  Control& v = w.Add("VScroll1", ControlKind::kScrollBar);
+  p.vertical_bar = w.Add("VScroll1", ControlKind::kScrollBar);
+  ui::Control& v = p.vertical_bar;
   v.left = kViewportWidth;
   v.width = kBarThickness;
   v.height = kViewportHeight;
-  h.scroll_max = std::max(0, picture.width - viewport.width);
-  v.scroll_max = std::max(0, picture.height - viewport.height);
+  h.scroll_max = std::max(0, p.picture->width - p.viewport->width);
+  v.scroll_max = std::max(0, p.picture->height - p.viewport->height);
   slot.h = StepsFor(h.scroll_max);
   slot.v = StepsFor(v.scroll_max);
 
   const std::string name = w.name();
-  h.on_change = [this, &w, name] {
-    w["Picture2"].left = -w["HScroll1"].ScrollValue();
+  h.on_change = [this, &p, name] {
+    p.picture->left = -p.horizontal_bar->ScrollValue();
     Notify(name);
   };
-  v.on_change = [this, &w, name] {
-    w["Picture2"].top = -w["VScroll1"].ScrollValue();
+  v.on_change = [this, &p, name] {
+    p.picture->top = -p.vertical_bar->ScrollValue();
     Notify(name);
   };
 
-  if (page == 1) {
-    w["Men_Nex"].on_click = [this] { ShowPage(2, true); };
-    w["Men_Pre"].on_click = [this] { PrintMenu(); };
-  } else if (page == 2) {
-    w["Men_Pre"].on_click = [this] { ShowPage(1, false); };
-    w["Men_Nex"].on_click = [this] { ShowPage(3, true); };
-    w["Men_Prn"].on_click = [this] { PrintMenu(); };
-  } else {
-    w["Men_Pre"].on_click = [this] { ShowPage(2, false); };
-    w["Men_Prn"].on_click = [this] { PrintMenu(); };
-  }
-  w["Men_Pdf"].on_click = [this] { PdfMenu(); };
-  w["Men_Cls"].on_click = [this, page] { ClosePreview(page); };
   // However a preview window goes (閉じる or its close box), the toolbar
   // comes back once no preview page is on screen, so it can never stay
   // hidden without a window to bring it back.
@@ -254,7 +234,7 @@ void Preview::Define(ui::Window& w, int page) {
 }
 
 bool Preview::ReadyToDraw() {
-  if (!app_.results_valid) {
+  if (!app_.results().valid()) {
     app_.ErrorMessage(kMsgResultsOutdated);
     return false;
   }
@@ -303,7 +283,7 @@ void Preview::ClosePreview(int page) {
 }
 
 void Preview::PrintMenu() {
-  if (!app_.results_valid) {
+  if (!app_.results().valid()) {
     app_.ErrorMessage(kMsgResultsOutdated);
     return;
   }
@@ -311,7 +291,7 @@ void Preview::PrintMenu() {
 }
 
 void Preview::PdfMenu() {
-  if (!app_.results_valid) {
+  if (!app_.results().valid()) {
     app_.ErrorMessage(kMsgResultsOutdated);
     return;
   }

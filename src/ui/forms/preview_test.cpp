@@ -110,7 +110,7 @@ class PreviewTest : public ::testing::Test {
     t.dc().ShearKeyFlag = "0";
     t.Form(kForm12)["opt1"].SetValue(true);
     CalculateCommand(t.app);
-    ASSERT_TRUE(t.app.results_valid) << ::testing::PrintToString(t.platform.MessageTexts());
+    ASSERT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
     t.platform.Clear();
   }
 
@@ -349,7 +349,7 @@ TEST_F(PreviewTest, RangeAndNumbersOfTheDialogMakeTheJob) {
     app.dc().ShearKeyFlag = "0";
     app.Form(kForm12)["opt1"].SetValue(true);
     CalculateCommand(app.app);
-    ASSERT_TRUE(app.app.results_valid);
+    ASSERT_TRUE(app.app.results().valid());
     app.platform.modal_actions.push_back([&c](ui::Window& w) {
       w[c.option].Click();
       if (c.first != nullptr) {
@@ -439,7 +439,7 @@ TEST_F(PreviewTest, FailingLinesBeepOnScreenAndOnPaperButNotIntoAFile) {
   t.dc().ShearKeyFlag = "0";
   t.Form(kForm12)["opt1"].SetValue(true);
   CalculateCommand(t.app);
-  ASSERT_TRUE(t.app.results_valid);
+  ASSERT_TRUE(t.app.results().valid());
   preview.FileImage();
   t.Form(kForm4)["Men_Nex"].Click();
   t.platform.Clear();
@@ -467,7 +467,7 @@ TEST_F(PreviewTest, InputsChangedWhileThePreviewIsOpenAreNotPrintedBesideOldResu
   // The main window's menus stay usable: a design condition is edited.
   t.Form(kForm2)["txt3"].Click();
   t.Form(kForm2)["txt3"].Type("250");
-  ASSERT_FALSE(t.app.results_valid);
+  ASSERT_FALSE(t.app.results().valid());
 
   t.Form(kForm4)["Men_Nex"].Click();
   EXPECT_FALSE(Loaded(kForm5));
@@ -520,11 +520,11 @@ TEST(ReportInputsOf, CopiesTheDesignConditionTexts) {
   FillLevelDesign(t.app);
   t.Form(kForm2)["cbo2"].SetText("粘性土");
   const report::ReportInputs in = ReportInputsOf(t.app);
-  EXPECT_EQ(in.form2.txt1, "横浜市");
-  EXPECT_EQ(in.form2.txt3, "200");
-  EXPECT_EQ(in.form2.cbo1, "砂質土");
-  EXPECT_EQ(in.form2.cbo2, "粘性土");
-  EXPECT_EQ(in.form2.txt10, "0.5");
+  EXPECT_EQ(in.conditions.site, "横浜市");
+  EXPECT_EQ(in.conditions.fe, "200");
+  EXPECT_EQ(in.conditions.back_soil, "砂質土");
+  EXPECT_EQ(in.conditions.base_soil, "粘性土");
+  EXPECT_EQ(in.conditions.mu, "0.5");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -133,10 +134,10 @@ void AddCloseButton(ui::Window& w, App& app) {
   const std::string name = w.name();
   b.on_click = [&app, name] { app.windows().Unload(name); };
   w.on_unload = [&app] {
-    ui::Window& main = app.Form(kMDIForm1);
-    main["Men_F"].SetEnabled(true);
-    main["Men_S"].SetEnabled(true);
-    main["Toolbar1"].SetVisible(true);
+    MainWindow& main = Main(app);
+    main.file_menu->SetEnabled(true);
+    main.reference_menu->SetEnabled(true);
+    main.toolbar->SetVisible(true);
   };
 }
 

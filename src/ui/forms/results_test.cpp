@@ -459,7 +459,7 @@ TEST_F(CalculateTest, LevelDesignShowsItsSummary) {
   t.Form(kForm12)["opt1"].SetValue(true);
   CalculateCommand(t.app);
   ASSERT_TRUE(t.platform.Messages().empty()) << ::testing::PrintToString(t.platform.MessageTexts());
-  EXPECT_TRUE(t.app.results_valid);
+  EXPECT_TRUE(t.app.results().valid());
   EXPECT_TRUE(RowsVisible());
   // Mr/Mo = 7.0890, σmax = 127.966, Fs = 2.9832 for KA 0.297, γ 18, γc 23.
   EXPECT_EQ(Row(5), (std::vector<std::string>{"F =", "7.089", " > 1.5 ∴O.K"}));
@@ -482,7 +482,7 @@ TEST_F(CalculateTest, RoadStandardShowsTheBearingAsQmax) {
   FillLevelDesign(t.app);
   t.Form(kForm12)["opt3"].SetValue(true);
   CalculateCommand(t.app);
-  ASSERT_TRUE(t.app.results_valid) << ::testing::PrintToString(t.platform.MessageTexts());
+  ASSERT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
   // PAH = KA·q·H + ½·KA·γ·H²: e = 0.1161, qmax = 123.492, Fs = 2.9832.
   EXPECT_EQ(Row(5), (std::vector<std::string>{"e(m)=", "0.116", " < B/6 ∴O.K"}));
   EXPECT_EQ((*f11)["lbl8"].Caption(), "ｑmax=");
@@ -513,13 +513,13 @@ TEST_F(CalculateTest, AsksForTheCheckMethodThenForTheDeductionWithCohesion) {
                                       "底版の有効載荷面積に対する検討方法を選択してください。"}));
   for (const auto& m : t.platform.Messages()) EXPECT_EQ(m.title, "エラーメッセージ");
   EXPECT_EQ(t.platform.ModalWindows(), (std::vector<std::string>{kForm12, kForm12}));
-  EXPECT_FALSE(t.app.results_valid);
+  EXPECT_FALSE(t.app.results().valid());
   EXPECT_FALSE((*f11)["lbl5"].Visible());
 
   // Everything chosen: cohesion over the whole base, RH = C·B + ΣV·μ.
   CalculateCommand(t.app);
   EXPECT_EQ(t.platform.Messages().size(), 2u);
-  EXPECT_TRUE(t.app.results_valid);
+  EXPECT_TRUE(t.app.results().valid());
   EXPECT_EQ(Row(15), (std::vector<std::string>{"F =", "3.550", " > 1.5 ∴O.K"}));
   // With the deduction, RH = C·(B − 2|e|) + ΣV·μ.
   t.Form(kForm12)["opt4"].Click();
@@ -607,7 +607,7 @@ TEST_F(CalculateTest, ShortTermFenceLoadAsksForAndUsesTheShortTermCriteria) {
   // Now every row is written, with the short-term criteria:
   // F = 6.7109 against 1.0, σmax = 130.968 against 2·fe, Fs = 2.9367 against 1.0.
   CalculateCommand(t.app);
-  ASSERT_TRUE(t.app.results_valid) << ::testing::PrintToString(t.platform.MessageTexts());
+  ASSERT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
   EXPECT_EQ(Row(5), (std::vector<std::string>{"F =", "6.711", " > 1.0 ∴O.K"}));
   EXPECT_EQ((*f11)["lbl9"].Caption(), "130.968");
   EXPECT_EQ((*f11)["lbl12"].Caption(), "400.0");
@@ -622,7 +622,7 @@ TEST_F(CalculateTest, NoLoadCaseSelectedIsRefused) {
   EXPECT_EQ(t.platform.MessageTexts(),
             std::vector<std::string>{"常時又は地震時を選択してください。"});
   EXPECT_EQ(t.app.windows().Focused(), &t.Form(kForm2)["cmd1"]);
-  EXPECT_FALSE(t.app.results_valid);
+  EXPECT_FALSE(t.app.results().valid());
 }
 
 TEST_F(CalculateTest, AFailedCalculationSaysWhyAndShowsNothing) {
@@ -640,7 +640,7 @@ TEST_F(CalculateTest, AFailedCalculationSaysWhyAndShowsNothing) {
     CalculateTest::SetUp();
     t.Form(kForm12)["opt1"].SetValue(true);
     CalculateCommand(t.app);
-    ASSERT_TRUE(t.app.results_valid);
+    ASSERT_TRUE(t.app.results().valid());
     t.app.current_file = "/tmp/x.vrh";
 
     t.Form(bad.form)[bad.box].SetText(bad.text);
@@ -651,7 +651,7 @@ TEST_F(CalculateTest, AFailedCalculationSaysWhyAndShowsNothing) {
     EXPECT_EQ(m.title, "エラーメッセージ");
     EXPECT_NE(m.text.find(bad.named), std::string::npos) << m.text;
     EXPECT_EQ(m.text.find("inf"), std::string::npos) << m.text;
-    EXPECT_FALSE(t.app.results_valid);
+    EXPECT_FALSE(t.app.results().valid());
     EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
     for (int i = 5; i <= 24; ++i) EXPECT_FALSE((*f11)[L(i)].Visible()) << L(i);
     ui::Window& main = t.Form(kMDIForm1);
@@ -684,7 +684,7 @@ TEST_F(CalculateTest, ImpossibleSectionIsRefusedByNameWithTheCaretInTheBox) {
     ASSERT_EQ(t.platform.Messages().size(), 1u) << c.text;
     EXPECT_NE(t.platform.Messages()[0].text.find(c.message), std::string::npos)
         << t.platform.Messages()[0].text;
-    EXPECT_FALSE(t.app.results_valid) << c.text;
+    EXPECT_FALSE(t.app.results().valid()) << c.text;
     EXPECT_EQ(t.app.windows().Focused(), &box) << c.text;
     EXPECT_EQ(box.SelStart(), 0);
   }
@@ -702,7 +702,7 @@ TEST_F(CalculateTest, ShearKeyWithoutItsHeightOpensTheKeyDialog) {
   EXPECT_EQ(t.platform.ModalWindows(), std::vector<std::string>{kForm15});
   // B = 4: the key height 0.1·B to 0.15·B.
   EXPECT_EQ(guide, "4.000 0.400 0.600");
-  EXPECT_FALSE(t.app.results_valid);
+  EXPECT_FALSE(t.app.results().valid());
 }
 
 TEST_F(CalculateTest, RoadStandardWithAKeyCountsAsAValidResult) {
@@ -720,7 +720,7 @@ TEST_F(CalculateTest, RoadStandardWithAKeyCountsAsAValidResult) {
   t.dc().Calc[calc::kSlidingF] = 0;
   CalculateCommand(t.app);
   ASSERT_TRUE(t.platform.Messages().empty()) << ::testing::PrintToString(t.platform.MessageTexts());
-  EXPECT_TRUE(t.app.results_valid);
+  EXPECT_TRUE(t.app.results().valid());
   EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
   EXPECT_EQ((*f11)["lbl15"].Caption(), "F =");
   ui::Window& main = t.Form(kMDIForm1);

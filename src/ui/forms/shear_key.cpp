@@ -10,16 +10,13 @@
 #include "model/leading_number.h"
 #include "ui/forms/app.h"
 #include "ui/forms/collect.h"
+#include "ui/forms/dimension_windows.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace varnholt::forms {
 namespace {
-
-// The dimension window in use: Form16 for 嵩上げ土, Form3 otherwise.
-const char* DimensionWindowName(App& app) {
-  return app.Form(kForm2)["opt3"].Value() ? kForm16 : kForm3;
-}
 
 // Step 1 of opening: H and θ of the back face as the main calculation has
 // them. A wall height of 0 or an input too large to be a number leaves θ
@@ -130,41 +127,38 @@ void Draw(ui::Window& w, const std::vector<Segment>& segments) {
   for (const Segment& s : segments) w.DrawLine(s.x1, s.y1, s.x2, s.y2);
 }
 
-std::string SketchLabelName(int i) { return "lblOu" + std::to_string(i); }
-
 }  // namespace
 
-const char* ShearKeyDialogName(App& app) {
-  ui::Window& f2 = app.Form(kForm2);
-  if (f2["opt_T"].Value()) return kForm15;
-  if (f2["opt_D"].Value()) return kForm19;
+ShearKeyDialog* KeyDialogInUse(App& app) {
+  ConditionsWindow& f2 = Conditions(app);
+  if (f2.residential->Value()) return &ResidentialKey(app);
+  if (f2.road->Value()) return &RoadKey(app);
   return nullptr;
 }
 
-ui::Window* PrepareShearKeyDialog(App& app, bool draw_sketch) {
-  const char* name = ShearKeyDialogName(app);
-  if (name == nullptr) return nullptr;
+ShearKeyDialog* PrepareShearKeyDialog(App& app, bool draw_sketch) {
+  if (StandardOf(Conditions(app)) == Standard::kNone) return nullptr;
   DesignCase& dc = app.dc();
 
   Suti(app);
   RecomputeHeightAndTheta(dc);
-  dc.Calc[calc::kBaseWidth] = LeadingNumber(app.Form(DimensionWindowName(app))["txt7"].Text());
+  dc.Calc[calc::kBaseWidth] = LeadingNumber(DimensionsInUse(app).base_width_text->Text());
 
-  ui::Window& dialog = app.Form(name);
+  ShearKeyDialog& dialog = *KeyDialogInUse(app);
   const ShearKeyGuide guide = ComputeShearKeyGuide(dc.Calc[calc::kBaseWidth]);
-  dialog["lbl1"].SetCaption(guide.lbl1);
-  dialog["lbl2"].SetCaption(guide.lbl2);
-  dialog["lbl3"].SetCaption(guide.lbl3);
-  dialog["lbl4"].SetCaption(guide.lbl4);
-  dialog["lbl5"].SetCaption(guide.lbl5);
+  dialog.base_width_guide->SetCaption(guide.lbl1);
+  dialog.height_guide_from->SetCaption(guide.lbl2);
+  dialog.height_guide_to->SetCaption(guide.lbl3);
+  dialog.position_guide_from->SetCaption(guide.lbl4);
+  dialog.position_guide_to->SetCaption(guide.lbl5);
 
   if (draw_sketch) {
     ClearShearKeySketch(dialog);
     Ouryoku(app);
   }
 
-  if (std::string_view(name) == kForm15) {
-    ui::Control& chk = dialog["chk1"];
+  if (Conditions(app).residential->Value()) {
+    ui::Control& chk = dialog.cohesion_check;
     if (dc.Cond[cond::kCohesion] == 0) {
       chk.SetCheckValue(0);
       chk.SetEnabled(false);
@@ -176,36 +170,37 @@ ui::Window* PrepareShearKeyDialog(App& app, bool draw_sketch) {
 }
 
 void OpenShearKeyDialog(App& app, bool draw_sketch) {
-  ui::Window* dialog = PrepareShearKeyDialog(app, draw_sketch);
-  if (dialog != nullptr) dialog->ShowModal();
+  ShearKeyDialog* dialog = PrepareShearKeyDialog(app, draw_sketch);
+  if (dialog != nullptr) dialog->window.ShowModal();
 }
 
-void WireShearKeyButton(ui::Window& dimension_window, App& app, bool draw_sketch) {
-  dimension_window["cmd3"].on_click = [&app, draw_sketch] { OpenShearKeyDialog(app, draw_sketch); };
+void WireShearKeyButton(DimensionWindow& dimension_window, App& app, bool draw_sketch) {
+  dimension_window.key_button->on_click = [&app, draw_sketch] {
+    OpenShearKeyDialog(app, draw_sketch);
+  };
 }
 
-void ClearShearKeySketch(ui::Window& dialog) {
-  dialog.ClearDrawing();
-  for (int i = 1; i <= kShearKeySketchLabels; ++i) {
-    ui::Control& c = dialog[SketchLabelName(i)];
-    c.SetVisible(false);
-    c.SetCaption("");
+void ClearShearKeySketch(ShearKeyDialog& dialog) {
+  dialog.window.ClearDrawing();
+  for (const ControlRef& c : dialog.sketch_labels) {
+    c->SetVisible(false);
+    c->SetCaption("");
   }
 }
 
 void Ouryoku(App& app) {
-  const char* name = ShearKeyDialogName(app);
-  if (name == nullptr) return;
+  ShearKeyDialog* dialog = KeyDialogInUse(app);
+  if (dialog == nullptr) return;
   const DesignCase& dc = app.dc();
   const double e = dc.Calc[calc::kE];
   const double b = dc.Calc[calc::kBaseWidth];
   if (b == 0 || !std::isfinite(b) || !std::isfinite(e)) return;
   const double r = std::fabs(e) / b;
   const int index = (r < 1.0 / 6 ? 0 : 2) + (e < 0 ? 1 : 0);
-  const bool road = std::string_view(name) == kForm19;
+  const bool road = StandardOf(Conditions(app)) == Standard::kRoad;
   const SketchCase sketch = road ? RoadCase(index) : ResidentialCase(index);
 
-  ui::Window& w = app.Form(name);
+  ui::Window& w = dialog->window;
   w.DrawWidth = 1;
   Draw(w, {kBase});
   Draw(w, sketch.outline);
@@ -213,9 +208,9 @@ void Ouryoku(App& app) {
   Draw(w, sketch.dimension);
   std::vector<SketchText> texts = sketch.labels;
   texts.insert(texts.end(), sketch.dimension_labels.begin(), sketch.dimension_labels.end());
-  int i = 1;
+  std::size_t i = 0;
   for (const SketchText& t : texts) {
-    ui::Control& c = w[SketchLabelName(i++)];
+    ui::Control& c = dialog->sketch_labels.at(i++);
     // Hidden while it moves, so that a front end sees the new position with
     // the caption.
     c.SetVisible(false);

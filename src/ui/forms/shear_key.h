@@ -3,13 +3,11 @@
 // 道路土工. Both the dimension windows' "突起の計算" button and the calculate
 // command prepare the dialog the same way before showing it.
 
-namespace varnholt::ui {
-class Window;
-}
-
 namespace varnholt::forms {
 
 class App;
+struct DimensionWindow;
+struct ShearKeyDialog;
 
 /// Prepares the key dialog of the selected standard for opening: collects
 /// the inputs, recomputes H and θ, writes the guide values (B, 0.1·B to
@@ -18,11 +16,11 @@ class App;
 /// `draw_sketch` is true, and on Form15 enables chk1 only when C ≠ 0.
 /// Does not show the dialog. Returns it, or nullptr when no standard is
 /// selected.
-ui::Window* PrepareShearKeyDialog(App& app, bool draw_sketch);
+ShearKeyDialog* PrepareShearKeyDialog(App& app, bool draw_sketch);
 
-/// Name of the key dialog of the selected standard: Form15 under 宅地造成,
-/// Form19 under 道路土工, nullptr when no standard is selected.
-const char* ShearKeyDialogName(App& app);
+/// The key dialog of the selected standard: Form15 under 宅地造成, Form19
+/// under 道路土工, nullptr when no standard is selected.
+ShearKeyDialog* KeyDialogInUse(App& app);
 
 /// The key button cmd3 "突起の計算" of Form3 and Form16: prepares the dialog
 /// (the pressure sketch only from Form3) and shows it modally.
@@ -31,7 +29,7 @@ void OpenShearKeyDialog(App& app, bool draw_sketch);
 /// Wires cmd3 of a dimension window to OpenShearKeyDialog; `draw_sketch` is
 /// true for Form3, false for Form16. Called at the end of the window's
 /// definition.
-void WireShearKeyButton(ui::Window& dimension_window, App& app, bool draw_sketch);
+void WireShearKeyButton(DimensionWindow& dimension_window, App& app, bool draw_sketch);
 
 /// Ouryoku: draws the schematic ground-pressure sketch under the base on the
 /// key dialog of the selected standard, from e (Calc[43]) and B (Calc[6]) of
@@ -41,11 +39,7 @@ void WireShearKeyButton(ui::Window& dimension_window, App& app, bool draw_sketch
 /// draws nothing when B is 0 or either value is not a finite number.
 void Ouryoku(App& app);
 
-/// The key dialogs hold this many labels lblOu1.. for the sketch's texts;
-/// Ouryoku places and captions them.
-inline constexpr int kShearKeySketchLabels = 6;
-
 /// Clears the key dialog's pressure sketch: the drawn lines and its labels.
-void ClearShearKeySketch(ui::Window& dialog);
+void ClearShearKeySketch(ShearKeyDialog& dialog);
 
 }  // namespace varnholt::forms

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "ui/forms/handles.h"
 #include "ui/forms/test_support.h"
 
 namespace varnholt::forms {
@@ -27,7 +28,7 @@ void ShowSomeResults(App& app) {
     c.SetVisible(true);
   }
   app.dc().Calc[calc::kSlidingF] = 1.7;
-  app.results_valid = true;
+  app.results().ShowResults();
 }
 
 std::vector<std::string> SlidingCaptions(App& app) {
@@ -41,9 +42,8 @@ std::vector<std::string> SlidingCaptions(App& app) {
 // Visible sketch labels as (caption, left, top), sorted.
 std::vector<std::tuple<std::string, int, int>> SketchLabels(ui::Window& w) {
   std::vector<std::tuple<std::string, int, int>> out;
-  for (int i = 1; i <= kShearKeySketchLabels; ++i) {
-    const ui::Control& c = w["lblOu" + std::to_string(i)];
-    if (c.Visible()) out.emplace_back(c.Caption(), c.left, c.top);
+  for (const ControlRef& c : HandlesOf<ShearKeyDialog>(w).sketch_labels) {
+    if (c->Visible()) out.emplace_back(c->Caption(), c->left, c->top);
   }
   std::sort(out.begin(), out.end());
   return out;
@@ -248,7 +248,7 @@ TEST_F(ShearKeyTest, ClickingAnEntryClearsTheSlidingRows) {
     EXPECT_EQ(f11["lbl21"].Caption().empty(), c.clears) << c.form << " " << c.control;
     // A click alone leaves the other results and their validity.
     EXPECT_TRUE(f11["lbl6"].Visible());
-    EXPECT_TRUE(t.app.results_valid);
+    EXPECT_TRUE(t.app.results().valid());
   }
 }
 
@@ -258,7 +258,7 @@ TEST_F(ShearKeyTest, TypingAKeyDimensionInvalidatesTheResults) {
   ShowSomeResults(t.app);
   d["txt1"].Type("0.5");
   EXPECT_EQ(d["txt1"].Text(), "0.5");
-  EXPECT_FALSE(t.app.results_valid);
+  EXPECT_FALSE(t.app.results().valid());
   EXPECT_FALSE(t.Form(kForm11)["lbl6"].Visible());
   EXPECT_FALSE(t.Form(kForm11)["lbl18"].Visible());
   EXPECT_EQ(SlidingCaptions(t.app), std::vector<std::string>(6, ""));
@@ -394,17 +394,17 @@ TEST_F(ShearKeyTest, CalculateCommandPreparationDrawsForBothDimensionWindows) {
   F2()["opt3"].SetValue(true);
   t.Form(kForm16)["txt7"].SetText("3");
   t.dc().Calc[calc::kE] = 0.2;
-  ui::Window* d = PrepareShearKeyDialog(t.app, /*draw_sketch=*/true);
+  ShearKeyDialog* d = PrepareShearKeyDialog(t.app, /*draw_sketch=*/true);
   ASSERT_NE(d, nullptr);
-  EXPECT_EQ(d->name(), kForm15);
-  EXPECT_FALSE(d->Shown());
-  EXPECT_EQ((*d)["lbl1"].Caption(), "3.000");
-  EXPECT_EQ(d->Drawing().size(), 7u);
+  EXPECT_EQ(d->window.name(), kForm15);
+  EXPECT_FALSE(d->window.Shown());
+  EXPECT_EQ(d->base_width_guide->Caption(), "3.000");
+  EXPECT_EQ(d->window.Drawing().size(), 7u);
 }
 
 TEST_F(ShearKeyTest, NoStandardSelectedPreparesNothing) {
   F2()["opt_T"].SetValue(false);
-  EXPECT_EQ(ShearKeyDialogName(t.app), nullptr);
+  EXPECT_EQ(KeyDialogInUse(t.app), nullptr);
   EXPECT_EQ(PrepareShearKeyDialog(t.app, true), nullptr);
   OpenFromForm3();
   EXPECT_TRUE(t.platform.ModalWindows().empty());

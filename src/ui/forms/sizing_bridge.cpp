@@ -4,6 +4,7 @@
 #include "ui/forms/app.h"
 #include "ui/forms/collect.h"
 #include "ui/forms/dimension_windows.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/results.h"
 #include "ui/forms/windows.h"
 
@@ -11,27 +12,27 @@ namespace varnholt::forms {
 
 std::optional<sizing::DesignInput> DesignForSizing(App& app) {
   CalculateCommand(app);
-  if (!app.results_valid) return std::nullopt;
+  if (!app.results().valid()) return std::nullopt;
   return sizing::DesignInput{app.dc(), ReadSelections(app)};
 }
 
 bool ApplySizedSection(App& app, const sizing::Section& section) {
-  ui::Window& dim = app.Form(DimensionWindowInUse(app));
+  DimensionWindow& dim = DimensionsInUse(app);
   // Typing a dimension empties a computed coefficient and clears its
   // option, so whether it was computed is read first.
   const bool computed = UsesComputedCoefficient(ReadSelections(app));
-  // Form3 and Form16 keep b, B and f in the same boxes.
-  const std::pair<const char*, const sizing::Dimension*> boxes[] = {
-      {"txt6", &section.crest}, {"txt7", &section.base}, {"txt8", &section.front}};
-  for (const auto& [name, dimension] : boxes) {
+  const std::pair<ControlRef*, const sizing::Dimension*> boxes[] = {
+      {&dim.crest_width_text, &section.crest},
+      {&dim.base_width_text, &section.base},
+      {&dim.front_projection_text, &section.front}};
+  for (const auto& [box, dimension] : boxes) {
     if (dimension->text.empty()) continue;
-    ui::Control& box = dim[name];
-    box.Click();
-    box.Type(dimension->text);
+    (*box)->Click();
+    (*box)->Type(dimension->text);
   }
-  if (computed) dim["cmd2"].Click();
-  app.Form(kForm11)["cmd1"].Click();
-  return app.results_valid;
+  if (computed) LevelDimensions(app).compute_button->Click();
+  Results(app).calculate_button->Click();
+  return app.results().valid();
 }
 
 }  // namespace varnholt::forms

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/forms/handles.h"
 #include "ui/forms/test_support.h"
 #include "ui/forms/windows.h"
 
@@ -16,12 +17,10 @@ inline constexpr double kPretendFs = 1.83;
 /// valid, Fs non-zero, the summary rows shown and toolbar buttons 3, 5 and
 /// 6 enabled.
 inline void PretendCalculated(TestApp& t) {
-  t.app.results_valid = true;
+  t.app.results().ShowResults();
   t.dc().Calc[calc::kSlidingF] = kPretendFs;
-  ui::Window& f11 = t.Form(kForm11);
-  for (int i = 5; i <= 17; ++i) f11["lbl" + std::to_string(i)].SetVisible(true);
-  ui::Window& main = t.Form(kMDIForm1);
-  for (int i : {3, 5, 6}) main[ToolButtonName(i)].SetEnabled(true);
+  // As for a design that has a file.
+  Main(t.app).overwrite_button->SetEnabled(true);
 }
 
 /// True when the results are hidden and invalid and the toolbar buttons
@@ -29,7 +28,7 @@ inline void PretendCalculated(TestApp& t) {
 inline bool ResultsHidden(TestApp& t) {
   ui::Window& f11 = t.Form(kForm11);
   ui::Window& main = t.Form(kMDIForm1);
-  bool hidden = !t.app.results_valid;
+  bool hidden = !t.app.results().valid();
   for (int i = 5; i <= 17; ++i) hidden = hidden && !f11["lbl" + std::to_string(i)].Visible();
   for (int i : {3, 5, 6}) hidden = hidden && !main[ToolButtonName(i)].Enabled();
   return hidden;

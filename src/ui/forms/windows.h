@@ -27,6 +27,14 @@ inline constexpr const char* kForm6 = "Form6";    // version
 inline constexpr const char* kForm7 = "Form7";    // reference tables, 宅地造成
 inline constexpr const char* kForm18 = "Form18";  // reference tables, 道路土工
 
+// Where the working windows stand in the main window, twips: the design
+// conditions window at the top left, the dimension window of the ground
+// shape to its right, the results window under the dimension window.
+inline constexpr int kConditionsWidth = 5460;
+inline constexpr int kDimensionLeft = kConditionsWidth;
+inline constexpr int kDimensionHeight = 4710;
+inline constexpr int kResultsTop = kDimensionHeight;
+
 void DefineMDIForm1(ui::Window& w, App& app);
 void DefineForm11(ui::Window& w, App& app);
 void DefineForm2(ui::Window& w, App& app);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "ui/forms/app.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 #include "ui/qt/icons.h"
 #include "ui/qt/menu_binder.h"
@@ -106,9 +107,9 @@ MainWindow::MainWindow(forms::App& app, QtPlatform& platform, TwipScale scale)
   warnings_ = new QLabel(this);
   warnings_->setObjectName("warnings");
   statusBar()->addWidget(warnings_, 1);
-  app_.on_warnings_changed = [this] {
+  app_.results().on_warnings_changed = [this] {
     QStringList texts;
-    for (const PlausibilityWarning& w : app_.warnings()) texts << ToQ(w.text);
+    for (const PlausibilityWarning& w : app_.results().warnings()) texts << ToQ(w.text);
     warnings_->setText(texts.isEmpty() ? QString()
                                        : QString::fromUtf8("注意：") + texts.join("　"));
   };
@@ -128,7 +129,7 @@ MainWindow::MainWindow(forms::App& app, QtPlatform& platform, TwipScale scale)
 }
 
 MainWindow::~MainWindow() {
-  app_.on_warnings_changed = nullptr;
+  app_.results().on_warnings_changed = nullptr;
   app_.windows().RemoveObserver(this);
   app_.windows().RemoveObserver(&platform_);
   for (auto& [name, p] : presented_) {
@@ -191,7 +192,7 @@ void MainWindow::BindMainWindow(ui::Window& window) {
       if (!path.isEmpty()) a->setStatusTip(path);
     }
   }
-  if (window.Has("Toolbar1")) toolbar_->setVisible(window["Toolbar1"].Visible());
+  toolbar_->setVisible(forms::HandlesOf<forms::MainWindow>(window).toolbar->Visible());
 }
 
 // ------------------------------------------------------------ observer
@@ -252,7 +253,8 @@ void MainWindow::ControlChanged(ui::Control& control) {
   ui::Window& window = control.window();
   if (window.is_main) {
     if (menus_ != nullptr && menus_->Sync(control)) return;
-    if (control.name() == "Toolbar1") toolbar_->setVisible(control.Visible());
+    // The main window's only frame is its toolbar.
+    if (control.kind() == ui::ControlKind::kFrame) toolbar_->setVisible(control.Visible());
     return;
   }
   if (WindowView* view = ViewOf(window.name())) view->SyncControl(control);

@@ -11,6 +11,7 @@
 #include "report/qt/qt_surface.h"
 #include "report/replay.h"
 #include "ui/forms/app.h"
+#include "ui/forms/handles.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/window_view.h"
 
@@ -74,7 +75,7 @@ void PreviewPainter::PictureChanged(const std::string& window) {
   if (a.picture == nullptr || !app_.windows().IsLoaded(window)) return;
   // The window logic moved the picture (scrolling); the view places
   // controls only when they change, so follow it here.
-  const ui::Control& c = app_.Form(window)["Picture2"];
+  const ui::Control& c = forms::HandlesOf<forms::PreviewWindow>(app_.Form(window)).picture;
   a.picture->move(main_.scale().Point(c.left, c.top));
   a.picture->update();
 }

@@ -127,7 +127,7 @@ class SectionViewTest : public QObject {
     const auto opened = Open("01_residential_level_entered_ka.vrh");
     forms::App& app = *opened->app;
     QVERIFY(!DrawingOf(app).arrows.empty());
-    app.results_valid = false;  // as every edit leaves it
+    app.results().ClearResults();  // as every edit leaves it
     QVERIFY(DrawingOf(app).arrows.empty());
     QVERIFY(!DrawingOf(app).forces.has_value());
   }
@@ -136,7 +136,7 @@ class SectionViewTest : public QObject {
     const auto opened = Open("01_residential_level_entered_ka.vrh");
     forms::App& app = *opened->app;
     app.Form(forms::kForm3)["txt7"].SetText("");
-    app.results_valid = false;
+    app.results().ClearResults();
     SectionView view;
     view.resize(900, 650);
     view.SetDrawing(DrawingOf(app));

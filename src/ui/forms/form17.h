@@ -1,0 +1,25 @@
+#pragma once
+// Fence dialog (Form17): what a confirmed load kind does to the load case
+// of the design conditions window.
+
+namespace varnholt::forms {
+
+class App;
+struct ConditionsWindow;
+
+/// A short-term fence load (distributed or concentrated) is always checked
+/// in the normal case: 地震時 is cleared and made unavailable with its
+/// button, 常時 selected. When the design was in the seismic case, the
+/// seismic settings are left as the 常時 button leaves them: Kh and Kv are
+/// 0, the seismic dialog is closed, a computed coefficient of Form3 emptied
+/// (on level ground "直接入力" is available again), and the results cleared.
+void ForceNormalCaseForShortTermLoad(App& app);
+
+/// The options part of the above: 地震時 cleared and unavailable with its
+/// button, 常時 selected.
+void ShowNormalCaseOnly(ConditionsWindow& conditions);
+
+/// A fence without horizontal load allows the seismic case again.
+void AllowSeismicCase(ConditionsWindow& conditions);
+
+}  // namespace varnholt::forms
