@@ -28,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       n != varnholt::project::kLinesWithFence - 19) {
     __builtin_trap();
   }
-  // A parsed project opens in a fresh program: restored with its
-  // reactions, recalculated and shown, as the Open command does.
+  // A parsed project opens in a fresh program: restored, recalculated and
+  // shown, as the Open command does.
   varnholt::project::BatchPlatform platform;
   varnholt::forms::App app(platform);
   varnholt::project::OpenProjectBytes(app, "fuzz.vrh", bytes);

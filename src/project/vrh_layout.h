@@ -9,7 +9,10 @@
 // without a fence and 97 with one.
 
 #include <span>
+#include <string>
 #include <string_view>
+
+#include "model/project_state.h"
 
 namespace varnholt::project {
 
@@ -22,7 +25,8 @@ enum class FieldKind {
   kCheck,    // check box: " 0 " or " 1 "
 };
 
-/// One line of the file: the control it stores.
+/// One line of the file: the control it stores and where its value lives
+/// in the project state.
 struct Field {
   const char* window;   // window name; empty for the two flag strings
   const char* control;  // control name, or "ShearKeyFlag"/"FenceLoadType"
@@ -34,7 +38,19 @@ struct Field {
   /// Text boxes and combo boxes: the name an engineer knows the box by,
   /// used when its text cannot be saved.
   const char* prompt;
+  /// A text, caption or flag: its string in the state.
+  std::string& (*text)(ProjectState&);
+  /// An option: whether the state has it chosen in its group, and choosing
+  /// it. A group none of whose lines is "True" has nothing chosen.
+  bool (*chosen)(const ProjectState&);
+  void (*choose)(ProjectState&);
+  /// A check box: its value in the state.
+  bool& (*checked)(ProjectState&);
 };
+
+/// A project state in which no option of any group is chosen: what a file
+/// fills line by line.
+ProjectState NothingChosen();
 
 /// The blocks in file order.
 enum class Block { kA, kB, kC, kD, kE, kF, kG, kH, kI };

@@ -5,13 +5,10 @@
 #include <string>
 #include <utility>
 
-#include "calc/fence.h"
 #include "model/leading_number.h"
 #include "project/cp932.h"
-#include "ui/forms/app.h"
-#include "ui/forms/handles.h"
 #include "ui/forms/numeric_boxes.h"
-#include "ui/forms/windows.h"
+#include "ui/forms/restore.h"
 
 namespace varnholt::project {
 namespace {
@@ -223,12 +220,35 @@ class BlockReader {
           return false;
         }
       }
+      Store(f, value);
       project_.entries.push_back({&f, std::move(value), lines_.line()});
     }
     return true;
   }
 
  private:
+  // The value into its place in the project state.
+  void Store(const Field& f, const std::string& value) {
+    ProjectState& s = project_.state;
+    switch (f.kind) {
+      case FieldKind::kFlag:
+      case FieldKind::kCaption:
+        f.text(s) = value;
+        break;
+      case FieldKind::kText:
+        // A number saved full-width by another editor is read as the
+        // numeric boxes take one typed: "１２" is 12, not 0.
+        f.text(s) = forms::IsNumericBox(f.window, f.control) ? HalfWidthNumberText(value) : value;
+        break;
+      case FieldKind::kOption:
+        if (value == kTrue) f.choose(s);
+        break;
+      case FieldKind::kCheck:
+        f.checked(s) = Trim(value) == "1";
+        break;
+    }
+  }
+
   LineReader& lines_;
   ParsedProject& project_;
   std::map<std::pair<std::string, std::string>, int> selected_groups_;
@@ -237,64 +257,6 @@ class BlockReader {
 // The value of the entry read from a given line.
 bool TrueAt(const ParsedProject& p, int line) {
   return p.entries.at(static_cast<std::size_t>(line - 1)).value == kTrue;
-}
-
-// Sets an option without running its click handler. Only the load case uses
-// this: its stored value wins over the reactions that ran while reading.
-void SetOptionQuietly(ui::Control& option, bool selected) {
-  if (option.Value() == selected) return;
-  if (!selected) {
-    option.SetValue(false);
-    return;
-  }
-  auto handler = std::exchange(option.on_click, nullptr);
-  option.SetValue(true);
-  option.on_click = std::move(handler);
-}
-
-void ApplyEntry(forms::App& app, const ProjectEntry& e) {
-  const Field& f = *e.field;
-  if (f.kind == FieldKind::kFlag) {
-    (std::string_view(f.control) == "ShearKeyFlag" ? app.dc().ShearKeyFlag
-                                                   : app.dc().FenceLoadType) = e.value;
-    return;
-  }
-  // The window is looked up for every line: a reaction may have closed it.
-  ui::Control& c = app.Form(f.window)[f.control];
-  switch (f.kind) {
-    case FieldKind::kText:
-      // A number saved full-width by another editor is read as the numeric
-      // boxes take one typed: "１２" is 12, not 0.
-      c.SetText(forms::IsNumericBox(f.window, f.control) ? HalfWidthNumberText(e.value) : e.value);
-      break;
-    case FieldKind::kCaption:
-      c.SetCaption(e.value);
-      break;
-    case FieldKind::kOption: {
-      // Selecting runs the click reaction, as a user's click would; an
-      // option already selected is left alone and clearing runs nothing.
-      const bool selected = e.value == kTrue;
-      if (selected != c.Value()) c.SetValue(selected);
-      break;
-    }
-    case FieldKind::kCheck: {
-      const int value = Trim(e.value) == "1" ? 1 : 0;
-      if (value != c.CheckValue()) c.SetCheckValue(value);
-      break;
-    }
-    case FieldKind::kFlag:
-      break;
-  }
-}
-
-// After block C: the flags follow the restored windows, whatever the first
-// two lines said.
-void AfterDimensionBlock(forms::App& app, const ParsedProject& p) {
-  if (forms::Conditions(app).fence_none->Value()) ClearFence(app.dc());
-  bool key = false;
-  if (p.dimension == DimensionBlock::kForm3) key = forms::LevelDimensions(app).key_with->Value();
-  if (p.dimension == DimensionBlock::kForm16) key = forms::RaisedDimensions(app).key_with->Value();
-  app.dc().ShearKeyFlag = key ? kShearKeyFlagWith : kShearKeyFlagWithout;
 }
 
 }  // namespace
@@ -323,6 +285,7 @@ ParseResult ParseProject(std::string_view bytes) {
   }
   LineReader lines(bytes, encoding);
   ParsedProject& p = r.project;
+  p.state = NothingChosen();
   BlockReader reader(lines, p);
   if (!reader.Read(FlagFields(), r.error) || !reader.Read(DesignFields(), r.error)) return r;
 
@@ -359,36 +322,6 @@ std::string ReadErrorMessage(const std::string& path, const ReadError& error) {
   return text + error.reason;
 }
 
-void ApplyProject(forms::App& app, const ParsedProject& p) {
-  // Step 1: the input windows start again from their design defaults. The
-  // check-method, seismic and shear-key dialogs and the results window are
-  // overwritten by the lines instead.
-  for (const char* name : {forms::kForm2, forms::kForm3, forms::kForm16, forms::kForm17}) {
-    app.windows().Unload(name);
-  }
-  for (std::size_t i = 0; i < p.entries.size(); ++i) {
-    if (i == p.after_dimension) AfterDimensionBlock(app, p);
-    ApplyEntry(app, p.entries[i]);
-  }
-
-  forms::ConditionsWindow& f2 = forms::Conditions(app);
-  // The fence option's reaction clears 地震時; the stored load case wins.
-  SetOptionQuietly(f2.case_normal, TrueAt(p, kLineNormalCase));
-  SetOptionQuietly(f2.case_seismic, TrueAt(p, kLineSeismicCase));
-
-  // The kind of fence load is the one the restored fence dialog shows.
-  if (f2.fence_with->Value()) {
-    forms::FenceDialog& f17 = forms::Fence(app);
-    app.dc().FenceLoadType = f17.load_normal->Value()         ? "0"
-                             : f17.load_distributed->Value()  ? "1"
-                             : f17.load_concentrated->Value() ? "2"
-                                                              : "";
-  } else {
-    app.dc().FenceLoadType.clear();
-  }
-
-  // No horizontal fence load unless the restored load box holds one.
-  if (LeadingNumber(forms::Fence(app).load_text->Text()) == 0) app.dc().FenceP = 0;
-}
+void ApplyProject(forms::App& app, const ParsedProject& p) { forms::RestoreWindows(app, p.state); }
 
 }  // namespace varnholt::project

@@ -4,8 +4,8 @@
 // Reading is split in two so that a bad file never touches the open design:
 // ParseProject checks the whole file (size, line ends, code page 932, the
 // kind of every line, the blocks that the options call for) without looking
-// at a window, and only a file that passes is applied to the windows by
-// ApplyProject.
+// at a window and gives the project as typed data (ProjectState); only a
+// file that passes is restored into the windows by ApplyProject.
 
 #include <string>
 #include <string_view>
@@ -33,6 +33,8 @@ struct ProjectEntry {
 
 /// A checked project file, ready to be applied.
 struct ParsedProject {
+  /// The project as typed data.
+  ProjectState state;
   std::vector<ProjectEntry> entries;  // in file order
   DimensionBlock dimension = DimensionBlock::kNone;
   KeyBlock key = KeyBlock::kNone;
@@ -61,14 +63,8 @@ ParseResult ParseProject(std::string_view bytes);
 /// The message shown for a refused file, naming the file and the line.
 std::string ReadErrorMessage(const std::string& path, const ReadError& error);
 
-/// Applies a checked project to the windows: resets the design conditions
-/// window, both dimension windows and the fence dialog, then applies every
-/// line in file order, so option clicks run their reactions at that point
-/// of the reading, as a user's clicks would. Afterwards the flags agree with
-/// the restored windows: no fence leaves FenceLoadType empty and the fence
-/// values 0, ShearKeyFlag follows the dimension window's 突起 有り, and the
-/// load case holds its stored value even though the fence option's reaction
-/// cleared 地震時. Does not recalculate.
+/// Restores the windows from a checked project (forms::RestoreWindows).
+/// Does not recalculate.
 void ApplyProject(forms::App& app, const ParsedProject& project);
 
 }  // namespace varnholt::project

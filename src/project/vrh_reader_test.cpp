@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <span>
+#include <string_view>
 
 #include "project/cp932.h"
 #include "project/test_support.h"
 #include "project/vrh_writer.h"
+#include "ui/forms/dimension_windows.h"
+#include "ui/forms/restore.h"
 #include "ui/forms/test_support.h"
 
 namespace varnholt::project {
@@ -249,6 +253,72 @@ TEST(Layout, MatchesTheWindows) {
                 KeyFields(KeyBlock::kForm15).size(),
             static_cast<std::size_t>(kLinesWithoutFence));
   EXPECT_EQ(FenceFields().size(), static_cast<std::size_t>(kLinesWithFence - kLinesWithoutFence));
+}
+
+// Every line's place in the project state is the control the line names:
+// a value put there is restored into that control and no other.
+TEST(Layout, EachLineRestoresTheControlItNames) {
+  struct Variant {
+    GroundShape shape;
+    Standard standard;
+    DimensionBlock dimension;
+    KeyBlock key;
+  };
+  const Variant variants[] = {
+      {GroundShape::kLevel, Standard::kResidential, DimensionBlock::kForm3, KeyBlock::kForm15},
+      {GroundShape::kRaisedSoil, Standard::kRoad, DimensionBlock::kForm16, KeyBlock::kForm19},
+  };
+  for (const Variant& v : variants) {
+    ProjectState base = NothingChosen();
+    base.inputs.options.shape = v.shape;
+    base.inputs.options.standard = v.standard;
+    base.inputs.options.fence = FenceOption::kWith;
+    const std::vector<std::span<const Field>> blocks = {
+        DesignFields(),      DimensionFields(v.dimension), SeismicFields(),  ResultFields(),
+        NormalCheckFields(), SeismicCheckFields(),         KeyFields(v.key), FenceFields()};
+
+    // Texts: each a value of its own.
+    ProjectState texts = base;
+    int n = 0;
+    for (auto block : blocks) {
+      for (const Field& f : block) {
+        if (f.kind == FieldKind::kText || f.kind == FieldKind::kCaption) {
+          f.text(texts) = "v" + std::to_string(++n);
+        }
+      }
+    }
+    forms::testing::TestApp t;
+    forms::RestoreWindows(t.app, texts);
+    for (auto block : blocks) {
+      for (const Field& f : block) {
+        if (f.kind != FieldKind::kText && f.kind != FieldKind::kCaption) continue;
+        SCOPED_TRACE(std::string(f.window) + "." + f.control);
+        EXPECT_EQ(t.Form(f.window)[f.control].Text(), f.text(texts));
+      }
+    }
+
+    // Options and check boxes: each chosen alone in its group.
+    for (auto block : blocks) {
+      for (const Field& f : block) {
+        if (f.kind != FieldKind::kOption && f.kind != FieldKind::kCheck) continue;
+        SCOPED_TRACE(std::string(f.window) + "." + f.control);
+        ProjectState one = base;
+        one.inputs.conditions.phi_b = "30";  // so that tanφ is computed
+        if (f.kind == FieldKind::kOption) {
+          f.choose(one);
+        } else {
+          f.checked(one) = true;
+        }
+        forms::testing::TestApp u;
+        forms::RestoreWindows(u.app, one);
+        if (std::string_view(f.window) == "Form3" || std::string_view(f.window) == "Form16") {
+          if (std::string_view(f.window) != forms::DimensionWindowInUse(u.app)) continue;
+        }
+        const ui::Control& c = u.Form(f.window)[f.control];
+        EXPECT_TRUE(f.kind == FieldKind::kOption ? c.Value() : c.CheckValue() == 1);
+      }
+    }
+  }
 }
 
 }  // namespace

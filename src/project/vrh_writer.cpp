@@ -1,30 +1,21 @@
 #include "project/vrh_writer.h"
 
 #include "project/cp932.h"
-#include "ui/forms/app.h"
-#include "ui/forms/handles.h"
-#include "ui/forms/windows.h"
+#include "ui/forms/restore.h"
 
 namespace varnholt::project {
 namespace {
 
-std::string ValueOf(forms::App& app, const Field& f) {
-  if (f.kind == FieldKind::kFlag) {
-    return std::string_view(f.control) == "ShearKeyFlag" ? app.dc().ShearKeyFlag
-                                                         : app.dc().FenceLoadType;
-  }
-  const ui::Control& c = app.Form(f.window)[f.control];
+std::string ValueOf(ProjectState& state, const Field& f) {
   switch (f.kind) {
-    case FieldKind::kText:
-      return c.Text();
-    case FieldKind::kCaption:
-      return c.Caption();
-    case FieldKind::kOption:
-      return std::string(c.Value() ? kTrue : kFalse);
-    case FieldKind::kCheck:
-      return std::string(c.CheckValue() != 0 ? kChecked : kUnchecked);
     case FieldKind::kFlag:
-      break;
+    case FieldKind::kText:
+    case FieldKind::kCaption:
+      return f.text(state);
+    case FieldKind::kOption:
+      return std::string(f.chosen(state) ? kTrue : kFalse);
+    case FieldKind::kCheck:
+      return std::string(f.checked(state) ? kChecked : kUnchecked);
   }
   return {};
 }
@@ -36,9 +27,9 @@ std::string Where(const Field& f) {
 
 // Appends the fields of one block; false with the message when a value
 // cannot be stored.
-bool Append(forms::App& app, std::span<const Field> fields, EncodedProject& out) {
+bool Append(ProjectState& state, std::span<const Field> fields, EncodedProject& out) {
   for (const Field& f : fields) {
-    const std::string value = ValueOf(app, f);
+    const std::string value = ValueOf(state, f);
     if (value.find_first_of("\r\n") != std::string::npos) {
       out.field = &f;
       out.message = Where(f) +
@@ -62,24 +53,28 @@ bool Append(forms::App& app, std::span<const Field> fields, EncodedProject& out)
 
 }  // namespace
 
-EncodedProject EncodeProject(forms::App& app) {
+EncodedProject EncodeProject(ProjectState state) {
   EncodedProject out;
-  forms::ConditionsWindow& f2 = forms::Conditions(app);
-  const DimensionBlock dimension = f2.level->Value() || f2.slope->Value() ? DimensionBlock::kForm3
-                                   : f2.raised->Value()                   ? DimensionBlock::kForm16
-                                                                          : DimensionBlock::kNone;
-  const KeyBlock key = f2.residential->Value() ? KeyBlock::kForm15
-                       : f2.road->Value()      ? KeyBlock::kForm19
-                                               : KeyBlock::kNone;
-  const bool fence = f2.fence_with->Value();
+  const Selections& o = state.inputs.options;
+  const DimensionBlock dimension = LevelOrSlope(o.shape)                 ? DimensionBlock::kForm3
+                                   : o.shape == GroundShape::kRaisedSoil ? DimensionBlock::kForm16
+                                                                         : DimensionBlock::kNone;
+  const KeyBlock key = o.standard == Standard::kResidential ? KeyBlock::kForm15
+                       : o.standard == Standard::kRoad      ? KeyBlock::kForm19
+                                                            : KeyBlock::kNone;
+  const bool fence = o.fence == FenceOption::kWith;
 
   for (auto block : {FlagFields(), DesignFields(), DimensionFields(dimension), SeismicFields(),
                      ResultFields(), NormalCheckFields(), SeismicCheckFields(), KeyFields(key)}) {
-    if (!Append(app, block, out)) return out;
+    if (!Append(state, block, out)) return out;
   }
-  if (fence && !Append(app, FenceFields(), out)) return out;
+  if (fence && !Append(state, FenceFields(), out)) return out;
   out.ok = true;
   return out;
+}
+
+EncodedProject EncodeProject(forms::App& app) {
+  return EncodeProject(forms::ReadProjectState(app));
 }
 
 }  // namespace varnholt::project

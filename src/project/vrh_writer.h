@@ -23,9 +23,12 @@ struct EncodedProject {
   const Field* field = nullptr;
 };
 
-/// Encodes the current state of the windows. The conditional blocks follow
-/// the options in force: the dimension window of the ground shape, the
-/// shear-key dialog of the standard, the fence dialog when there is a fence.
+/// Encodes a project. The conditional blocks follow its options: the
+/// dimension window of the ground shape, the shear-key dialog of the
+/// standard, the fence dialog when there is a fence.
+EncodedProject EncodeProject(ProjectState state);
+
+/// Encodes the project the windows hold now (forms::ReadProjectState).
 EncodedProject EncodeProject(forms::App& app);
 
 }  // namespace varnholt::project

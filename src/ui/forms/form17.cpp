@@ -92,40 +92,23 @@ void OnNormal(FenceDialog& f, App& app) {
   app.dc().FenceLoadType = kTypeNormal;
   f.load_text->SetText("");
   f.load_height_text->SetText("");
-  f.load_unit->SetCaption("");
+  ShowLoadKind(f, FenceLoadOption::kNormal);
   app.dc().FenceP = 0;
-  ShowControls({&f.load_text, &f.load_height_text, &f.load_caption, &f.load_symbol, &f.load_unit,
-                &f.load_height_caption, &f.load_height_unit, &f.per_metre},
-               false);
-  ShowGroup(f.distributed_sketch, false);
-  ShowGroup(f.point_sketch, false);
   app.results().ClearResultsAndSlidingFactor();
 }
 
 // opt2 distributed load w (wind) over the fence height.
 void OnDistributed(FenceDialog& f, App& app) {
   app.dc().FenceLoadType = kTypeDistributed;
-  ShowControls({&f.load_text, &f.load_caption, &f.load_symbol, &f.load_unit}, true);
-  f.load_symbol->SetCaption(kW);
-  f.load_unit->SetCaption(kKNm2);
   f.load_height_text->SetText("");
-  ShowControls({&f.load_height_text, &f.load_height_caption, &f.load_height_unit, &f.per_metre},
-               false);
-  ShowGroup(f.distributed_sketch, true);
-  ShowGroup(f.point_sketch, false);
+  ShowLoadKind(f, FenceLoadOption::kDistributed);
   app.results().ClearResultsAndSlidingFactor();
 }
 
 // opt3 concentrated load P (impact) at a height above the crest.
 void OnConcentrated(FenceDialog& f, App& app) {
   app.dc().FenceLoadType = kTypeConcentrated;
-  ShowControls({&f.load_text, &f.load_height_text, &f.load_caption, &f.load_symbol, &f.load_unit,
-                &f.load_height_caption, &f.load_height_unit, &f.per_metre},
-               true);
-  f.load_symbol->SetCaption(kP);
-  f.load_unit->SetCaption(kKNm);
-  ShowGroup(f.point_sketch, true);
-  ShowGroup(f.distributed_sketch, false);
+  ShowLoadKind(f, FenceLoadOption::kConcentrated);
   app.results().ClearResultsAndSlidingFactor();
 }
 
@@ -222,6 +205,42 @@ void ShowNormalCaseOnly(ConditionsWindow& f2) {
   f2.case_seismic->SetEnabled(false);
   f2.seismic_button->SetEnabled(false);
   f2.case_normal->SetValue(true);
+}
+
+void ShowLoadKind(FenceDialog& f, FenceLoadOption kind) {
+  ControlRef* const load[] = {&f.load_text, &f.load_caption, &f.load_symbol, &f.load_unit};
+  ControlRef* const height[] = {&f.load_height_text, &f.load_height_caption, &f.load_height_unit,
+                                &f.per_metre};
+  switch (kind) {
+    case FenceLoadOption::kNormal:
+      // No horizontal load: neither box, nor a sketch of one.
+      f.load_unit->SetCaption("");
+      for (ControlRef* c : load) (*c)->SetVisible(false);
+      for (ControlRef* c : height) (*c)->SetVisible(false);
+      ShowGroup(f.distributed_sketch, false);
+      ShowGroup(f.point_sketch, false);
+      break;
+    case FenceLoadOption::kDistributed:
+      // A wind pressure w over the fence height.
+      for (ControlRef* c : load) (*c)->SetVisible(true);
+      f.load_symbol->SetCaption(kW);
+      f.load_unit->SetCaption(kKNm2);
+      for (ControlRef* c : height) (*c)->SetVisible(false);
+      ShowGroup(f.distributed_sketch, true);
+      ShowGroup(f.point_sketch, false);
+      break;
+    case FenceLoadOption::kConcentrated:
+      // An impact load P at a height above the crest.
+      for (ControlRef* c : load) (*c)->SetVisible(true);
+      for (ControlRef* c : height) (*c)->SetVisible(true);
+      f.load_symbol->SetCaption(kP);
+      f.load_unit->SetCaption(kKNm);
+      ShowGroup(f.point_sketch, true);
+      ShowGroup(f.distributed_sketch, false);
+      break;
+    case FenceLoadOption::kNone:
+      break;
+  }
 }
 
 void AllowSeismicCase(ConditionsWindow& f2) {

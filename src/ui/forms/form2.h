@@ -34,8 +34,8 @@ void Masatu(App& app);
 /// μ = tanφB chosen (opt9), by a click or when a project is restored: μ is
 /// computed from φB and shown as "0.00#". An empty φB, or one that gives no
 /// tangent, is refused with a message, the caret at the start of φB, and
-/// tanφ unselected (the direct input put back when it was chosen before).
-/// True when μ was computed.
-bool ChooseTanPhi(App& app, bool direct_before);
+/// tanφ unselected (直接入力 put back when it was the option carried out
+/// before). True when μ was computed.
+bool ChooseTanPhi(App& app);
 
 }  // namespace varnholt::forms

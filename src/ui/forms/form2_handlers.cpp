@@ -3,7 +3,6 @@
 // the dialogs, so every side effect of a choice is made here, in one place.
 
 #include <cmath>
-#include <memory>
 
 #include "calc/angles.h"
 #include "calc/fence.h"
@@ -182,21 +181,13 @@ void WireOptions(ConditionsWindow& c, App& app) {
     app.results().ClearResultsAndSlidingFactor();
   };
 
-  // Which friction option the window last carried out; a refused tanφ
-  // goes back to it.
-  auto direct_chosen = std::make_shared<bool>(false);
-  c.mu_direct->on_click = [&c, &app, direct_chosen] {
-    *direct_chosen = true;
+  c.mu_direct->on_click = [&c, &app] {
+    c.mu_direct_carried_out = true;
     c.mu_text->SetBorderStyle(1);
     FocusAndSelect(app, c.mu_text);
     app.results().ClearResultsAndSlidingFactor();
   };
-  c.mu_tan_phi->on_click = [&c, &app, direct_chosen] {
-    const bool before = *direct_chosen;
-    *direct_chosen = false;
-    ChooseTanPhi(app, before);
-    if (!c.mu_tan_phi->Value()) *direct_chosen = before;
-  };
+  c.mu_tan_phi->on_click = [&app] { ChooseTanPhi(app); };
 
   for (ui::Control* soil : {&*c.back_soil_combo, &*c.base_soil_combo}) {
     soil->on_click = [&app] { app.results().ClearResultsAndSlidingFactor(); };
@@ -265,8 +256,9 @@ void Masatu(App& app) {
   dc.Cond[cond::kMu] = TanDeg(dc.Cond[cond::kPhiB]);
 }
 
-bool ChooseTanPhi(App& app, bool direct_before) {
+bool ChooseTanPhi(App& app) {
   ConditionsWindow& c = Conditions(app);
+  const bool direct_before = c.mu_direct_carried_out;
   ui::Control& phi_b = c.phi_b_text;
   const double degrees = LeadingNumber(phi_b.Text());
   std::string refusal;
@@ -284,6 +276,7 @@ bool ChooseTanPhi(App& app, bool direct_before) {
     if (direct_before) c.mu_direct->RestoreValue(true);
     return false;
   }
+  c.mu_direct_carried_out = false;
   ui::Control& mu = c.mu_text;
   mu.SetBorderStyle(0);
   mu.SetText("");

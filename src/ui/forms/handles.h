@@ -151,6 +151,10 @@ struct ConditionsWindow : WindowHandles {
   ControlRef fe_prompt;     // Label6 fe= / qa=
   ControlRef phi_prompt;    // Label12 内部摩擦角 / せん断抵抗角
   ControlRef phi_b_prompt;  // Label46 the same for the foundation ground
+
+  /// True when the friction option the window last carried out is 直接入力:
+  /// a refused tanφ goes back to it.
+  bool mu_direct_carried_out = false;
 };
 
 // ------------------------------------------------------------ dimension windows
