@@ -7,23 +7,20 @@
 #include "calc/checks.h"
 #include "calc/format.h"
 #include "model/leading_number.h"
+#include "calc/seismic.h"
 
 namespace varnholt {
 namespace {
 
 using CondArray = std::array<double, cond::kCount>;
 
-// θk = Atn{Kh/(1−Kv)}, into Cond[17] (rad) and Cond[18] (deg). The degrees
-// are taken as rad × 180 / 3.14159, in that order.
-CalcStatus SeismicAngle(CondArray& c) {
-  const double kv = c[cond::kKv];
-  if (1 - kv == 0) {
-    return ZeroDivisor(
-        "地震合成角 θk",
-        "設計鉛直震度 Kv が 1 のため、地震合成角 θk=Atn{Kh/(1－Kv)} を計算できません。");
-  }
-  c[cond::kThetaKRad] = std::atan(c[cond::kKh] / (1 - kv));
-  c[cond::kThetaKDeg] = c[cond::kThetaKRad] * 180 / kPi;
+// θk into Cond[17] (rad) and Cond[18] (deg).
+CalcStatus StoreSeismicAngle(CondArray& c) {
+  SeismicAngle angle;
+  CalcStatus st = ComputeSeismicAngle(c[cond::kKh], c[cond::kKv], &angle);
+  if (!st.ok()) return st;
+  c[cond::kThetaKRad] = angle.rad;
+  c[cond::kThetaKDeg] = angle.deg;
   return CalcStatus::Ok();
 }
 
@@ -46,7 +43,7 @@ CalcStatus RootTerm(const CondArray& c, const char* quantity, double* out) {
 
 CalcStatus CoulombCoefficient(CondArray& c, double theta, bool with_seismic_angle) {
   if (with_seismic_angle) {
-    CalcStatus s = SeismicAngle(c);
+    CalcStatus s = StoreSeismicAngle(c);
     if (!s.ok()) return s;
   }
   const double phi = c[cond::kPhi];
@@ -89,7 +86,7 @@ CalcStatus CoulombCoefficient(CondArray& c, double theta, bool with_seismic_angl
 }
 
 CalcStatus SeismicCoefficient(CondArray& c, double theta) {
-  CalcStatus s = SeismicAngle(c);
+  CalcStatus s = StoreSeismicAngle(c);
   if (!s.ok()) return s;
   const double phi = c[cond::kPhi];
   const double delta = c[cond::kDelta];
@@ -219,8 +216,7 @@ CalcStatus ComputeEarthPressureResultants(DesignCase& dc, const Selections& sel)
   const double h = dc.Calc[calc::kHWork];
   const double q = dc.Calc[calc::kSurcharge];
   const double theta_delta = dc.Calc[calc::kThetaDeg] + dc.Cond[cond::kDelta];
-  const bool coulomb_shape =
-      sel.shape == GroundShape::kLevel || sel.shape == GroundShape::kUniformSlope;
+  const bool coulomb_shape = LevelOrSlope(sel.shape);
 
   if (sel.standard == Standard::kResidential && coulomb_shape) {
     const double c = CosDeg(theta_delta);

@@ -1,5 +1,8 @@
 #include "calc/seismic.h"
 
+#include <cmath>
+
+#include "calc/angles.h"
 #include "calc/checks.h"
 #include "model/leading_number.h"
 
@@ -20,6 +23,17 @@ bool RegionalFactor(SeismicRegion region, double* cz) {
       break;
   }
   return false;
+}
+
+CalcStatus ComputeSeismicAngle(double kh, double kv, SeismicAngle* angle) {
+  if (1 - kv == 0) {
+    return ZeroDivisor(
+        "地震合成角 θk",
+        "設計鉛直震度 Kv が 1 のため、地震合成角 θk=Atn{Kh/(1－Kv)} を計算できません。");
+  }
+  angle->rad = std::atan(kh / (1 - kv));
+  angle->deg = angle->rad * 180 / kPi;
+  return CalcStatus::Ok();
 }
 
 CalcStatus Jisin(DesignCase& dc, const Selections& sel, std::string_view txt1,

@@ -13,6 +13,16 @@ namespace varnholt {
 /// when no region is selected.
 bool RegionalFactor(SeismicRegion region, double* cz);
 
+/// The seismic composite angle θk = Atn{Kh/(1－Kv)}, in radians and in
+/// degrees (radians × 180 / 3.14159, in that order).
+struct SeismicAngle {
+  double rad = 0;
+  double deg = 0;
+};
+
+/// θk of Kh and Kv; with Kv = 1 there is none, and the status says so.
+CalcStatus ComputeSeismicAngle(double kh, double kv, SeismicAngle* angle);
+
 /// Jisin: reads the dialog's texts with the leading-number rule and writes
 /// the coefficients of the design case.
 ///  - 宅地造成: Kh (Cond[15]) ← txt1.

@@ -5,6 +5,7 @@
 
 #include "calc/angles.h"
 #include "calc/checks.h"
+#include "calc/seismic.h"
 
 namespace varnholt {
 namespace {
@@ -156,14 +157,11 @@ CalcStatus PrepareTrialWedge(const DesignCase& dc, const Selections& sel, TrialW
   tw.refresh_pressure = sel.load_case != LoadCase::kNone;
   tw.seismic = sel.load_case == LoadCase::kSeismic;
   if (tw.seismic) {
-    const double kv = dc.Cond[cond::kKv];
-    if (1 - kv == 0) {
-      return ZeroDivisor(
-          "地震合成角 θk",
-          "設計鉛直震度 Kv が 1 のため、地震合成角 θk=Atn{Kh/(1－Kv)} を計算できません。");
-    }
-    tw.theta_k_rad = std::atan(dc.Cond[cond::kKh] / (1 - kv));
-    tw.theta_k_deg = tw.theta_k_rad * 180 / kPi;
+    SeismicAngle angle;
+    CalcStatus angle_status = ComputeSeismicAngle(dc.Cond[cond::kKh], dc.Cond[cond::kKv], &angle);
+    if (!angle_status.ok()) return angle_status;
+    tw.theta_k_rad = angle.rad;
+    tw.theta_k_deg = angle.deg;
     // Method ② adds the inertia force of the wall to the normal earth
     // pressure; a seismic wedge there would count the earthquake twice.
     const bool normal_pressure =

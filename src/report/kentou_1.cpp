@@ -93,9 +93,7 @@ Figure Place(const DesignCase& dc) {
   return f;
 }
 
-bool LevelOrSlope(const Selections& sel) {
-  return sel.shape == GroundShape::kLevel || sel.shape == GroundShape::kUniformSlope;
-}
+bool LevelOrSlope(const Selections& sel) { return LevelOrSlope(sel.shape); }
 
 void Headings(ReportContext& ctx) {
   ReportSurface& out = ctx.out;

@@ -248,7 +248,7 @@ void Kentou11(ReportContext& ctx) {
 
   if (sel.shape == GroundShape::kRaisedSoil) {
     PrintTrialWedge(ctx);
-  } else if (sel.shape == GroundShape::kLevel || sel.shape == GroundShape::kUniformSlope) {
+  } else if (LevelOrSlope(sel.shape)) {
     if (sel.coefficient == CoefficientMode::kEntered) {
       PrintAt(out, 1750, 10000, {kGiven, FormatNumber(dc.Cond[cond::kKA], "0.00#")});
     } else if (sel.coefficient == CoefficientMode::kComputed) {

@@ -130,8 +130,7 @@ void Kentou3(ReportContext& ctx) {
   const DesignCase& dc = ctx.dc;
   const Selections& sel = ctx.sel;
   const auto& c = dc.Calc;
-  const bool level_or_slope =
-      sel.shape == GroundShape::kLevel || sel.shape == GroundShape::kUniformSlope;
+  const bool level_or_slope = LevelOrSlope(sel.shape);
   const bool raised = sel.shape == GroundShape::kRaisedSoil;
   const bool residential = sel.standard == Standard::kResidential;
   const bool fence_load = dc.FenceLoadType == "1" || dc.FenceLoadType == "2";

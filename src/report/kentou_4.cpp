@@ -366,7 +366,7 @@ void StabilityPrinter::Run() {
 
   const Selections& sel = ctx_.sel;
   double offset = 0;
-  if (sel.shape == GroundShape::kLevel || sel.shape == GroundShape::kUniformSlope) {
+  if (LevelOrSlope(sel.shape)) {
     offset = sel.coefficient == CoefficientMode::kComputed ? 3800 : 400;
   }
   c_[calc::kReactionFigureOffset] = offset;

@@ -6,9 +6,7 @@
 namespace varnholt::report {
 namespace {
 
-bool LevelOrSlope(const Selections& sel) {
-  return sel.shape == GroundShape::kLevel || sel.shape == GroundShape::kUniformSlope;
-}
+bool LevelOrSlope(const Selections& sel) { return LevelOrSlope(sel.shape); }
 
 }  // namespace
 

@@ -223,6 +223,8 @@ LoadCase LoadCaseOf(const ConditionsWindow& c) {
       {{&c.case_normal, LoadCase::kNormal}, {&c.case_seismic, LoadCase::kSeismic}});
 }
 
+bool IsLevelOrSlope(const ConditionsWindow& c) { return LevelOrSlope(ShapeOf(c)); }
+
 SeismicMethod MethodOf(const SeismicDialog& d) {
   return Chosen<SeismicMethod>({{&d.method_k1, SeismicMethod::kK1},
                                 {&d.method_k2, SeismicMethod::kK2},
@@ -307,7 +309,7 @@ Selections ReadSelections(App& app) {
 bool CheckMainInputs(App& app) {
   DesignCase& dc = app.dc();
   ConditionsWindow& f2 = Conditions(app);
-  const bool level_or_slope = f2.level->Value() || f2.slope->Value();
+  const bool level_or_slope = IsLevelOrSlope(f2);
   const bool slope = f2.slope->Value();
   const bool raised = f2.raised->Value();
 

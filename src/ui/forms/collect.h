@@ -18,6 +18,8 @@ struct SeismicDialog;
 Standard StandardOf(const ConditionsWindow& conditions);
 GroundShape ShapeOf(const ConditionsWindow& conditions);
 LoadCase LoadCaseOf(const ConditionsWindow& conditions);
+/// 水平 or 一様斜面 chosen: Form3 is the dimension window in use.
+bool IsLevelOrSlope(const ConditionsWindow& conditions);
 /// The option groups of the seismic dialog.
 SeismicMethod MethodOf(const SeismicDialog& seismic);
 SeismicRegion RegionOf(const SeismicDialog& seismic);

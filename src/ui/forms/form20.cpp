@@ -90,7 +90,7 @@ void OnOk(SeismicDialog& d, App& app) {
   d.window.Hide();
 
   ConditionsWindow& f2 = Conditions(app);
-  if (f2.level->Value() || f2.slope->Value()) {
+  if (IsLevelOrSlope(f2)) {
     // The coefficient shown belongs to the previous method.
     LevelDimensionsWindow& f3 = LevelDimensions(app);
     f3.ka_entered->SetValue(false);

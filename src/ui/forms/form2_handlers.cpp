@@ -29,8 +29,6 @@ constexpr const char* kMuUndefined =
 constexpr const char* kKhPrompt = "設計水平震度  Kh=";
 constexpr const char* kKhoPrompt = "設計水平震度標準値 Kho=";
 
-bool LevelOrSlope(const ConditionsWindow& c) { return varnholt::LevelOrSlope(ShapeOf(c)); }
-
 // Clears every option of a check-method dialog and closes it; the next use
 // starts with nothing chosen.
 void ClearAndClose(App& app, const char* dialog) {
@@ -46,7 +44,7 @@ void ClearAndClose(App& app, const char* dialog) {
 void SelectStandard(App& app, ConditionsWindow& c, bool road) {
   ApplyStandardTexts(c, road);
   // The separate surcharge pressure ΔPA exists only on residential land.
-  if (LevelOrSlope(c)) ShowSurchargePressureSketch(LevelDimensions(app), !road);
+  if (IsLevelOrSlope(c)) ShowSurchargePressureSketch(LevelDimensions(app), !road);
   app.windows().Unload(road ? kForm15 : kForm19);
   app.results().ClearResultsAndSlidingFactor();
 }
@@ -111,7 +109,7 @@ void SelectFence(App& app, ConditionsWindow& c) {
 void NormalCase(App& app, ConditionsWindow& c) {
   c.case_normal->SetValue(true);
   c.seismic_method_button->SetEnabled(false);
-  if (LevelOrSlope(c)) {
+  if (IsLevelOrSlope(c)) {
     ResetCoefficient(app);
     LevelDimensionsWindow& f3 = LevelDimensions(app);
     // Direct input stays unavailable on a slope.
@@ -132,7 +130,7 @@ void NormalCase(App& app, ConditionsWindow& c) {
 // be given again for the seismic method.
 void SeismicCase(App& app, ConditionsWindow& c) {
   c.case_seismic->SetValue(true);
-  if (LevelOrSlope(c)) ResetCoefficient(app);
+  if (IsLevelOrSlope(c)) ResetCoefficient(app);
   ClearAndClose(app, kForm12);
   app.results().ClearResultsAndSlidingFactor();
   c.seismic_method_button->SetEnabled(true);
@@ -206,7 +204,7 @@ void WireBoxes(ConditionsWindow& c, App& app) {
 
   // φ and δ enter the computed coefficient of the dimension window.
   auto coefficient_depends = [&app, &c] {
-    if (LevelOrSlope(c)) InvalidateComputedCoefficient(app);
+    if (IsLevelOrSlope(c)) InvalidateComputedCoefficient(app);
   };
   WireInputBox(app, c.phi_text,
                {next(c.delta_text), coefficient_depends,
