@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "calc/earth_pressure.h"
+#include "calc/fence.h"
 #include "calc/keisan.h"
 #include "project/file_io.h"
 #include "project/vrh_reader.h"
@@ -37,6 +38,7 @@ constexpr const char* kMsgClose = "作成中のデータが失われます。閉
 constexpr const char* kMsgOverwrite = "上書き保存してもよろしいですか？";
 constexpr const char* kMsgExisting = "同名ファイルがあります。上書き保存しますか？";
 constexpr const char* kExistingTitle = "上書き保存の確認";
+constexpr const char* kMsgNoCoefficient = "主働土圧係数を入力してください。";
 
 // The windows of a design, closed by New and Close. Form19 is not among
 // them: its shear-key values outlive a new design.
@@ -84,6 +86,15 @@ bool Recalculate(App& app, std::string& message) {
       return false;
     }
   }
+  // Nor is an empty coefficient box a coefficient of 0: the calculate
+  // command would ask for one, and so does Open.
+  if (forms::IsLevelOrSlope(forms::Conditions(app)) &&
+      forms::LevelDimensions(app).ka_text->Text().empty()) {
+    app.results().ClearResultsAndSlidingFactor();
+    message = kMsgNoCoefficient;
+    app.ErrorMessage(message);
+    return false;
+  }
   forms::Suti(app);
   DesignCase& dc = app.dc();
   const CalcStatus status = CalculateDesign(dc, forms::ReadSelections(app));
@@ -97,31 +108,30 @@ bool Recalculate(App& app, std::string& message) {
   return true;
 }
 
-// Open, after the reading: the windows where New puts them, the load case
-// as a short-term fence load allows it, and the commands of a calculated
-// design.
+// The load case a restored fence allows: a short-term fence load is always
+// calculated in the normal case, exactly as the fence dialog's 計算 leaves
+// it; otherwise 地震時 is available.
+void ApplyFenceLoadCase(App& app) {
+  if (IsShortTermFenceLoad(app.dc().FenceLoadType)) {
+    forms::ForceNormalCaseForShortTermLoad(app);
+  } else {
+    forms::AllowSeismicCase(forms::Conditions(app));
+  }
+}
+
+// Open, after the reading: the windows where New puts them and the
+// commands of a calculated design.
 void ArrangeAfterOpen(App& app, bool calculated) {
   forms::ConditionsWindow& f2 = forms::Conditions(app);
   f2.window.Move(0, 0);
   f2.window.Show();
-  if (f2.level->Value() || f2.slope->Value()) {
+  if (IsLevelOrSlope(f2)) {
     app.windows().Unload(forms::kForm16);
     forms::LevelDimensionsWindow& f3 = forms::LevelDimensions(app);
     forms::ShowBesideConditions(f3.window);
-    if (f3.key_none->Value()) f3.key_button->SetVisible(false);
   } else if (f2.raised->Value()) {
     app.windows().Unload(forms::kForm3);
-    forms::RaisedDimensionsWindow& f16 = forms::RaisedDimensions(app);
-    forms::ShowBesideConditions(f16.window);
-    if (f16.key_none->Value()) f16.key_button->SetVisible(false);
-  }
-
-  forms::FenceDialog& f17 = forms::Fence(app);
-  if (f17.load_distributed->Value() || f17.load_concentrated->Value()) {
-    // A short-term fence load is always checked in the normal case.
-    forms::ShowNormalCaseOnly(f2);
-  } else {
-    forms::AllowSeismicCase(f2);
+    forms::ShowBesideConditions(forms::RaisedDimensions(app).window);
   }
   if (f2.case_seismic->Value()) f2.seismic_method_button->SetEnabled(true);
 
@@ -212,6 +222,7 @@ OpenResult OpenProjectBytes(App& app, const std::string& path, std::string_view 
     return result;
   }
   ApplyProject(app, parsed.project);
+  ApplyFenceLoadCase(app);
   const bool calculated = Recalculate(app, result.message);
   ArrangeAfterOpen(app, calculated);
   result.outcome = calculated ? OpenOutcome::kCalculated : OpenOutcome::kNoResult;

@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "project/test_support.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/test_support.h"
 
 namespace varnholt::project {
@@ -13,6 +14,7 @@ namespace {
 
 using forms::testing::FillLevelDesign;
 using forms::testing::TestApp;
+using testing::CrLf;
 using testing::ReadAll;
 using testing::TempDir;
 using testing::WriteAll;
@@ -371,6 +373,55 @@ TEST(FileCommands, SeismicDesignWithAFenceWithoutLoadOpensInTheSeismicCase) {
   EXPECT_TRUE(g2["cmd4"].Enabled());
   EXPECT_EQ(u.dc().FenceLoadType, "0");
   EXPECT_EQ(u.Form(forms::kForm11)["lbl6"].Caption(), seismic_f);
+}
+
+// Files the program would not write itself: Open calculates what the
+// windows show, or nothing.
+TEST(FileCommands, OpenCalculatesTheCaseTheWindowsShowOrNothing) {
+  TempDir dir;
+  const std::string path = dir.File("wall.vrh");
+  TestApp t;
+  CalculatedLevelDesign(t);
+  SaveAs(t, path);
+  const std::string bytes = ReadAll(path);
+  // Lines 20/21 常時/地震時, 26/27 fence 無し/有り, 38 KA, 39 KA typed, 43
+  // method ①, 46 Kh; the fence dialog's lines follow the file.
+  auto with_fence = [&bytes](bool seismic) {
+    std::string b = bytes;
+    for (const auto& [line, value] :
+         std::vector<std::pair<int, std::string>>{{20, seismic ? "False" : "True"},
+                                                  {21, seismic ? "True" : "False"},
+                                                  {26, "False"},
+                                                  {27, "True"},
+                                                  {39, "True"},
+                                                  {43, "True"},
+                                                  {46, "0.2"}}) {
+      b = WithLine(b, line, value);
+    }
+    return b + CrLf({"False", "True", "False", "1.2", "0.3", "1", "", "0.5"});
+  };
+  auto open = [&path](TestApp& u, const std::string& file) {
+    WriteAll(path, file);
+    u.platform.open_answers.push_back(path);
+    return FileOpen(u.app).outcome;
+  };
+
+  // A short-term fence load is calculated in 常時, as the fence dialog's
+  // 計算 leaves it: 地震時 unavailable and its coefficients gone.
+  TestApp normal, seismic;
+  ASSERT_EQ(open(normal, with_fence(false)), OpenOutcome::kCalculated);
+  ASSERT_EQ(open(seismic, with_fence(true)), OpenOutcome::kCalculated);
+  forms::ConditionsWindow& f2 = forms::Conditions(seismic.app);
+  EXPECT_TRUE(f2.case_normal->Value());
+  EXPECT_FALSE(f2.case_seismic->Enabled());
+  EXPECT_EQ(seismic.dc().FenceLoadType, "1");
+  EXPECT_EQ(seismic.dc().Cond[cond::kKh], 0);
+  EXPECT_EQ(seismic.dc().Calc, normal.dc().Calc);
+
+  // An empty coefficient box is no coefficient of 0.
+  ASSERT_EQ(open(normal, WithLine(bytes, 38, "")), OpenOutcome::kNoResult);
+  EXPECT_EQ(normal.platform.MessageTexts().back(), "主働土圧係数を入力してください。");
+  EXPECT_FALSE(normal.app.results().valid());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/collect.h"
 #include "ui/forms/dialog_boxes.h"
 #include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
@@ -183,7 +184,7 @@ void ForceNormalCaseForShortTermLoad(App& app) {
     dc.Cond[cond::kKh] = 0;
     dc.Cond[cond::kKv] = 0;
     app.windows().Unload(kForm20);
-    if (f2.level->Value() || f2.slope->Value()) {
+    if (IsLevelOrSlope(f2)) {
       LevelDimensionsWindow& f3 = LevelDimensions(app);
       if (!f3.ka_entered->Value()) {
         f3.ka_text->SetText("");
@@ -197,10 +198,6 @@ void ForceNormalCaseForShortTermLoad(App& app) {
     }
     app.results().ClearResultsAndSlidingFactor();
   }
-  ShowNormalCaseOnly(f2);
-}
-
-void ShowNormalCaseOnly(ConditionsWindow& f2) {
   f2.case_seismic->SetValue(false);
   f2.case_seismic->SetEnabled(false);
   f2.seismic_button->SetEnabled(false);

@@ -23,10 +23,6 @@ void ShowLoadKind(FenceDialog& fence, FenceLoadOption kind);
 /// (on level ground "直接入力" is available again), and the results cleared.
 void ForceNormalCaseForShortTermLoad(App& app);
 
-/// The options part of the above: 地震時 cleared and unavailable with its
-/// button, 常時 selected.
-void ShowNormalCaseOnly(ConditionsWindow& conditions);
-
 /// A fence without horizontal load allows the seismic case again.
 void AllowSeismicCase(ConditionsWindow& conditions);
 
