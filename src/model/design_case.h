@@ -93,15 +93,12 @@ inline constexpr int kD = 42;           // (Mr−Mo)/ΣV
 inline constexpr int kE = 43;           // B/2 − d
 inline constexpr int kSigmaMax = 44;
 inline constexpr int kSigmaMin = 45;
-inline constexpr int kSumH = 46;       // ΣH
-inline constexpr int kRH = 47;         // sliding resistance
-inline constexpr int kAEff = 48;       // A' = B − 2|e|
-inline constexpr int kSlidingF = 49;   // Fs, sliding safety factor
-inline constexpr int kDrawScale = 50;  // report drawing scale, m per 1000 twips
-inline constexpr int kWeightTableOffset = 51;
-inline constexpr int kLoadTableOffset = 52;
-inline constexpr int kReactionFigureOffset = 53;
-inline constexpr int kFigureValuesOffset = 54;
+inline constexpr int kSumH = 46;      // ΣH
+inline constexpr int kRH = 47;        // sliding resistance
+inline constexpr int kAEff = 48;      // A' = B − 2|e|
+inline constexpr int kSlidingF = 49;  // Fs, sliding safety factor
+// Calc[50..54] are not used: the report keeps its scale and layout offsets
+// to itself and never writes the design case.
 inline constexpr int kPressureLength = 55;  // X, pressure length
 inline constexpr int kKeyFirst = 56;        // shear key results Calc[56..66]
 inline constexpr int kKeyHeight = 57;       // H0, key height

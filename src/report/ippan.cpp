@@ -2,6 +2,11 @@
 // top of the page; every indent is made of the blanks inside the literals
 // (half-width, and the full-width "　" where it stands).
 
+#include <array>
+#include <optional>
+#include <string>
+
+#include "calc/collection.h"
 #include "model/leading_number.h"
 #include "report/number_format.h"
 #include "report/sections.h"
@@ -49,30 +54,33 @@ constexpr const char* kPolicyT2 =
 constexpr const char* kPolicyD =
     "               ・　本計算は、道路土工「擁壁工指針」((社)日本道路協会)に準拠して行う。";
 
-// Copies the design-condition texts into the design case in the order and
-// with the rules of the collection step, so that the page shows what the
-// window currently holds and printing never changes a result.
-void Refresh(DesignCase& dc, const Selections& sel, const ConditionInputs& t) {
-  dc.SiteName = t.site;
-  dc.Cond[cond::kFc] = LeadingNumber(t.fc);
-  dc.Cond[cond::kFe] = LeadingNumber(t.fe);
-  if (sel.standard == Standard::kResidential) {
-    dc.Cond[cond::kFeShort] = dc.Cond[cond::kFe] * 2;
-  } else if (sel.standard == Standard::kRoad) {
-    dc.Cond[cond::kFeShort] = dc.Cond[cond::kFe] * 1.5;
+// What page 1 prints of the design conditions: the window's texts as they
+// stand, read with the collection step's rules, so that the page shows what
+// the window holds. The design case itself is not touched.
+struct GeneralItems {
+  std::string site;
+  std::string back_soil;
+  std::string base_soil;
+  std::array<double, cond::kCount> cond;
+};
+
+GeneralItems Read(const DesignCase& dc, const Selections& sel, const ConditionInputs& t) {
+  GeneralItems g{t.site, t.back_soil, t.base_soil, dc.Cond};
+  auto& c = g.cond;
+  c[cond::kFc] = LeadingNumber(t.fc);
+  c[cond::kFe] = LeadingNumber(t.fe);
+  if (const std::optional<double> short_term = ShortTermBearing(c[cond::kFe], sel.standard)) {
+    c[cond::kFeShort] = *short_term;
   }
-  dc.Cond[cond::kGamma] = LeadingNumber(t.gamma);
-  dc.Cond[cond::kGammaC] = LeadingNumber(t.gamma_c);
-  dc.BackSoil = t.back_soil;
-  dc.BaseSoil = t.base_soil;
-  dc.Cond[cond::kPhi] = LeadingNumber(t.phi);
-  dc.Cond[cond::kDelta] = LeadingNumber(t.delta);
-  dc.Cond[cond::kBackCohesion] = 0;
-  // Cohesion not considered (しない) means C = 0, whatever the box still holds.
-  dc.Cond[cond::kCohesion] =
-      sel.cohesion == CohesionOption::kNotConsidered ? 0 : LeadingNumber(t.cohesion);
-  dc.Cond[cond::kPhiB] = LeadingNumber(t.phi_b);
-  dc.Cond[cond::kMu] = LeadingNumber(t.mu);
+  c[cond::kGamma] = LeadingNumber(t.gamma);
+  c[cond::kGammaC] = LeadingNumber(t.gamma_c);
+  c[cond::kPhi] = LeadingNumber(t.phi);
+  c[cond::kDelta] = LeadingNumber(t.delta);
+  c[cond::kBackCohesion] = 0;
+  c[cond::kCohesion] = EffectiveCohesion(sel.cohesion, t.cohesion);
+  c[cond::kPhiB] = LeadingNumber(t.phi_b);
+  c[cond::kMu] = LeadingNumber(t.mu);
+  return g;
 }
 
 void BlankLines(ReportSurface& out, int n) {
@@ -91,18 +99,17 @@ void PrintPhi(ReportSurface& out, Standard standard, double phi) {
 }  // namespace
 
 void Ippan(ReportContext& ctx) {
-  DesignCase& dc = ctx.dc;
   const Standard standard = ctx.sel.standard;
-  Refresh(dc, ctx.sel, ctx.inputs.conditions);
+  const GeneralItems g = Read(ctx.dc, ctx.sel, ctx.inputs.conditions);
   ReportSurface& out = ctx.out;
-  const auto& cd = dc.Cond;
+  const auto& cd = g.cond;
 
   BlankLines(out, 5);
   out.PrintLine({kTitle});
   BlankLines(out, 2);
   out.PrintLine({kOutline});
   out.PrintLine();
-  out.PrintLine({kSite, dc.SiteName});
+  out.PrintLine({kSite, g.site});
   out.PrintLine();
   out.PrintLine({kStructure});
   BlankLines(out, 2);
@@ -127,7 +134,7 @@ void Ippan(ReportContext& ctx) {
   out.PrintLine();
   out.PrintLine({kBackfill});
   out.PrintLine();
-  out.PrintLine({kSoilType, dc.BackSoil});
+  out.PrintLine({kSoilType, g.back_soil});
   out.PrintLine();
   out.PrintLine({kCohesion, FormatNumber(cd[cond::kBackCohesion], "0"), kKNm2});
   out.PrintLine();
@@ -138,7 +145,7 @@ void Ippan(ReportContext& ctx) {
 
   out.PrintLine({kFoundation});
   out.PrintLine();
-  out.PrintLine({kSoilType, dc.BaseSoil});
+  out.PrintLine({kSoilType, g.base_soil});
   out.PrintLine();
   const double c = cd[cond::kCohesion];
   out.PrintLine({kCohesion, FormatNumber(c, c != 0 ? "0.0#" : "0"), kKNm2});

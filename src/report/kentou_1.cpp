@@ -75,8 +75,7 @@ double Ratio(double a, double b) {
 Figure Place(const DesignCase& dc) {
   const auto& c = dc.Calc;
   Figure f;
-  const double height = c[calc::kH] + c[calc::kCrestAbove];
-  f.s = height > 1 ? height * 5 / 10 : 0.5;  // also 0.5 for a height that is not a number
+  f.s = FigureScale(dc);
   const double front = c[calc::kFrontProj];
   const double crest = c[calc::kCrestWidth];
   f.back = c[calc::kBaseWidth] - front - crest;
@@ -349,11 +348,12 @@ void Fence(ReportContext& ctx, const Figure& f) {
 // The key input values to the right of the figure.
 void ValueBlock(ReportContext& ctx, const Figure& f) {
   ReportSurface& out = ctx.out;
-  DesignCase& dc = ctx.dc;
-  auto& c = dc.Calc;
+  const DesignCase& dc = ctx.dc;
+  const auto& c = dc.Calc;
   out.FontSize = kStandardFontSize;
-  c[calc::kFigureValuesOffset] = ctx.sel.shape == GroundShape::kRaisedSoil ? 500 : 0;
-  const double x = f.xB + 900 + c[calc::kFigureValuesOffset];
+  // Beside the raised slope the values stand further right.
+  const double offset = ctx.sel.shape == GroundShape::kRaisedSoil ? 500 : 0;
+  const double x = f.xB + 900 + offset;
   const double y0 = 3300 + f.sc(c[calc::kCrestAbove]);
   if (dc.FenceLoadType == "1") {
     PrintAt(out, x, y0, {kFenceLoadW, FormatNumber(dc.FenceLoad, "0.0##"), kKNm2});
@@ -368,6 +368,11 @@ void ValueBlock(ReportContext& ctx, const Figure& f) {
 
 }  // namespace
 
+double FigureScale(const DesignCase& dc) {
+  const double height = dc.Calc[calc::kH] + dc.Calc[calc::kCrestAbove];
+  return height > 1 ? height * 5 / 10 : 0.5;  // also 0.5 for a height that is not a number
+}
+
 bool HasFrontTriangle(const DesignCase& dc) { return dc.Calc[calc::kFrontProj] != 0; }
 
 bool HasBackTriangle(const DesignCase& dc) {
@@ -377,7 +382,6 @@ bool HasBackTriangle(const DesignCase& dc) {
 
 void Kentou1(ReportContext& ctx) {
   const Figure f = Place(ctx.dc);
-  ctx.dc.Calc[calc::kDrawScale] = f.s;
   Headings(ctx);
   OutlineAndDimensions(ctx, f);
   DimensionLabels(ctx, f);

@@ -15,9 +15,12 @@ bool HasFrontTriangle(const DesignCase& dc);
 /// 0.00001 m; a back face leaning forward has none.
 bool HasBackTriangle(const DesignCase& dc);
 
+/// The scale of the wall figure, metres per 1000 twips: half the height of
+/// wall and crest, at least 0.5.
+double FigureScale(const DesignCase& dc);
+
 /// The self-weight table "１）自 重" between y = 6000 and 9100 on page 2.
-/// Uses Calc[51] as the upward shift of the part rows while it prints and
-/// leaves it 0.
+/// Without a front triangle the part rows move up by one row.
 void PrintSelfWeightTable(ReportContext& ctx);
 
 }  // namespace varnholt::report

@@ -57,8 +57,8 @@ void PartRow(ReportContext& ctx, double y, double factor, bool triangle, double 
 
 void PrintSelfWeightTable(ReportContext& ctx) {
   ReportSurface& out = ctx.out;
-  DesignCase& dc = ctx.dc;
-  auto& c = dc.Calc;
+  const DesignCase& dc = ctx.dc;
+  const auto& c = dc.Calc;
   const bool front = HasFrontTriangle(dc);
   const bool back = HasBackTriangle(dc);
   // Only a fence that was entered (with any load type) has a row; the label
@@ -67,7 +67,6 @@ void PrintSelfWeightTable(ReportContext& ctx) {
 
   out.CurrentY = 6000;
   out.PrintLine({kTitle});
-  if (!front) c[calc::kWeightTableOffset] = 400;
 
   BlackLine(out, 1800, 6400, 10900, 6400);
   for (int i = 0; i <= 5; ++i) BlackLine(out, 1800, 7000 + 400 * i, 10900, 7000 + 400 * i);
@@ -87,7 +86,8 @@ void PrintSelfWeightTable(ReportContext& ctx) {
   const double f = c[calc::kFrontProj];
   const double b = c[calc::kCrestWidth];
   const double bp = c[calc::kBaseWidth] - f - b;
-  const double shift = c[calc::kWeightTableOffset];
+  // Without a front triangle the remaining parts take its row and the next.
+  const double shift = front ? 0 : 400;
   if (front) PartRow(ctx, 7100, f, true, f * hw / 2, f * 2 / 3);
   PartRow(ctx, 7500 - shift, b, false, b * hw, f + b / 2);
   if (back) PartRow(ctx, 7900 - shift, bp, true, bp * hw / 2, f + b + bp / 3);
@@ -114,7 +114,6 @@ void PrintSelfWeightTable(ReportContext& ctx) {
           {kCentroid, FormatNumber(RoundHalfUp(sum_m, 3), "0.000"), kSlash,
            FormatNumber(RoundHalfUp(sum_w, 3), "0.000"), kEquals,
            FormatNumber(c[calc::kXWallFence], "0.000"), kMetre});
-  c[calc::kWeightTableOffset] = 0;
 }
 
 }  // namespace varnholt::report

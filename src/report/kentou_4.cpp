@@ -130,7 +130,7 @@ class StabilityPrinter {
   void Overturning(bool* printed_e);
   void Bearing(bool printed_e);
   void Sliding();
-  void ReactionDiagram();
+  void ReactionDiagram(double offset);
 
   std::string DLine() const {
     return std::string(kD) + R3(c_[calc::kMr]) + kMinus + R3(c_[calc::kMo]) + kCloseSlash +
@@ -150,8 +150,8 @@ class StabilityPrinter {
 
   ReportContext& ctx_;
   ReportSurface& out_;
-  DesignCase& dc_;
-  std::array<double, calc::kCount>& c_;
+  const DesignCase& dc_;
+  const std::array<double, calc::kCount>& c_;
   const StabilityVerdicts& v_;
 };
 
@@ -307,8 +307,10 @@ void StabilityPrinter::Sliding() {
   }
 }
 
-void StabilityPrinter::ReactionDiagram() {
-  const double o = c_[calc::kReactionFigureOffset];
+// The diagram stands `offset` twips below its place on a page without the
+// earth pressure values.
+void StabilityPrinter::ReactionDiagram(double offset) {
+  const double o = offset;
   auto line = [&](double x1, double y1, double x2, double y2) {
     BlackLine(out_, x1, o + y1, x2, o + y2);
   };
@@ -369,13 +371,11 @@ void StabilityPrinter::Run() {
   if (LevelOrSlope(sel.shape)) {
     offset = sel.coefficient == CoefficientMode::kComputed ? 3800 : 400;
   }
-  c_[calc::kReactionFigureOffset] = offset;
   if (dc_.ShearKeyFlag == "0") {
-    ReactionDiagram();
+    ReactionDiagram(offset);
   } else if (key()) {
-    DrawShearKeyDiagram(ctx_);
+    DrawShearKeyDiagram(ctx_, offset);
   }
-  c_[calc::kReactionFigureOffset] = 0;
 }
 
 }  // namespace

@@ -28,8 +28,9 @@ std::string ReasonVerdictText(VerdictReason reason);
 /// shear resistance through the key bottom (道路土工).
 void PrintShearKeyLines(ReportContext& ctx, const StabilityVerdicts& verdicts);
 
-/// The base with the key and its pressure zones, at y offset Calc[53].
-void DrawShearKeyDiagram(ReportContext& ctx);
+/// The base with the key and its pressure zones, `offset` twips below its
+/// place on a page without the earth pressure values.
+void DrawShearKeyDiagram(ReportContext& ctx, double offset);
 
 /// |e|/B, 0 when B is 0.
 double EccentricityRatio(const DesignCase& dc);

@@ -193,10 +193,10 @@ void PrintShearKeyLines(ReportContext& ctx, const StabilityVerdicts& verdicts) {
   }
 }
 
-void DrawShearKeyDiagram(ReportContext& ctx) {
+void DrawShearKeyDiagram(ReportContext& ctx, double offset) {
   ReportSurface& out = ctx.out;
   const DesignCase& dc = ctx.dc;
-  const double o = dc.Calc[calc::kReactionFigureOffset];
+  const double o = offset;
   const bool res = ctx.sel.standard == Standard::kResidential;
   auto line = [&](double x1, double y1, double x2, double y2) {
     BlackLine(out, x1, o + y1, x2, o + y2);

@@ -36,11 +36,10 @@ class SilentBeeper final : public Beeper {
 };
 
 /// Everything a section routine uses. The surface is OutDev; the design
-/// case is written only where a section says so (layout offsets, the
-/// general items' refresh).
+/// case is only read: printing never changes what a later step reads.
 struct ReportContext {
   ReportSurface& out;
-  DesignCase& dc;
+  const DesignCase& dc;
   const Selections& sel;
   const ReportInputs& inputs;
   Beeper& beeper;
