@@ -3,6 +3,9 @@
 include(GNUInstallDirs)
 
 install(TARGETS varnholt-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Run by varnholt-cli for the commands that draw; found from its own place
+# as ../lib/varnholt, so the folder is lib whatever the multiarch libdir is.
+install(TARGETS varnholt-cli-draw RUNTIME DESTINATION lib/varnholt)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/varnholt-cli.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/

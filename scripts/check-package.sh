@@ -12,6 +12,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 expected=(
   ./usr/bin/varnholt
   ./usr/bin/varnholt-cli
+  ./usr/lib/varnholt/varnholt-cli-draw
   ./usr/share/applications/varnholt.desktop
   ./usr/share/mime/packages/varnholt.xml
   ./usr/share/icons/hicolor/scalable/apps/varnholt.svg
@@ -63,4 +64,10 @@ QT_QPA_PLATFORM=offscreen "$root/usr/bin/varnholt" --version
 "$cli" calc "$root/usr/share/varnholt/examples/01_residential_level_entered_ka.vrh"
 "$cli" table "$root/usr/share/varnholt/examples/01_residential_level_entered_ka.vrh" \
   --heights 2:4:1 --xlsx "$root/table.xlsx" >/dev/null
+# The commands that draw run the installed drawing program.
+"$cli" report "$root/usr/share/varnholt/examples/01_residential_level_entered_ka.vrh" \
+  -o "$root/report.pdf"
+head -c 5 "$root/report.pdf" | grep -qxF '%PDF-'
+# calc loads no Qt Gui.
+if ldd "$cli" | grep -q libQt6Gui; then echo "varnholt-cli links Qt Gui"; exit 1; fi
 echo "package: all checks passed"

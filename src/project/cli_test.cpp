@@ -269,6 +269,29 @@ TEST(Cli, ReadOnlyCommandsLeaveNoTraceAndNeedNoDisplay) {
   EXPECT_EQ(Cli("calc -wall.vrh", session).status, 2);
 }
 
+// varnholt-cli links no Qt Gui: the commands that draw run varnholt-cli-draw
+// from beside it. A copy of the tool without it still calculates, and says
+// what is missing when asked to draw.
+TEST(Cli, CommandsThatDrawRunTheDrawingProgram) {
+  TempDir dir;
+  const std::string example = Example("01_residential_level_entered_ka.vrh");
+  const CliRun built = Cli("report " + example + " -o " + dir.File("r.pdf"));
+  EXPECT_EQ(built.status, 0) << built.err;
+  EXPECT_EQ(ReadAll(dir.File("r.pdf")).rfind("%PDF-", 0), 0u);
+
+  const std::string alone = dir.File("varnholt-cli");
+  std::filesystem::copy_file(VARNHOLT_CLI, alone);
+  auto run = [&](const std::string& args) {
+    const int raw = std::system((alone + " " + args + " >/dev/null 2>" + dir.File("err")).c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  };
+  EXPECT_EQ(run("calc " + example), 0);
+  EXPECT_EQ(run("report " + example + " -o " + dir.File("s.pdf")), 2);
+  EXPECT_NE(ReadAll(dir.File("err")).find("varnholt-cli-draw を起動できません"), std::string::npos)
+      << ReadAll(dir.File("err"));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("s.pdf")));
+}
+
 TEST(ResultsJson, NonFiniteNumbersAreNullAndTextsAreEscaped) {
   forms::testing::TestApp t;
   t.dc().Calc[3] = std::numeric_limits<double>::quiet_NaN();

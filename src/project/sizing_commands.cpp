@@ -10,9 +10,7 @@
 #include "project/report_output.h"
 #include "project/results_summary.h"
 #include "project/sizing_output.h"
-#include "report/section_table.h"
-#include "sizing/section_table.h"
-#include "tables/table.h"
+#include "project/sizing_session.h"
 #include "ui/forms/app.h"
 #include "ui/forms/sizing_bridge.h"
 
@@ -22,19 +20,6 @@ namespace {
 constexpr const char* kHelpHint = "varnholt-cli --help で使い方を表示します。\n";
 constexpr const char* kBothCases =
     "--cases both（常時と地震時の両方）はまだ使えません。--cases current を指定してください。";
-
-// What the command line asked for.
-struct Options {
-  std::string path;
-  sizing::Variables variables;
-  bool json = false;
-  std::string output;
-  bool has_heights = false;
-  sizing::HeightRange heights;
-  std::string csv;
-  std::string xlsx;
-  int first_page = 1;
-};
 
 std::optional<double> Number(std::string_view text) {
   const std::string s(text);
@@ -51,7 +36,7 @@ struct Given {
 
 // Parses the options after the command word; returns the message for a
 // wrong command line, empty when it is right.
-std::string Parse(const std::vector<std::string_view>& args, bool table, Options* o) {
+std::string Parse(const std::vector<std::string_view>& args, bool table, SizingOptions* o) {
   Given base, crest, front;
   std::optional<double> step_all;
   auto range_option = [&](std::string_view a, Given** g, std::optional<double> Given::** field) {
@@ -186,18 +171,29 @@ std::string Lines(const std::vector<std::string>& messages) {
   return out;
 }
 
-// The opened project of one command: the program without a display, and
-// the design the calculate command collected.
-struct Session {
-  BatchPlatform platform;
-  forms::App app{platform};
-  sizing::DesignInput design;
-};
+// Types the section into the opened design, recalculates and saves it as
+// 名前を付けて保存 would; then opens the file afresh to make sure that what
+// was written passes the ordinary way. Empty on success.
+std::string WriteSizedProject(BatchPlatform& platform, forms::App& app,
+                              const sizing::Section& section, const std::string& path) {
+  if (!forms::ApplySizedSection(app, section)) {
+    return "決定した断面で安定性の検討ができませんでした。\n" + Lines(platform.messages);
+  }
+  if (!SaveProject(app, path)) return Lines(platform.messages);
+  BatchPlatform check_platform;
+  forms::App check(check_platform);
+  if (OpenProjectFile(check, path).outcome != OpenOutcome::kCalculated || !AllVerdictsOk(check)) {
+    return "書き出したプロジェクト「" + path + "」を開き直すと、すべての判定が O.K になりません。";
+  }
+  return {};
+}
+
+}  // namespace
 
 // Parses the command line, opens the project as Open does and runs the
 // calculate command. False with the messages in r->err (r->status 2).
-bool Open(const std::vector<std::string_view>& args, bool table, Options* o, Session* s,
-          CommandResult* r) {
+bool OpenSizingSession(const std::vector<std::string_view>& args, bool table, SizingOptions* o,
+                       SizingSession* s, CommandResult* r) {
   const std::string wrong = Parse(args, table, o);
   if (!wrong.empty()) {
     r->err = Usage(wrong);
@@ -228,30 +224,11 @@ bool Open(const std::vector<std::string_view>& args, bool table, Options* o, Ses
   return true;
 }
 
-// Types the section into the opened design, recalculates and saves it as
-// 名前を付けて保存 would; then opens the file afresh to make sure that what
-// was written passes the ordinary way. Empty on success.
-std::string WriteSizedProject(BatchPlatform& platform, forms::App& app,
-                              const sizing::Section& section, const std::string& path) {
-  if (!forms::ApplySizedSection(app, section)) {
-    return "決定した断面で安定性の検討ができませんでした。\n" + Lines(platform.messages);
-  }
-  if (!SaveProject(app, path)) return Lines(platform.messages);
-  BatchPlatform check_platform;
-  forms::App check(check_platform);
-  if (OpenProjectFile(check, path).outcome != OpenOutcome::kCalculated || !AllVerdictsOk(check)) {
-    return "書き出したプロジェクト「" + path + "」を開き直すと、すべての判定が O.K になりません。";
-  }
-  return {};
-}
-
-}  // namespace
-
 CommandResult SizeCommand(const std::vector<std::string_view>& args) {
   CommandResult r;
-  Options o;
-  Session s;
-  if (!Open(args, /*table=*/false, &o, &s, &r)) return r;
+  SizingOptions o;
+  SizingSession s;
+  if (!OpenSizingSession(args, /*table=*/false, &o, &s, &r)) return r;
 
   sizing::SizingRequest request;
   request.cases = {s.design};
@@ -277,52 +254,6 @@ CommandResult SizeCommand(const std::vector<std::string_view>& args) {
     }
   }
   r.status = 0;
-  return r;
-}
-
-CommandResult TableCommand(const std::vector<std::string_view>& args, const PdfWriter& pdf) {
-  CommandResult r;
-  Options o;
-  Session s;
-  if (!Open(args, /*table=*/true, &o, &s, &r)) return r;
-
-  sizing::TableRequest request;
-  request.cases = {s.design};
-  request.heights = o.heights;
-  request.variables = o.variables;
-  const sizing::SectionTable table = sizing::BuildSectionTable(request);
-  if (table.outcome != sizing::SizingOutcome::kFound &&
-      table.outcome != sizing::SizingOutcome::kNotFound) {
-    if (o.json) r.out = TableJson(request, table) + "\n";
-    r.err += table.message + "\n";
-    return r;
-  }
-  r.out = o.json ? TableJson(request, table) + "\n" : TableText(request, table);
-
-  std::string failed;
-  auto fail = [&failed](const std::string& message) {
-    if (!message.empty()) failed += message + "\n";
-  };
-  const tables::Table data = report::SectionTableData(table, request);
-  if (!o.csv.empty()) fail(SaveReportFile(o.csv, tables::CsvBytes(data)));
-  if (!o.xlsx.empty()) {
-    const tables::XlsxResult xlsx = tables::XlsxBytes(data);
-    fail(xlsx.ok ? SaveReportFile(o.xlsx, xlsx.bytes)
-                 : "ファイル「" + o.xlsx + "」を作成できませんでした。\n" + xlsx.error);
-  }
-  if (!o.output.empty()) {
-    report::SilentBeeper silent;
-    fail(pdf ? pdf(o.output,
-                   [&](report::ReportSurface& surface) {
-                     report::PrintSectionTable(surface, table, request, o.first_page, silent);
-                   })
-             : "PDF を出力できません。");
-  }
-  if (!failed.empty()) {
-    r.err += failed;
-    return r;
-  }
-  r.status = table.outcome == sizing::SizingOutcome::kFound ? 0 : 1;
   return r;
 }
 
