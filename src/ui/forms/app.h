@@ -56,6 +56,7 @@ class App {
     std::function<void()> file_save_as;  // 名前を付けて保存
     std::function<void()> file_image;    // FileImage, the preview
     std::function<void()> file_print;    // FilePrint, after the print-range dialog's OK
+    std::function<void()> size_section;  // 断面の自動決定…, the sizing dialog
     /// Ends the program at once: every window closes without further events
     /// (no query-unload, so no second question).
     std::function<void()> quit;

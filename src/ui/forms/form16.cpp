@@ -9,6 +9,7 @@
 #include "ui/forms/handles.h"
 #include "ui/forms/input_boxes.h"
 #include "ui/forms/shear_key.h"
+#include "ui/forms/sizing_entry.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -72,6 +73,7 @@ void DefineForm16(ui::Window& w, App& app) {
   RaisedDimensionsWindow& f16 = w.Attach(std::make_unique<RaisedDimensionsWindow>(w));
 
   AddLabel(w, "lblSection", kSection, 120, 90);
+  AddSizingButton(w, app, 1320, 40, 1800);
   f16.section_text = AddText(w, "txt1", 360, 60, 900);
   AddLabel(w, "lblMark", kMark, 120, 450);
   f16.mark_text = AddText(w, "txt2", 1380, 420, 1200);

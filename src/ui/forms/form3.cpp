@@ -9,6 +9,7 @@
 #include "ui/forms/handles.h"
 #include "ui/forms/input_boxes.h"
 #include "ui/forms/shear_key.h"
+#include "ui/forms/sizing_entry.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -171,6 +172,7 @@ void DefineForm3(ui::Window& w, App& app) {
   LevelDimensionsWindow& f3 = w.Attach(std::make_unique<LevelDimensionsWindow>(w));
 
   AddLabel(w, "lblSection", kSection, 120, 90);
+  AddSizingButton(w, app, 90, 780, 1620);
   f3.section_text = AddText(w, "txt1", 360, 60, 900);
   AddLabel(w, "lblMark", kMark, 120, 450);
   f3.mark_text = AddText(w, "txt2", 1500, 420, 1200);

@@ -12,6 +12,7 @@
 #include "ui/forms/builders.h"
 #include "ui/forms/handles.h"
 #include "ui/forms/results.h"
+#include "ui/forms/sizing_entry.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -185,7 +186,7 @@ const char* ToolButtonPath(int index) {
 void DefineForm11(ui::Window& w, App& app) {
   w.SetCaption(kResultsTitle);
   w.width = 5520;
-  w.height = 2760;
+  w.height = 3120;
   w.Move(5460, 4710);
   ResultsWindow& r = w.Attach(std::make_unique<ResultsWindow>(w));
 
@@ -228,6 +229,8 @@ void DefineForm11(ui::Window& w, App& app) {
   r.without_key[0] = result("lbl19", 1860, 1980, A::kRight);
   r.without_key[1] = result("lbl20", 2550, 1980, A::kCenter);
   r.without_key[2] = result("lbl21", 3570, 1980, A::kCenter, 1800);
+
+  AddSizingButton(w, app, 3570, 2340, 1800).SetVisible(false);
 
   r.calculate_button->on_click = [&app] { CalculateCommand(app); };
   r.methods_button->on_click = [&app] { CheckMethodCommand(app); };

@@ -9,6 +9,7 @@
 #include "ui/forms/app.h"
 #include "ui/forms/collect.h"
 #include "ui/forms/handles.h"
+#include "ui/forms/sizing_entry.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -190,6 +191,7 @@ void ResultsPresenter::ClearResults() {
   DisableResultButtons(Main(app_));
   valid_ = false;
   SetWarnings({});
+  ShowSizingOffer(app_, false);
 }
 
 void ResultsPresenter::ClearResultsAndSlidingFactor() {
@@ -213,7 +215,10 @@ void ResultsPresenter::Forget() {
 
 void ResultsPresenter::Reset() {
   valid_ = false;
-  if (app_.windows().IsLoaded(kForm11)) HideRows();
+  if (app_.windows().IsLoaded(kForm11)) {
+    HideRows();
+    ShowSizingOffer(app_, false);
+  }
   DisableResultButtons(Main(app_));
   SetWarnings({});
 }
@@ -248,6 +253,7 @@ void Kekka(App& app) {
   WriteShearKey(app, r, dc, sel, v);
   // Soil constants outside their practical range go with the results.
   app.results().SetWarnings(SoilConstantWarnings(dc));
+  ShowSizingOffer(app, AnyNg(v, dc.ShearKeyFlag == "1"));
 }
 
 }  // namespace varnholt::forms

@@ -10,6 +10,7 @@
 #include "ui/qt/help_window.h"
 #include "ui/qt/icons.h"
 #include "ui/qt/preview_window.h"
+#include "ui/qt/sizing_dialog.h"
 
 namespace varnholt::desktop {
 namespace {
@@ -52,6 +53,7 @@ DesktopProgram::DesktopProgram() {
   project::InstallFileCommands(app_);
   report_ = std::make_unique<ReportFrontEnd>(app_, platform_, *window_);
   app_.commands.quit = [this] { window_->EndProgram(); };
+  app_.commands.size_section = [this] { OpenSizingDialog(app_, platform_, window_.get()); };
 }
 
 DesktopProgram::~DesktopProgram() = default;
