@@ -375,6 +375,60 @@ TEST(FileCommands, SeismicDesignWithAFenceWithoutLoadOpensInTheSeismicCase) {
   EXPECT_EQ(u.Form(forms::kForm11)["lbl6"].Caption(), seismic_f);
 }
 
+// Both cases travel in one file: saved in 常時 after the seismic case was
+// set, the file reopens with the seismic method, Kh, Kv and criteria, and
+// the normal case calculates as before.
+TEST(FileCommands, SeismicSettingsSurviveASaveInTheNormalCase) {
+  TempDir dir;
+  const std::string path = dir.File("both.vrh");
+  TestApp t;
+  CalculatedLevelDesign(t);
+  t.Form(forms::kForm3)["cmd2"].Click();  // the computed coefficient
+  t.Form(forms::kForm11)["cmd1"].Click();
+  const std::string normal_f = t.Form(forms::kForm11)["lbl6"].Caption();
+  ui::Window& f2 = t.Form(forms::kForm2);
+  f2["cmd2"].Click();  // 地震時
+  t.platform.modal_actions.push_back([](ui::Window& f20) {
+    f20["opt_K1"].Click();
+    f20["txt1"].SetText("0.2");
+    f20["txt2"].SetText("0.1");
+    f20["cmd1"].Click();
+  });
+  f2["cmd4"].Click();
+  t.Form(forms::kForm3)["cmd2"].Click();  // 計算する
+  t.Form(forms::kForm14)["opt1"].Click();
+  t.Form(forms::kForm14)["opt5"].Click();
+  t.Form(forms::kForm11)["cmd1"].Click();
+  ASSERT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
+  const std::string seismic_f = t.Form(forms::kForm11)["lbl6"].Caption();
+  f2["cmd1"].Click();  // 常時 again: nothing to choose again
+  t.Form(forms::kForm3)["cmd2"].Click();
+  t.Form(forms::kForm11)["cmd1"].Click();
+  ASSERT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
+  EXPECT_EQ(t.Form(forms::kForm11)["lbl6"].Caption(), normal_f);
+  SaveAs(t, path);
+
+  TestApp u;
+  u.platform.open_answers.push_back(path);
+  ASSERT_EQ(FileOpen(u.app).outcome, OpenOutcome::kCalculated);
+  EXPECT_TRUE(u.Form(forms::kForm2)["opt4"].Value());
+  EXPECT_EQ(u.dc().Cond[cond::kKh], 0);
+  EXPECT_EQ(u.Form(forms::kForm11)["lbl6"].Caption(), normal_f);
+  ui::Window& g20 = u.Form(forms::kForm20);
+  EXPECT_TRUE(g20["opt_K1"].Value());
+  EXPECT_EQ(g20["txt1"].Text(), "0.2");
+  EXPECT_EQ(g20["txt2"].Text(), "0.1");
+  EXPECT_TRUE(u.Form(forms::kForm14)["opt1"].Value());
+  EXPECT_TRUE(u.Form(forms::kForm14)["opt5"].Value());
+  // Switching to 地震時 and calculating needs no dialog.
+  u.Form(forms::kForm2)["cmd2"].Click();
+  u.Form(forms::kForm3)["cmd2"].Click();
+  u.Form(forms::kForm11)["cmd1"].Click();
+  ASSERT_TRUE(u.app.results().valid()) << ::testing::PrintToString(u.platform.MessageTexts());
+  EXPECT_DOUBLE_EQ(u.dc().Cond[cond::kKh], 0.2);
+  EXPECT_EQ(u.Form(forms::kForm11)["lbl6"].Caption(), seismic_f);
+}
+
 // Files the program would not write itself: Open calculates what the
 // windows show, or nothing.
 TEST(FileCommands, OpenCalculatesTheCaseTheWindowsShowOrNothing) {

@@ -265,7 +265,7 @@ DesignInputs ReadInputsInUse(App& app) {
 DesignInputs ReadDesignInputs(App& app) {
   DesignInputs in;
   in.conditions = ReadConditions(Conditions(app));
-  in.options = ReadSelections(app);
+  in.options = ReadStoredSelections(app);
   DimensionInputs& d = in.dimensions;
   if (LevelOrSlope(in.options.shape)) {
     const LevelDimensionsWindow& f3 = LevelDimensions(app);
@@ -285,9 +285,27 @@ DesignInputs ReadDesignInputs(App& app) {
   return in;
 }
 
-void Suti(App& app) { Collect(ReadInputsInUse(app), app.dc()); }
+void Suti(App& app) {
+  DesignCase& dc = app.dc();
+  Collect(ReadInputsInUse(app), dc);
+  // The seismic dialog keeps its coefficients through the normal case; the
+  // normal case is calculated without them.
+  if (!Conditions(app).case_seismic->Value()) {
+    dc.Cond[cond::kKh] = 0;
+    dc.Cond[cond::kKv] = 0;
+  }
+}
 
 Selections ReadSelections(App& app) {
+  Selections s = ReadStoredSelections(app);
+  if (s.load_case != LoadCase::kSeismic) {
+    s.seismic_method = SeismicMethod::kNone;
+    s.seismic_region = SeismicRegion::kNone;
+  }
+  return s;
+}
+
+Selections ReadStoredSelections(App& app) {
   Selections s;
   ReadConditionOptions(Conditions(app), s);
   const SeismicDialog& f20 = Seismic(app);

@@ -40,7 +40,7 @@ DesignInputs ReadInputsInUse(App& app);
 
 /// Every input as a project file keeps it: the above, the seismic dialog,
 /// the key dialog of the standard whether or not a key is chosen, and every
-/// option group (ReadSelections). The windows read are opened with their
+/// option group (ReadStoredSelections). The windows read are opened with their
 /// defaults when they were not open.
 DesignInputs ReadDesignInputs(App& app);
 
@@ -50,8 +50,12 @@ DesignInputs ReadDesignInputs(App& app);
 void Suti(App& app);
 
 /// The option states of the windows, as the calculation and the report read
-/// them. A window not yet opened answers with its defaults.
+/// them: the seismic dialog's method and region only in the seismic case.
+/// A window not yet opened answers with its defaults.
 Selections ReadSelections(App& app);
+/// Every option state as a project file keeps it, the seismic dialog's
+/// included whatever the load case.
+Selections ReadStoredSelections(App& app);
 
 /// The completeness check of the calculate command ("安定性の検討"): first
 /// reads β, ho and C that the checks need, then tests the boxes in their

@@ -174,16 +174,14 @@ ui::Control& NextAfter(FenceDialog& f, const ui::Control& box) {
 // A short-term fence load is always calculated in the normal case. When the
 // design was in the seismic case before the fence was added, what that case
 // left behind must not reach the normal-case calculation: a coefficient
-// computed with the seismic method (KAE) would otherwise be used as KA, and
-// the seismic method would make the next coefficient computation produce
-// KAE again. This is what the 常時 button does to the seismic settings.
+// computed with the seismic method (KAE) would otherwise be used as KA.
+// The seismic dialog keeps its settings, which the normal case never reads.
 void ForceNormalCaseForShortTermLoad(App& app) {
   ConditionsWindow& f2 = Conditions(app);
   if (!f2.case_normal->Value()) {
     DesignCase& dc = app.dc();
     dc.Cond[cond::kKh] = 0;
     dc.Cond[cond::kKv] = 0;
-    app.windows().Unload(kForm20);
     if (IsLevelOrSlope(f2)) {
       LevelDimensionsWindow& f3 = LevelDimensions(app);
       if (!f3.ka_entered->Value()) {

@@ -182,7 +182,7 @@ TEST_F(FenceDialogTest, NormalWithoutHorizontalLoadMakesTheSeismicCaseAvailable)
 // A design calculated in the seismic case gets a fence with a wind load:
 // the coefficient on the dimension window was computed for the seismic
 // method, so it must not be used for the normal case the fence forces.
-TEST_F(FenceDialogTest, ForcingTheNormalCaseDropsTheSeismicCoefficientAndMethod) {
+TEST_F(FenceDialogTest, ForcingTheNormalCaseDropsTheSeismicCoefficientAndKeepsTheDialog) {
   ui::Window& f3 = t.Form(kForm3);
   f2()["opt4"].SetValue(false);  // 地震時 was cleared by fence 有り
   f3["opt2"].SetValue(false);
@@ -202,8 +202,10 @@ TEST_F(FenceDialogTest, ForcingTheNormalCaseDropsTheSeismicCoefficientAndMethod)
   EXPECT_FALSE(f3["opt2"].Value());
   EXPECT_TRUE(f3["cmd1"].Enabled());
   EXPECT_TRUE(f3["opt1"].Enabled());
-  EXPECT_FALSE(t.app.windows().IsLoaded(kForm20));
-  EXPECT_FALSE(t.Form(kForm20)["opt_K1"].Value());
+  // The seismic dialog keeps its method, which the normal case never reads.
+  EXPECT_TRUE(t.Form(kForm20)["opt_K1"].Value());
+  EXPECT_EQ(ReadSelections(t.app).seismic_method, SeismicMethod::kNone);
+  EXPECT_EQ(ReadStoredSelections(t.app).seismic_method, SeismicMethod::kK1);
   EXPECT_EQ(t.dc().Cond[cond::kKh], 0);
   EXPECT_EQ(t.dc().Cond[cond::kKv], 0);
   // The calculation then asks for the coefficient again.

@@ -55,6 +55,17 @@ bool AnySelected(std::initializer_list<const ControlRef*> options) {
   return false;
 }
 
+// Methods ① and the road method use the seismic earth pressure, which only
+// the computation gives; ② uses the normal coefficient, which may also be
+// typed, except on a slope, which always needs the computed one.
+void AllowTypedCoefficientByMethod(App& app) {
+  const SeismicDialog& d = Seismic(app);
+  LevelDimensionsWindow& f3 = LevelDimensions(app);
+  const bool typed_allowed = d.method_k2->Value() && Conditions(app).level->Value();
+  f3.direct_button->SetEnabled(typed_allowed);
+  f3.ka_entered->SetEnabled(typed_allowed);
+}
+
 // ＯＫ: checks the choices and boxes, computes the coefficients, and makes
 // the dimension window's coefficient be computed again for the new method.
 void OnOk(SeismicDialog& d, App& app) {
@@ -96,17 +107,23 @@ void OnOk(SeismicDialog& d, App& app) {
     f3.ka_entered->SetValue(false);
     f3.ka_computed->SetValue(false);
     f3.ka_text->SetText("");
-    // Methods ① and the road method use the seismic earth pressure, which
-    // only the computation gives; ② uses the normal coefficient, which may
-    // also be typed, except on a slope, which always needs the computed one.
-    const bool typed_allowed = d.method_k2->Value() && f2.level->Value();
-    f3.direct_button->SetEnabled(typed_allowed);
-    f3.ka_entered->SetEnabled(typed_allowed);
+    AllowTypedCoefficientByMethod(app);
   }
   app.results().ClearResultsAndSlidingFactor();
 }
 
 }  // namespace
+
+void ApplyKeptSeismicSettings(App& app) {
+  if (!app.windows().IsLoaded(kForm20)) return;
+  const SeismicDialog& d = Seismic(app);
+  if (MethodOf(d) == SeismicMethod::kNone) return;
+  if (IsLevelOrSlope(Conditions(app))) AllowTypedCoefficientByMethod(app);
+  if (d.kh_text->Text().empty() || d.kv_text->Text().empty()) return;
+  // A value the dialog's ＯＫ would refuse is stored as typed and refused
+  // again by the calculation, by name.
+  Jisin(app);
+}
 
 CalcStatus Jisin(App& app) {
   SeismicDialog& d = Seismic(app);

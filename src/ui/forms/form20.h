@@ -16,4 +16,10 @@ class App;
 /// too large to be a number is stored as typed and named in the status.
 CalcStatus Jisin(App& app);
 
+/// The seismic case is chosen again: what the seismic dialog kept takes
+/// effect as after its ＯＫ, without asking (Kh and Kv by Jisin, direct
+/// input of the coefficient by the method). Nothing when the dialog has no
+/// method yet.
+void ApplyKeptSeismicSettings(App& app);
+
 }  // namespace varnholt::forms

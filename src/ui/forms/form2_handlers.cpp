@@ -14,6 +14,7 @@
 #include "ui/forms/collect.h"
 #include "ui/forms/dimension_windows.h"
 #include "ui/forms/form2.h"
+#include "ui/forms/form20.h"
 #include "ui/forms/handles.h"
 #include "ui/forms/input_boxes.h"
 #include "ui/forms/windows.h"
@@ -28,17 +29,6 @@ constexpr const char* kMuUndefined =
     "基礎地盤の内部摩擦角 φ が 90° の奇数倍のため、μ = tanφ を計算できません。";
 constexpr const char* kKhPrompt = "設計水平震度  Kh=";
 constexpr const char* kKhoPrompt = "設計水平震度標準値 Kho=";
-
-// Clears every option of a check-method dialog and closes it; the next use
-// starts with nothing chosen.
-void ClearAndClose(App& app, const char* dialog) {
-  if (app.windows().IsLoaded(dialog)) {
-    for (const auto& c : app.Form(dialog).controls()) {
-      if (c->kind() == ui::ControlKind::kOption) c->SetValue(false);
-    }
-  }
-  app.windows().Unload(dialog);
-}
 
 // 宅地造成 / 道路土工.
 void SelectStandard(App& app, ConditionsWindow& c, bool road) {
@@ -105,7 +95,9 @@ void SelectFence(App& app, ConditionsWindow& c) {
   app.results().ClearResults();
 }
 
-// "常時": the seismic method, coefficients and criteria are forgotten.
+// "常時": the normal case is shown and calculated. The seismic dialog and
+// the seismic criteria keep their choices for the next seismic case; the
+// coefficient must be given again, and Kh and Kv are 0.
 void NormalCase(App& app, ConditionsWindow& c) {
   c.case_normal->SetValue(true);
   c.seismic_method_button->SetEnabled(false);
@@ -116,24 +108,21 @@ void NormalCase(App& app, ConditionsWindow& c) {
     f3.direct_button->SetEnabled(c.level->Value());
     f3.ka_entered->SetEnabled(true);
   }
-  ClearAndClose(app, kForm14);
   app.results().ClearResultsAndSlidingFactor();
   DesignCase& dc = app.dc();
   dc.Cond[cond::kKh] = 0;
   dc.Cond[cond::kKv] = 0;
-  // Closing the seismic dialog clears its methods: the next seismic case
-  // asks for one again.
-  app.windows().Unload(kForm20);
 }
 
-// "地震時": the normal-case criteria are forgotten and the coefficient must
-// be given again for the seismic method.
+// "地震時": the seismic case is shown and calculated with what the seismic
+// dialog holds; the normal-case criteria stay for the next normal case and
+// the coefficient must be given again for the seismic method.
 void SeismicCase(App& app, ConditionsWindow& c) {
   c.case_seismic->SetValue(true);
   if (IsLevelOrSlope(c)) ResetCoefficient(app);
-  ClearAndClose(app, kForm12);
   app.results().ClearResultsAndSlidingFactor();
   c.seismic_method_button->SetEnabled(true);
+  ApplyKeptSeismicSettings(app);
 }
 
 // The seismic dialog's prompts follow the standard: Kh directly on
@@ -162,8 +151,8 @@ void WireOptions(ConditionsWindow& c, App& app) {
   c.seismic_button->on_click = [&c, &app] { SeismicCase(app, c); };
   // The small marks on the 常時/地震時 buttons show the load case; a click on
   // one is a click on its button, so that choosing the case always runs the
-  // button's work (clearing the other case's criteria, the coefficient, Kh
-  // and Kv) and never leaves the windows half switched.
+  // button's work (the coefficient given again, Kh and Kv of the case) and
+  // never leaves the windows half switched.
   c.case_normal->on_user_click = [&c] { c.normal_button->Click(); };
   c.case_seismic->on_user_click = [&c] { c.seismic_button->Click(); };
   c.fence_button->on_click = [&app] { Fence(app).window.ShowModal(); };

@@ -283,7 +283,7 @@ TEST_F(Form2Test, FenceButtonOpensTheFenceDialogModally) {
 
 // ------------------------------------------------------------ load case
 
-TEST_F(Form2Test, SeismicButtonClearsTheCoefficientAndEveryNormalCaseOption) {
+TEST_F(Form2Test, SeismicButtonClearsTheCoefficientAndKeepsTheNormalCaseOptions) {
   FillLevelDesign(t.app);
   f3()["opt2"].SetValue(true);
   ui::Window& f12 = t.Form(kForm12);
@@ -298,7 +298,8 @@ TEST_F(Form2Test, SeismicButtonClearsTheCoefficientAndEveryNormalCaseOption) {
   EXPECT_EQ(f3()["txt11"].BorderStyle(), 0);
   EXPECT_FALSE(f3()["opt1"].Value());
   EXPECT_FALSE(f3()["opt2"].Value());
-  EXPECT_FALSE(t.app.windows().IsLoaded(kForm12));
+  EXPECT_TRUE(f12["opt1"].Value());
+  EXPECT_TRUE(f12["opt4"].Value());
   EXPECT_TRUE(ResultsHidden(t));
   EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
 }
@@ -312,7 +313,6 @@ TEST_F(Form2Test, ClickOnACaseMarkIsAClickOnItsButton) {
   f2()["opt5"].Click();
   EXPECT_TRUE(f2()["opt5"].Value());
   EXPECT_TRUE(f2()["cmd4"].Enabled());
-  EXPECT_FALSE(t.app.windows().IsLoaded(kForm12));
   f2()["opt4"].Click();
   EXPECT_TRUE(f2()["opt4"].Value());
   EXPECT_FALSE(f2()["cmd4"].Enabled());
@@ -324,43 +324,28 @@ TEST_F(Form2Test, ClickOnACaseMarkIsAClickOnItsButton) {
   EXPECT_FALSE(f2()["opt4"].Value());
 }
 
-// Every option of the other case's dialog is cleared, the combined
-// criteria included.
-TEST_F(Form2Test, CaseButtonsClearEveryOptionOfTheOtherDialog) {
-  struct Case {
-    const char* button;
-    const char* dialog;
-    std::vector<const char*> groups;  // one option of each group
-  };
-  const Case cases[] = {
-      {"cmd2", kForm12, {"opt6", "opt5"}},
-      {"cmd1", kForm14, {"opt10", "opt6", "opt8"}},
-      {"cmd2", kForm12, {"opt3", "opt4"}},
-      {"cmd1", kForm14, {"opt9", "opt5", "opt7"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.button) + " " + c.dialog);
-    for (const char* o : c.groups) t.Form(c.dialog)[o].SetValue(true);
-    f2()[c.button].Click();
-    for (const auto& control : t.Form(c.dialog).controls()) {
-      if (control->kind() == ui::ControlKind::kOption) {
-        EXPECT_FALSE(control->Value()) << control->name();
-      }
-    }
-    // The dialog of the case now chosen keeps its choices.
-    const char* other = c.dialog == std::string(kForm12) ? kForm14 : kForm12;
-    t.Form(other)["opt1"].SetValue(true);
-    f2()[c.button].Click();
-    EXPECT_TRUE(t.Form(other)["opt1"].Value());
+// Each check-method dialog holds the choices of its own case: switching
+// back and forth keeps every option of both, the combined criteria included.
+TEST_F(Form2Test, CaseButtonsKeepEveryOptionOfBothDialogs) {
+  const std::vector<const char*> normal = {"opt6", "opt5"};
+  const std::vector<const char*> seismic = {"opt10", "opt6", "opt8"};
+  for (const char* o : normal) t.Form(kForm12)[o].SetValue(true);
+  for (const char* o : seismic) t.Form(kForm14)[o].SetValue(true);
+  for (const char* button : {"cmd2", "cmd1", "cmd2", "cmd1"}) {
+    SCOPED_TRACE(button);
+    f2()[button].Click();
+    for (const char* o : normal) EXPECT_TRUE(t.Form(kForm12)[o].Value()) << o;
+    for (const char* o : seismic) EXPECT_TRUE(t.Form(kForm14)[o].Value()) << o;
   }
 }
 
-TEST_F(Form2Test, NormalButtonForgetsTheSeismicMethodAndCoefficients) {
+TEST_F(Form2Test, NormalButtonKeepsTheSeismicSettingsForTheNextSeismicCase) {
   FillLevelDesign(t.app);
   f2()["cmd2"].Click();
   ui::Window& f20 = t.Form(kForm20);
   f20["opt_K1"].SetValue(true);
   f20["txt1"].SetText("0.2");
+  f20["txt2"].SetText("0.1");
   t.dc().Cond[cond::kKh] = 0.2;
   t.dc().Cond[cond::kKv] = 0.1;
   f3()["cmd1"].SetEnabled(false);  // as the seismic method ① leaves it
@@ -374,18 +359,26 @@ TEST_F(Form2Test, NormalButtonForgetsTheSeismicMethodAndCoefficients) {
   EXPECT_FALSE(f2()["cmd4"].Enabled());
   EXPECT_EQ(t.dc().Cond[cond::kKh], 0);
   EXPECT_EQ(t.dc().Cond[cond::kKv], 0);
-  EXPECT_FALSE(t.app.windows().IsLoaded(kForm20));
-  EXPECT_FALSE(t.Form(kForm20)["opt_K1"].Value());
+  EXPECT_TRUE(f20["opt_K1"].Value());
+  EXPECT_EQ(f20["txt1"].Text(), "0.2");
+  EXPECT_EQ(ReadSelections(t.app).seismic_method, SeismicMethod::kNone);
   EXPECT_EQ(f3()["txt11"].Text(), "");
   EXPECT_EQ(f3()["txt11"].BorderStyle(), 0);
   EXPECT_TRUE(f3()["cmd1"].Enabled());
   EXPECT_TRUE(f3()["opt1"].Enabled());
   EXPECT_TRUE(ResultsHidden(t));
   EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
-  // A later seismic case needs the method again.
+  // Collecting in the normal case gives Kh = Kv = 0 whatever the dialog holds.
+  Suti(t.app);
+  EXPECT_EQ(t.dc().Cond[cond::kKh], 0);
+  // The next seismic case takes up the dialog as it stands: its method, Kh
+  // and Kv, and no typed coefficient under method ①.
   f2()["cmd2"].Click();
-  EXPECT_FALSE(CheckCoefficientInputs(t.app));
-  EXPECT_EQ(t.platform.MessageTexts().back(), "地震時水平荷重の計算方法を選択してください。");
+  EXPECT_DOUBLE_EQ(t.dc().Cond[cond::kKh], 0.2);
+  EXPECT_DOUBLE_EQ(t.dc().Cond[cond::kKv], 0.1);
+  EXPECT_EQ(ReadSelections(t.app).seismic_method, SeismicMethod::kK1);
+  EXPECT_FALSE(f3()["cmd1"].Enabled());
+  EXPECT_TRUE(CheckCoefficientInputs(t.app));
 }
 
 TEST_F(Form2Test, NormalButtonKeepsDirectInputUnavailableOnASlope) {
