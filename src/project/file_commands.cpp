@@ -16,6 +16,7 @@
 #include "ui/forms/form17.h"
 #include "ui/forms/form20.h"
 #include "ui/forms/handles.h"
+#include "ui/forms/restore.h"
 #include "ui/forms/results.h"
 #include "ui/forms/windows.h"
 
@@ -75,7 +76,9 @@ void CloseDesign(App& app) {
 // KEISAN and Kekka: an opened project shows its results at once. False when
 // there is no result; the reason has been shown.
 bool Recalculate(App& app, std::string& message) {
-  forms::Jisin(app);
+  // The seismic dialog is kept in the normal case too; only the seismic
+  // case takes its coefficients.
+  if (forms::Conditions(app).case_seismic->Value()) forms::Jisin(app);
   if (UsesComputedCoefficient(forms::ReadSelections(app))) {
     forms::Form3Keisan(app);
     // A coefficient that cannot be computed has been reported and its box
@@ -106,17 +109,6 @@ bool Recalculate(App& app, std::string& message) {
   }
   forms::Kekka(app);
   return true;
-}
-
-// The load case a restored fence allows: a short-term fence load is always
-// calculated in the normal case, exactly as the fence dialog's 計算 leaves
-// it; otherwise 地震時 is available.
-void ApplyFenceLoadCase(App& app) {
-  if (IsShortTermFenceLoad(app.dc().FenceLoadType)) {
-    forms::ForceNormalCaseForShortTermLoad(app);
-  } else {
-    forms::AllowSeismicCase(forms::Conditions(app));
-  }
 }
 
 // Open, after the reading: the windows where New puts them and the
@@ -222,7 +214,7 @@ OpenResult OpenProjectBytes(App& app, const std::string& path, std::string_view 
     return result;
   }
   ApplyProject(app, parsed.project);
-  ApplyFenceLoadCase(app);
+  forms::ApplyFenceLoadCase(app);
   const bool calculated = Recalculate(app, result.message);
   ArrangeAfterOpen(app, calculated);
   result.outcome = calculated ? OpenOutcome::kCalculated : OpenOutcome::kNoResult;

@@ -23,7 +23,10 @@ namespace varnholt::project::testing {
 template <typename Source>
 class RandomProject {
  public:
-  explicit RandomProject(Source& src) : src_(src) {}
+  /// `both_cases`: the seismic dialog is filled in the normal case too, as
+  /// after setting both cases (a short-term fence load excepted).
+  explicit RandomProject(Source& src, bool both_cases = false)
+      : src_(src), both_cases_(both_cases) {}
 
   /// The lines of one project, UTF-8, without line ends.
   std::vector<std::string> Lines() {
@@ -97,12 +100,13 @@ class RandomProject {
     Option(!key);
     Option(key);
     // D: Form20.
-    Option(seismic && !road && src_.Pick(2) == 0);
-    Option(seismic && !road && lines_.back() == "False");
-    Option(seismic && road);
-    Add(seismic ? Text(Value(0.1, 0.3)) : "");
-    Add(seismic ? "0" : "");
-    const int region = road && seismic ? src_.Pick(3) : -1;
+    const bool set = seismic || (both_cases_ && fence_kind < 1);
+    Option(set && !road && src_.Pick(2) == 0);
+    Option(set && !road && lines_.back() == "False");
+    Option(set && road);
+    Add(set ? Text(Value(0.1, 0.3)) : "");
+    Add(set ? "0" : "");
+    const int region = road && set ? src_.Pick(3) : -1;
     for (int i = 0; i < 3; ++i) Option(region == i);
     // E: the results window's captions, rewritten by the recalculation.
     for (int i = 0; i < 19; ++i) Add("");
@@ -173,6 +177,7 @@ class RandomProject {
   }
 
   Source& src_;
+  bool both_cases_;
   std::vector<std::string> lines_;
 };
 

@@ -281,4 +281,12 @@ void RestoreWindows(App& app, const ProjectState& project) {
   if (o.fence_load == FenceLoadOption::kNormal || LeadingNumber(in.fence.load) == 0) dc.FenceP = 0;
 }
 
+void ApplyFenceLoadCase(App& app) {
+  if (IsShortTermFenceLoad(app.dc().FenceLoadType)) {
+    ForceNormalCaseForShortTermLoad(app);
+  } else {
+    AllowSeismicCase(Conditions(app));
+  }
+}
+
 }  // namespace varnholt::forms

@@ -43,4 +43,9 @@ ProjectState ReadProjectState(App& app);
 /// Does not recalculate.
 void RestoreWindows(App& app, const ProjectState& project);
 
+/// The load case a restored fence allows: a short-term fence load is always
+/// calculated in the normal case, exactly as the fence dialog's 計算 leaves
+/// it; otherwise 地震時 is available.
+void ApplyFenceLoadCase(App& app);
+
 }  // namespace varnholt::forms
