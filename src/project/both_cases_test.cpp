@@ -112,25 +112,15 @@ int ExpectBothCasesAgree(const std::string& name, const std::string& bytes) {
 }
 
 TEST(BothCases, EveryExampleAgreesWithTheWindows) {
-  const auto examples =
-      std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
   int n = 0;
-  for (const auto& e : std::filesystem::directory_iterator(examples)) {
-    if (e.path().extension() != ".vrh") continue;
+  for (const auto& e : testing::ExampleProjects()) {
     ++n;
-    ExpectBothCasesAgree(e.path().filename().string(), testing::ReadAll(e.path().string()));
+    ExpectBothCasesAgree(e.filename().string(), testing::ReadAll(e.string()));
   }
   EXPECT_GE(n, 7);
 }
 
-struct Dice {
-  std::mt19937 rng;
-  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-  double Between(double lo, double hi) {
-    return std::uniform_real_distribution<double>(lo, hi)(rng);
-  }
-  bool Slip() { return false; }
-};
+using testing::Dice;
 
 TEST(BothCases, RandomDesignsAgreeWithTheWindows) {
   Dice dice{std::mt19937(20261213)};

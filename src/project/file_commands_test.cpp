@@ -46,6 +46,24 @@ void SaveAs(TestApp& t, const std::string& path) {
   FileSaveAs(t.app);
 }
 
+// 地震時 chosen and calculated with method ①, Kh = 0.2 and the given Kv,
+// the computed coefficient and the criteria F ≧ 1.0 and Fs ≧ 1.0.
+void CalculateSeismicCase(TestApp& t, const char* kv) {
+  ui::Window& f2 = t.Form(forms::kForm2);
+  f2["cmd2"].Click();  // 地震時
+  t.platform.modal_actions.push_back([kv](ui::Window& f20) {
+    f20["opt_K1"].Click();
+    f20["txt1"].SetText("0.2");
+    f20["txt2"].SetText(kv);
+    f20["cmd1"].Click();
+  });
+  f2["cmd4"].Click();
+  t.Form(forms::kForm3)["cmd2"].Click();  // 計算する
+  t.Form(forms::kForm14)["opt1"].Click();
+  t.Form(forms::kForm14)["opt5"].Click();
+  t.Form(forms::kForm11)["cmd1"].Click();
+}
+
 TEST(FileCommands, NewNeverAsksAndCloseAlwaysAsks) {
   TestApp t;
   CalculatedLevelDesign(t);
@@ -341,18 +359,7 @@ TEST(FileCommands, SeismicDesignWithAFenceWithoutLoadOpensInTheSeismicCase) {
   });
   f2["cmd3"].Click();
   ASSERT_TRUE(f2["opt5"].Enabled());
-  f2["cmd2"].Click();  // 地震時
-  t.platform.modal_actions.push_back([](ui::Window& f20) {
-    f20["opt_K1"].Click();
-    f20["txt1"].SetText("0.2");
-    f20["txt2"].SetText("0");
-    f20["cmd1"].Click();
-  });
-  f2["cmd4"].Click();
-  t.Form(forms::kForm3)["cmd2"].Click();  // 計算する
-  t.Form(forms::kForm14)["opt1"].Click();
-  t.Form(forms::kForm14)["opt5"].Click();
-  t.Form(forms::kForm11)["cmd1"].Click();
+  CalculateSeismicCase(t, "0");
   ASSERT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
   const std::string seismic_f = t.Form(forms::kForm11)["lbl6"].Caption();
   SaveAs(t, path);
@@ -387,18 +394,7 @@ TEST(FileCommands, SeismicSettingsSurviveASaveInTheNormalCase) {
   t.Form(forms::kForm11)["cmd1"].Click();
   const std::string normal_f = t.Form(forms::kForm11)["lbl6"].Caption();
   ui::Window& f2 = t.Form(forms::kForm2);
-  f2["cmd2"].Click();  // 地震時
-  t.platform.modal_actions.push_back([](ui::Window& f20) {
-    f20["opt_K1"].Click();
-    f20["txt1"].SetText("0.2");
-    f20["txt2"].SetText("0.1");
-    f20["cmd1"].Click();
-  });
-  f2["cmd4"].Click();
-  t.Form(forms::kForm3)["cmd2"].Click();  // 計算する
-  t.Form(forms::kForm14)["opt1"].Click();
-  t.Form(forms::kForm14)["opt5"].Click();
-  t.Form(forms::kForm11)["cmd1"].Click();
+  CalculateSeismicCase(t, "0.1");
   ASSERT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
   const std::string seismic_f = t.Form(forms::kForm11)["lbl6"].Caption();
   f2["cmd1"].Click();  // 常時 again: nothing to choose again

@@ -15,10 +15,22 @@
 
 #include <cstdio>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
 namespace varnholt::project::testing {
+
+/// A source of random designs from a seeded Mersenne twister, without slips
+/// in the boxes.
+struct Dice {
+  std::mt19937 rng;
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+  double Between(double lo, double hi) {
+    return std::uniform_real_distribution<double>(lo, hi)(rng);
+  }
+  bool Slip() { return false; }
+};
 
 template <typename Source>
 class RandomProject {

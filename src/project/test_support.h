@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -40,6 +41,18 @@ class TempDir {
  private:
   std::filesystem::path path_;
 };
+
+/// The example projects (*.vrh of examples/), sorted by name.
+inline std::vector<std::filesystem::path> ExampleProjects() {
+  const auto dir =
+      std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
+  std::vector<std::filesystem::path> out;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) {
+    if (e.path().extension() == ".vrh") out.push_back(e.path());
+  }
+  std::sort(out.begin(), out.end());
+  return out;
+}
 
 inline std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
