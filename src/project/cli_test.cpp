@@ -26,8 +26,8 @@ using testing::TempDir;
 // The environment that makes one system call of the tool fail (see
 // io_fault_shim.cpp). The shim is built without sanitizers; a sanitized tool
 // is told not to insist on coming first.
-std::string Fault(const std::string& spec) {
-  return "LD_PRELOAD=" + std::string(VARNHOLT_FAULT_SHIM) + " VARNHOLT_FAULT='" + spec +
+std::string Fault(const std::string& plan) {
+  return "LD_PRELOAD=" + std::string(VARNHOLT_FAULT_SHIM) + " VARNHOLT_FAULT='" + plan +
          "' ASAN_OPTIONS=verify_asan_link_order=0:${ASAN_OPTIONS:-}";
 }
 

@@ -30,9 +30,9 @@ struct Fault {
 
 Fault ReadFault() {
   Fault f;
-  const char* spec = std::getenv("VARNHOLT_FAULT");
-  if (spec == nullptr) return f;
-  const std::string s(spec);
+  const char* plan = std::getenv("VARNHOLT_FAULT");
+  if (plan == nullptr) return f;
+  const std::string s(plan);
   const std::size_t a = s.find(':');
   const std::size_t b = a == std::string::npos ? a : s.find(':', a + 1);
   if (b == std::string::npos) return f;
