@@ -7,7 +7,6 @@
 
 #include "model/leading_number.h"
 #include "project/cp932.h"
-#include "ui/forms/numeric_boxes.h"
 #include "ui/forms/restore.h"
 
 namespace varnholt::project {
@@ -232,13 +231,9 @@ class BlockReader {
     ProjectState& s = project_.state;
     switch (f.kind) {
       case FieldKind::kFlag:
+      case FieldKind::kText:
       case FieldKind::kCaption:
         f.text(s) = value;
-        break;
-      case FieldKind::kText:
-        // A number saved full-width by another editor is read as the
-        // numeric boxes take one typed: "１２" is 12, not 0.
-        f.text(s) = forms::IsNumericBox(f.window, f.control) ? HalfWidthNumberText(value) : value;
         break;
       case FieldKind::kOption:
         if (value == kTrue) f.choose(s);

@@ -355,7 +355,7 @@ TEST(NumericBoxes, NumbersTypedFullWidthBecomeHalfWidth) {
     for (const auto& c : w.controls()) {
       if (c->kind() != ui::ControlKind::kTextBox) continue;
       SCOPED_TRACE(name + "." + c->name());
-      const bool is_numeric = IsNumericBox(name, c->name());
+      const bool is_numeric = IsNumericBox(*c);
       numeric += is_numeric;
       ui::Control& box = t.Form(name)[c->name()];  // a handler may reload the window
       box.SetEnabled(true);

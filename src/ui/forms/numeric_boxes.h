@@ -6,18 +6,21 @@
 // Names (the site, the soils, the § number, the wall mark) keep what was
 // typed.
 
-#include <string_view>
-
 #include "ui/toolkit/toolkit.h"
 
 namespace varnholt::forms {
 
-/// Whether `box` of `window` holds a number rather than a name.
-bool IsNumericBox(std::string_view window, std::string_view box);
+/// Whether a text box holds a number rather than a name.
+bool IsNumericBox(const ui::Control& box);
 
 /// Puts the half-width rule in front of the key-press handler of every
 /// numeric box of a freshly defined window: the handler, and the text, see
 /// "5" where "５" was typed.
 void WireNumericBoxes(ui::Window& window);
+
+/// Makes the numbers of a window's numeric boxes half-width, as typing them
+/// would have: what a project file restores, saved full-width by another
+/// editor, becomes "12" where it held "１２".
+void HalfWidthNumbers(ui::Window& window);
 
 }  // namespace varnholt::forms

@@ -11,6 +11,7 @@
 #include "ui/forms/form17.h"
 #include "ui/forms/form2.h"
 #include "ui/forms/handles.h"
+#include "ui/forms/numeric_boxes.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -105,6 +106,7 @@ void RestoreLevelDimensions(App& app, const DesignInputs& in) {
   // A typed coefficient is shown in the box made ready for typing.
   if (o.coefficient == CoefficientMode::kEntered) f3.ka_text->SetBorderStyle(1);
   RestoreShearKeyOption(f3, o.shear_key);
+  HalfWidthNumbers(f3.window);
 }
 
 // Form16 for raised soil, with the surcharge on the slope drawn when there
@@ -120,6 +122,7 @@ void RestoreRaisedDimensions(App& app, const DesignInputs& in) {
     line->SetVisible(o.slope_surcharge == SlopeSurcharge::kWith);
   }
   RestoreShearKeyOption(f16, o.shear_key);
+  HalfWidthNumbers(f16.window);
 }
 
 void RestoreSeismicDialog(App& app, const DesignInputs& in) {
@@ -133,6 +136,7 @@ void RestoreSeismicDialog(App& app, const DesignInputs& in) {
   RestoreGroup(o.seismic_region, {{&d.region_a, SeismicRegion::kA},
                                   {&d.region_b, SeismicRegion::kB},
                                   {&d.region_c, SeismicRegion::kC}});
+  HalfWidthNumbers(d.window);
 }
 
 void RestoreResultTexts(App& app, const ResultTexts& t) {
@@ -170,6 +174,7 @@ void RestoreShearKeyDialog(ShearKeyDialog& k, const ShearKeyInputs& t) {
   k.position_text->SetText(t.position);
   k.width_text->SetText(t.width);
   k.cohesion_check->RestoreCheckValue(t.cohesion ? 1 : 0);
+  HalfWidthNumbers(k.window);
 }
 
 void RestoreFenceDialog(App& app, const DesignInputs& in) {
@@ -185,6 +190,7 @@ void RestoreFenceDialog(App& app, const DesignInputs& in) {
   f.load_text->SetText(t.load);
   f.load_height_text->SetText(t.load_height);
   f.weight_text->SetText(t.weight);
+  HalfWidthNumbers(f.window);
 }
 
 const char* FenceLoadTypeOf(FenceLoadOption kind) {
@@ -232,6 +238,7 @@ void RestoreWindows(App& app, const ProjectState& project) {
 
   ConditionsWindow& c = Conditions(app);
   RestoreConditions(c, in);
+  HalfWidthNumbers(c.window);
   // The standard's soil lists and prompts; the residential key dialog does
   // not belong to a road design.
   if (o.standard == Standard::kRoad) {
@@ -278,7 +285,9 @@ void RestoreWindows(App& app, const ProjectState& project) {
   // The load kind the fence dialog shows, and no horizontal load unless its
   // box holds one.
   dc.FenceLoadType = o.fence == FenceOption::kWith ? FenceLoadTypeOf(o.fence_load) : "";
-  if (o.fence_load == FenceLoadOption::kNormal || LeadingNumber(in.fence.load) == 0) dc.FenceP = 0;
+  const bool load_given =
+      o.fence == FenceOption::kWith && LeadingNumber(Fence(app).load_text->Text()) != 0;
+  if (o.fence_load == FenceLoadOption::kNormal || !load_given) dc.FenceP = 0;
 }
 
 void ApplyFenceLoadCase(App& app) {
