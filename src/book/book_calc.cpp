@@ -23,13 +23,7 @@ std::string MemberRefused(const std::string& file, const std::string& path,
 
 // The case a project file was saved in: its 常時 or 地震時 option.
 LoadCase SavedCase(const project::ParsedProject& parsed) {
-  for (const project::ProjectEntry& e : parsed.entries) {
-    if (std::string_view(e.field->window) != "Form2" || e.value != project::kTrue) continue;
-    const std::string_view control = e.field->control;
-    if (control == "opt4") return LoadCase::kNormal;
-    if (control == "opt5") return LoadCase::kSeismic;
-  }
-  return LoadCase::kNone;
+  return parsed.state.inputs.options.load_case;
 }
 
 // The earth pressure's horizontal and vertical parts that the load summary adds.

@@ -6,8 +6,8 @@
 #include "calc/angles.h"
 #include "calc/checks.h"
 #include "calc/format.h"
-#include "model/leading_number.h"
 #include "calc/seismic.h"
+#include "model/leading_number.h"
 
 namespace varnholt {
 namespace {
@@ -206,8 +206,7 @@ CoefficientResult ComputeShownCoefficient(DesignCase& dc, const Selections& sel)
 }
 
 bool UsesComputedCoefficient(const Selections& sel) {
-  return (sel.shape == GroundShape::kLevel || sel.shape == GroundShape::kUniformSlope) &&
-         sel.coefficient == CoefficientMode::kComputed;
+  return LevelOrSlope(sel.shape) && sel.coefficient == CoefficientMode::kComputed;
 }
 
 CalcStatus ComputeEarthPressureResultants(DesignCase& dc, const Selections& sel) {

@@ -89,7 +89,7 @@ void ApplyStandardTexts(ConditionsWindow& c, bool road) {
 
 void DefineForm2(ui::Window& w, App& app) {
   w.SetCaption(kTitle);
-  w.width = 5460;
+  w.width = kConditionsWidth;
   w.height = 6945;
   w.Move(0, 0);
   ConditionsWindow& c = w.Attach(std::make_unique<ConditionsWindow>(w));

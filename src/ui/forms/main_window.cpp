@@ -187,7 +187,7 @@ void DefineForm11(ui::Window& w, App& app) {
   w.SetCaption(kResultsTitle);
   w.width = 5520;
   w.height = 3120;
-  w.Move(5460, 4710);
+  w.Move(kDimensionLeft, kResultsTop);
   ResultsWindow& r = w.Attach(std::make_unique<ResultsWindow>(w));
 
   r.calculate_button = AddButton(w, "cmd1", kCalculate, 60, 60, 2655);
