@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/forms/handles.h"
 #include "ui/forms/test_support.h"
 
 namespace varnholt::forms {
@@ -623,6 +624,22 @@ TEST_F(CalculateTest, NoLoadCaseSelectedIsRefused) {
             std::vector<std::string>{"常時又は地震時を選択してください。"});
   EXPECT_EQ(t.app.windows().Focused(), &t.Form(kForm2)["cmd1"]);
   EXPECT_FALSE(t.app.results().valid());
+}
+
+// The status bar's warnings belong to the results on screen: an edit, New
+// and Close, and closing the design conditions window all take them away.
+TEST_F(CalculateTest, SoilWarningsGoWithTheResults) {
+  NormalChecks(t.app).overturn_f15->SetValue(true);
+  Conditions(t.app).gamma_text->SetText("30");
+  ResultsPresenter& results = t.app.results();
+  for (void (ResultsPresenter::*clear)() :
+       {&ResultsPresenter::ClearResults, &ResultsPresenter::Reset, &ResultsPresenter::Forget}) {
+    CalculateCommand(t.app);
+    ASSERT_TRUE(results.valid());
+    ASSERT_EQ(results.warnings().size(), 1u);
+    (results.*clear)();
+    EXPECT_TRUE(results.warnings().empty());
+  }
 }
 
 TEST_F(CalculateTest, AFailedCalculationSaysWhyAndShowsNothing) {
