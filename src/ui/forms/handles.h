@@ -104,6 +104,7 @@ struct ResultsWindow : WindowHandles {
   std::array<ControlRef, 3> sliding;      // lbl15, lbl16, lbl17
   ControlRef without_key_caption;         // lbl18 "突起の無い状態で"
   std::array<ControlRef, 3> without_key;  // lbl19, lbl20, lbl21
+  ControlRef sizing_button;  // cmdSize "断面の自動決定…", shown while a row is NG
 
   /// Every result label in the order of their names, lbl5 … lbl24.
   std::vector<ui::Control*> ResultLabels() const;

@@ -2,6 +2,7 @@
 
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -15,6 +16,6 @@ ui::Control& AddSizingButton(ui::Window& w, App& app, int left, int top, int wid
   return c;
 }
 
-void ShowSizingOffer(App& app, bool any_ng) { app.Form(kForm11)[kSizingButton].SetVisible(any_ng); }
+void ShowSizingOffer(App& app, bool any_ng) { Results(app).sizing_button->SetVisible(any_ng); }
 
 }  // namespace varnholt::forms
