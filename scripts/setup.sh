@@ -13,6 +13,7 @@ packages=(
   fonts-ipafont-mincho fonts-ipafont-gothic
   poppler-utils
   qt6-svg-dev python3-ezdxf desktop-file-utils dpkg-dev
+  qt6-translations-l10n xvfb xauth
 )
 
 missing=()

@@ -14,6 +14,11 @@ ui::MsgResult BatchPlatform::MessageBox(const ui::MessageBoxRequest& request) {
       return second ? ui::MsgResult::kCancel : ui::MsgResult::kOk;
     case ui::MsgButtons::kYesNo:
       return second ? ui::MsgResult::kNo : ui::MsgResult::kYes;
+    // Nobody can answer: nothing is saved or restored.
+    case ui::MsgButtons::kSaveDiscardCancel:
+      return ui::MsgResult::kCancel;
+    case ui::MsgButtons::kRestoreDiscard:
+      return ui::MsgResult::kCancel;
   }
   return ui::MsgResult::kOk;
 }

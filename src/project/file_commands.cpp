@@ -7,6 +7,7 @@
 #include "calc/earth_pressure.h"
 #include "calc/fence.h"
 #include "calc/keisan.h"
+#include "project/document.h"
 #include "project/file_io.h"
 #include "project/vrh_reader.h"
 #include "project/vrh_writer.h"
@@ -35,11 +36,12 @@ constexpr const char* kFilter = "Varnholt(.vrh)|*.vrh";
 constexpr const char* kExtension = "vrh";
 constexpr int kDialogFlags = 4;  // no read-only check box
 constexpr const char* kConfirmTitle = "確認";
-constexpr const char* kMsgClose = "作成中のデータが失われます。閉じてもよろしいですか？";
 constexpr const char* kMsgOverwrite = "上書き保存してもよろしいですか？";
 constexpr const char* kMsgExisting = "同名ファイルがあります。上書き保存しますか？";
 constexpr const char* kExistingTitle = "上書き保存の確認";
 constexpr const char* kMsgNoCoefficient = "主働土圧係数を入力してください。";
+constexpr const char* kNoteNotCalculated = "計算していません：";
+constexpr const char* kNoteSaved = "保存しました：";
 
 // The windows of a design, closed by New and Close. Form19 is not among
 // them: its shear-key values outlive a new design.
@@ -47,10 +49,18 @@ constexpr const char* kDesignWindows[] = {forms::kForm2,  forms::kForm3,  forms:
                                           forms::kForm12, forms::kForm14, forms::kForm15,
                                           forms::kForm16, forms::kForm17};
 
-ui::FileDialogRequest DialogRequest(const char* title) {
+// The dialogs start in the folder of the design's file with its name filled
+// in, otherwise in the folder last used, otherwise in the project folder.
+ui::FileDialogRequest DialogRequest(App& app, const char* title) {
   ui::FileDialogRequest r;
   r.title = title;
-  r.initial_dir = ProjectFolder();
+  if (!app.current_file.empty()) {
+    const std::filesystem::path file(app.current_file);
+    r.initial_dir = file.parent_path().string();
+    r.file_name = file.filename().string();
+  } else {
+    r.initial_dir = app.last_folder.empty() ? ProjectFolder() : app.last_folder;
+  }
   r.filter = kFilter;
   r.default_ext = kExtension;
   r.flags = kDialogFlags;
@@ -79,7 +89,16 @@ bool Recalculate(App& app, std::string& message) {
   // The seismic dialog is kept in the normal case too; only the seismic
   // case takes its coefficients.
   if (forms::Conditions(app).case_seismic->Value()) forms::Jisin(app);
-  if (UsesComputedCoefficient(forms::ReadSelections(app))) {
+  // A design saved before it was complete loads its inputs and says once
+  // what is missing; it is not calculated on empty boxes read as 0. A
+  // coefficient to be computed is computed first.
+  const bool compute_ka = UsesComputedCoefficient(forms::ReadSelections(app));
+  const bool complete = forms::CheckMainInputs(app, &message);
+  if (!complete && !(compute_ka && message == kMsgNoCoefficient)) {
+    app.results().ClearResultsAndSlidingFactor();
+    return false;
+  }
+  if (compute_ka) {
     forms::Form3Keisan(app);
     // A coefficient that cannot be computed has been reported and its box
     // emptied; calculating on with KA = 0 would show a wrong result.
@@ -89,13 +108,16 @@ bool Recalculate(App& app, std::string& message) {
       return false;
     }
   }
+  if (!complete && !forms::CheckMainInputs(app, &message)) {
+    app.results().ClearResultsAndSlidingFactor();
+    return false;
+  }
   // Nor is an empty coefficient box a coefficient of 0: the calculate
   // command would ask for one, and so does Open.
   if (forms::IsLevelOrSlope(forms::Conditions(app)) &&
       forms::LevelDimensions(app).ka_text->Text().empty()) {
     app.results().ClearResultsAndSlidingFactor();
     message = kMsgNoCoefficient;
-    app.ErrorMessage(message);
     return false;
   }
   forms::Suti(app);
@@ -104,7 +126,6 @@ bool Recalculate(App& app, std::string& message) {
   if (!status.ok()) {
     app.results().ClearResultsAndSlidingFactor();
     message = status.Message();
-    app.ErrorMessage(message);
     return false;
   }
   forms::Kekka(app);
@@ -132,8 +153,10 @@ void ArrangeAfterOpen(App& app, bool calculated) {
   f11.window.Show();
   app.windows().SetFocus(f11.calculate_button);
 
-  // Without a result nothing may be saved, previewed or printed.
+  // Without a result nothing may be previewed or printed; the inputs can
+  // always be saved.
   if (calculated) app.results().ShowResults();
+  app.results().Saved();
 }
 
 // The name typed without an extension gets ".vrh", so that Open finds it.
@@ -159,6 +182,7 @@ std::string ProjectFolder() {
 }
 
 void FileNew(App& app) {
+  if (!ConfirmDiscard(app)) return;
   CloseDesign(app);
   forms::ConditionsWindow& f2 = forms::Conditions(app);
   f2.window.Move(0, 0);
@@ -173,21 +197,21 @@ void FileNew(App& app) {
   f11.window.Show();
   app.windows().SetFocus(f2.site_text);
   app.results().Reset();
+  // A new design has no file: 上書き保存 asks for a name rather than
+  // replacing the file of the design before.
+  app.current_file.clear();
+  MarkSaved(app);
 }
 
 OpenResult FileOpen(App& app) {
-  const std::string previous = app.current_file;
-  app.current_file.clear();
+  if (!ConfirmDiscard(app)) return {};
+  // A cancelled dialog or a refused file leaves the open design as it was,
+  // with its file.
   const std::optional<std::string> chosen =
-      app.platform().OpenFileDialog(DialogRequest(kOpenTitle));
+      app.platform().OpenFileDialog(DialogRequest(app, kOpenTitle));
   if (!chosen || chosen->empty()) return {};
-  // The design opened has this file, so that a shown result makes
-  // 上書き保存 available as after any calculation of a design with a file.
-  app.current_file = *chosen;
-  OpenResult result = OpenProjectFile(app, *chosen);
-  // A refused file leaves the open design as it was, with its file.
-  if (result.outcome == OpenOutcome::kUnreadable) app.current_file = previous;
-  return result;
+  app.last_folder = std::filesystem::path(*chosen).parent_path().string();
+  return OpenProjectFile(app, *chosen);
 }
 
 OpenResult OpenProjectFile(App& app, const std::string& path) {
@@ -216,46 +240,49 @@ OpenResult OpenProjectBytes(App& app, const std::string& path, std::string_view 
   ApplyProject(app, parsed.project);
   forms::ApplyFenceLoadCase(app);
   const bool calculated = Recalculate(app, result.message);
+  app.current_file = path;
   ArrangeAfterOpen(app, calculated);
+  MarkSaved(app);
   result.outcome = calculated ? OpenOutcome::kCalculated : OpenOutcome::kNoResult;
+  if (!calculated && app.commands.status_note) {
+    app.commands.status_note(kNoteNotCalculated + result.message);
+  }
   return result;
 }
 
 void FileClose(App& app) {
-  if (ui::MsgBox(app.platform(), kMsgClose, MsgButtons::kOkCancel, MsgIcon::kQuestion, 2,
-                 kConfirmTitle) != MsgResult::kOk) {
-    return;
-  }
+  if (!ConfirmDiscard(app)) return;
   CloseDesign(app);
   app.results().Reset();
-}
-
-void FileUpdate(App& app) {
-  if (app.current_file.empty()) {
-    FileSaveAs(app);
-    return;
-  }
-  if (ui::MsgBox(app.platform(), kMsgOverwrite, MsgButtons::kOkCancel, MsgIcon::kNone, 2,
-                 kConfirmTitle) != MsgResult::kOk) {
-    return;
-  }
-  SaveProject(app, app.current_file);
-}
-
-void FileSaveAs(App& app) {
   app.current_file.clear();
-  const std::optional<std::string> chosen =
-      app.platform().SaveFileDialog(DialogRequest(kSaveTitle));
-  if (!chosen || chosen->empty()) return;
-  const std::string path = WithExtension(*chosen);
-  if (PathExists(path) && ui::MsgBox(app.platform(), kMsgExisting, MsgButtons::kYesNo,
-                                     MsgIcon::kStop, 2, kExistingTitle) != MsgResult::kYes) {
-    return;
+  MarkSaved(app);
+}
+
+bool FileUpdate(App& app) {
+  if (app.current_file.empty()) return FileSaveAs(app);
+  if (ui::MsgBox(app.platform(), kMsgOverwrite, MsgButtons::kOkCancel, MsgIcon::kQuestion, 2,
+                 kConfirmTitle) != MsgResult::kOk) {
+    return false;
   }
-  if (!SaveProject(app, path)) return;
+  return SaveProject(app, app.current_file);
+}
+
+bool FileSaveAs(App& app) {
+  // A cancelled dialog or a refused save keeps the current file, so
+  // 上書き保存 still writes where it wrote before.
+  const std::optional<std::string> chosen =
+      app.platform().SaveFileDialog(DialogRequest(app, kSaveTitle));
+  if (!chosen || chosen->empty()) return false;
+  const std::string path = WithExtension(*chosen);
+  app.last_folder = std::filesystem::path(path).parent_path().string();
+  if (PathExists(path) && ui::MsgBox(app.platform(), kMsgExisting, MsgButtons::kYesNo,
+                                     MsgIcon::kQuestion, 2, kExistingTitle) != MsgResult::kYes) {
+    return false;
+  }
+  if (!SaveProject(app, path)) return false;
   app.current_file = path;
-  // The design now has a file: 上書き保存 is available as after a calculation.
   app.results().Saved();
+  return true;
 }
 
 bool SaveProject(App& app, const std::string& path, const FileSystemCalls& calls) {
@@ -276,6 +303,8 @@ bool SaveProject(App& app, const std::string& path, const FileSystemCalls& calls
     app.ErrorMessage(SaveFailureMessage(path, existed, written));
     return false;
   }
+  MarkSaved(app);
+  if (app.commands.status_note) app.commands.status_note(kNoteSaved + path);
   return true;
 }
 
@@ -285,6 +314,8 @@ void InstallFileCommands(App& app) {
   app.commands.file_close = [&app] { FileClose(app); };
   app.commands.file_update = [&app] { FileUpdate(app); };
   app.commands.file_save_as = [&app] { FileSaveAs(app); };
+  app.commands.unsaved = [&app] { return Modified(app); };
+  app.commands.confirm_discard = [&app] { return ConfirmDiscard(app); };
 }
 
 }  // namespace varnholt::project

@@ -47,17 +47,19 @@ OpenResult OpenProjectFile(forms::App& app, const std::string& path);
 /// The same for bytes already read; `path` only names the file in messages.
 OpenResult OpenProjectBytes(forms::App& app, const std::string& path, std::string_view bytes);
 
-/// 閉じる: asks "作成中のデータが失われます。閉じてもよろしいですか？" and
-/// closes every design window.
+/// 閉じる: with unsaved changes asks whether to save them (ConfirmDiscard),
+/// then closes every design window.
 void FileClose(forms::App& app);
 
 /// FileUpdate, 上書き保存: asks, then writes the current file. Without a
 /// current file it acts as 名前を付けて保存.
-void FileUpdate(forms::App& app);
+bool FileUpdate(forms::App& app);
 
 /// 名前を付けて保存: the Save dialog, a question before replacing an existing
 /// file, then the write.
-void FileSaveAs(forms::App& app);
+/// True when the design was written; a cancelled dialog or a refused save
+/// keeps the current file.
+bool FileSaveAs(forms::App& app);
 
 /// Writes the design to a file without any question; a failure is shown in
 /// a box titled "エラーメッセージ" naming the file and the cause, and leaves

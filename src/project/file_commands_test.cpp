@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "project/document.h"
 #include "project/test_support.h"
 #include "ui/forms/handles.h"
 #include "ui/forms/test_support.h"
@@ -64,33 +65,70 @@ void CalculateSeismicCase(TestApp& t, const char* kv) {
   t.Form(forms::kForm11)["cmd1"].Click();
 }
 
-TEST(FileCommands, NewNeverAsksAndCloseAlwaysAsks) {
+// The question before unsaved inputs are lost, answered each way.
+void ExpectSaveQuestion(const ui::ScriptedPlatform& platform) {
+  ASSERT_EQ(platform.Messages().size(), 1u);
+  ExpectBox(platform.Messages()[0], "変更を保存しますか?", "変更の保存",
+            MsgButtons::kSaveDiscardCancel, MsgIcon::kQuestion, 1);
+}
+
+TEST(FileCommands, NewOpenAndCloseAskOnlyAboutUnsavedChanges) {
+  TempDir dir;
   TestApp t;
   CalculatedLevelDesign(t);
-  ASSERT_TRUE(t.app.results().valid());
+  ASSERT_TRUE(Modified(t.app));
+  EXPECT_EQ(DocumentTitle(t.app), "無題* - Varnholt");
+
+  // キャンセル keeps the design.
   t.platform.Clear();
+  t.platform.answers.push_back(MsgResult::kCancel);
   FileNew(t.app);
-  EXPECT_TRUE(t.platform.Messages().empty());
+  ExpectSaveQuestion(t.platform);
+  EXPECT_EQ(t.Form(forms::kForm2)["txt1"].Text(), "横浜市");
+  t.platform.Clear();
+  t.platform.answers.push_back(MsgResult::kCancel);
+  FileOpen(t.app);
+  ExpectSaveQuestion(t.platform);
+  EXPECT_TRUE(t.platform.calls.size() == 1u);  // no Open dialog
+
+  // 保存 of a design without a file is 名前を付けて保存; cancelling its
+  // dialog cancels the command.
+  t.platform.Clear();
+  t.platform.answers.push_back(MsgResult::kYes);
+  t.platform.save_answers.push_back(std::nullopt);
+  FileClose(t.app);
+  EXPECT_TRUE(t.app.windows().IsLoaded(forms::kForm2));
+  t.platform.answers.push_back(MsgResult::kYes);
+  t.platform.save_answers.push_back(dir.File("w1"));
+  FileNew(t.app);
+  EXPECT_FALSE(ReadAll(dir.File("w1.vrh")).empty());
   EXPECT_EQ(t.Form(forms::kForm2)["txt1"].Text(), "");
+  // A new design has no file and nothing to lose; 上書き保存 is available.
+  EXPECT_EQ(t.app.current_file, "");
+  EXPECT_FALSE(Modified(t.app));
   EXPECT_FALSE(t.app.results().valid());
-  EXPECT_FALSE(t.Form(forms::kMDIForm1)[forms::ToolButtonName(3)].Enabled());
-  EXPECT_TRUE(t.Form(forms::kForm2).Shown());
+  EXPECT_TRUE(t.Form(forms::kMDIForm1)[forms::ToolButtonName(3)].Enabled());
   EXPECT_TRUE(t.Form(forms::kForm3).Shown());
   EXPECT_FALSE(t.Form(forms::kForm3)["opt2"].Value());
 
-  FillLevelDesign(t.app);
-  t.platform.answers.push_back(MsgResult::kCancel);
-  FileClose(t.app);
-  ASSERT_EQ(t.platform.Messages().size(), 1u);
-  ExpectBox(t.platform.Messages()[0], "作成中のデータが失われます。閉じてもよろしいですか？",
-            "確認", MsgButtons::kOkCancel, MsgIcon::kQuestion, 2);
-  EXPECT_EQ(t.Form(forms::kForm2)["txt1"].Text(), "横浜市");  // Cancel keeps the design
+  // Without changes New and Close ask nothing; a click is no change.
+  t.platform.Clear();
+  t.Form(forms::kForm2)["txt1"].Click();
+  FileNew(t.app);
+  EXPECT_TRUE(t.platform.Messages().empty());
 
-  t.platform.answers.push_back(MsgResult::kOk);
+  // 保存しない goes on without saving.
+  FillLevelDesign(t.app);
+  t.platform.answers.push_back(MsgResult::kNo);
   FileClose(t.app);
-  EXPECT_EQ(t.platform.Messages().size(), 2u);
+  ExpectSaveQuestion(t.platform);
   EXPECT_FALSE(t.app.windows().IsLoaded(forms::kForm2));
   EXPECT_EQ(t.dc().ShearKeyFlag, "0");
+  EXPECT_EQ(DocumentTitle(t.app), "Varnholt");
+  EXPECT_FALSE(t.Form(forms::kMDIForm1)[forms::ToolButtonName(3)].Enabled());
+  t.platform.Clear();
+  FileClose(t.app);
+  EXPECT_TRUE(t.platform.Messages().empty());
 }
 
 TEST(FileCommands, SaveAsOntoAnExistingNameAsksFirst) {
@@ -105,7 +143,7 @@ TEST(FileCommands, SaveAsOntoAnExistingNameAsksFirst) {
   SaveAs(t, path);
   ASSERT_EQ(t.platform.Messages().size(), 1u);
   ExpectBox(t.platform.Messages()[0], "同名ファイルがあります。上書き保存しますか？",
-            "上書き保存の確認", MsgButtons::kYesNo, MsgIcon::kStop, 2);
+            "上書き保存の確認", MsgButtons::kYesNo, MsgIcon::kQuestion, 2);
   EXPECT_EQ(ReadAll(path), "keep me");
 
   t.platform.answers.push_back(MsgResult::kYes);
@@ -124,16 +162,29 @@ TEST(FileCommands, SaveAsOntoAnExistingNameAsksFirst) {
   EXPECT_EQ(req.flags, 4);
 }
 
-TEST(FileCommands, SaveAsAddsTheExtensionAndCancelForgetsTheFileName) {
+TEST(FileCommands, SaveAsAddsTheExtensionAndACancelOrAFailureKeepsTheFile) {
   TempDir dir;
   TestApp t;
   CalculatedLevelDesign(t);
   SaveAs(t, dir.File("wall"));
   EXPECT_EQ(t.app.current_file, dir.File("wall.vrh"));
   EXPECT_FALSE(ReadAll(dir.File("wall.vrh")).empty());
+  EXPECT_FALSE(Modified(t.app));
+  EXPECT_EQ(DocumentTitle(t.app), "wall.vrh - Varnholt");
+  // The next dialog starts at the file, with its name filled in.
+  t.platform.Clear();
   t.platform.save_answers.push_back(std::nullopt);
-  FileSaveAs(t.app);
-  EXPECT_EQ(t.app.current_file, "");
+  EXPECT_FALSE(FileSaveAs(t.app));
+  EXPECT_EQ(t.platform.calls.at(0).file.initial_dir, dir.path().string());
+  EXPECT_EQ(t.platform.calls.at(0).file.file_name, "wall.vrh");
+  EXPECT_EQ(t.app.current_file, dir.File("wall.vrh"));
+  // A refused save (no such folder) keeps the name and the changes.
+  t.Form(forms::kForm2)["txt1"].SetText("川崎市");
+  EXPECT_EQ(DocumentTitle(t.app), "wall.vrh* - Varnholt");
+  SaveAs(t, dir.File("no/such/wall.vrh"));
+  EXPECT_EQ(t.app.current_file, dir.File("wall.vrh"));
+  EXPECT_TRUE(Modified(t.app));
+  EXPECT_TRUE(t.Form(forms::kMDIForm1)[forms::ToolButtonName(3)].Enabled());
 }
 
 TEST(FileCommands, OverwriteAsksAndWithoutAFileActsAsSaveAs) {
@@ -154,7 +205,7 @@ TEST(FileCommands, OverwriteAsksAndWithoutAFileActsAsSaveAs) {
   FileUpdate(t.app);
   ASSERT_EQ(t.platform.Messages().size(), 1u);
   ExpectBox(t.platform.Messages()[0], "上書き保存してもよろしいですか？", "確認",
-            MsgButtons::kOkCancel, MsgIcon::kNone, 2);
+            MsgButtons::kOkCancel, MsgIcon::kQuestion, 2);
   EXPECT_EQ(ReadAll(dir.File("a.vrh")), first);
   t.platform.answers.push_back(MsgResult::kOk);
   FileUpdate(t.app);
@@ -164,6 +215,7 @@ TEST(FileCommands, OverwriteAsksAndWithoutAFileActsAsSaveAs) {
 TEST(FileCommands, ExitAsksAndNoKeepsEverything) {
   TestApp t;
   CalculatedLevelDesign(t);
+  MarkSaved(t.app);  // as after a save: nothing to lose
   bool quit = false;
   t.app.commands.quit = [&quit] { quit = true; };
   t.platform.Clear();
@@ -174,6 +226,17 @@ TEST(FileCommands, ExitAsksAndNoKeepsEverything) {
             MsgIcon::kNone, 2);
   EXPECT_FALSE(quit);
   EXPECT_TRUE(t.app.results().valid());
+
+  // With unsaved changes it asks about them instead: キャンセル stays,
+  // 保存しない ends without saving.
+  t.Form(forms::kForm2)["txt1"].SetText("川崎市");
+  for (const MsgResult answer : {MsgResult::kCancel, MsgResult::kNo}) {
+    t.platform.Clear();
+    t.platform.answers.push_back(answer);
+    t.Form(forms::kMDIForm1)["Men_FEnd"].Click();
+    ExpectSaveQuestion(t.platform);
+    EXPECT_EQ(quit, answer == MsgResult::kNo);
+  }
 }
 
 TEST(FileCommands, CharacterOutsideTheCodePageIsReportedBeforeWriting) {
@@ -468,10 +531,22 @@ TEST(FileCommands, OpenCalculatesTheCaseTheWindowsShowOrNothing) {
   EXPECT_EQ(seismic.dc().Cond[cond::kKh], 0);
   EXPECT_EQ(seismic.dc().Calc, normal.dc().Calc);
 
-  // An empty coefficient box is no coefficient of 0.
+  // An empty coefficient box is no coefficient of 0. The inputs load, no
+  // box is shown, and the status bar says once what is missing.
+  std::vector<std::string> notes;
+  normal.app.commands.status_note = [&notes](const std::string& n) { notes.push_back(n); };
+  normal.platform.Clear();
   ASSERT_EQ(open(normal, WithLine(bytes, 38, "")), OpenOutcome::kNoResult);
-  EXPECT_EQ(normal.platform.MessageTexts().back(), "主働土圧係数を入力してください。");
+  EXPECT_TRUE(normal.platform.Messages().empty());
+  EXPECT_EQ(notes,
+            (std::vector<std::string>{"計算していません：主働土圧係数を入力してください。"}));
   EXPECT_FALSE(normal.app.results().valid());
+  EXPECT_EQ(normal.app.current_file, path);
+  EXPECT_FALSE(Modified(normal.app));
+  // A design saved before its site name was typed opens the same way.
+  ASSERT_EQ(open(normal, WithLine(bytes, 5, "")), OpenOutcome::kNoResult);
+  EXPECT_EQ(notes.size(), 2u);
+  EXPECT_EQ(normal.Form(forms::kForm3)["txt7"].Text(), t.Form(forms::kForm3)["txt7"].Text());
 }
 
 }  // namespace

@@ -43,6 +43,11 @@ class App {
 
   /// Path of the project file in use; empty for a new project.
   std::string current_file;
+  /// The inputs as last opened, saved or started anew (the project file's
+  /// bytes): the design is modified while the windows hold other inputs.
+  std::string saved_inputs;
+  /// The folder of the last file chosen in a file dialog.
+  std::string last_folder;
 
   /// Commands that other parts of the program provide: the file commands,
   /// the preview and printing, and ending the program. The main window's
@@ -60,6 +65,14 @@ class App {
     /// Ends the program at once: every window closes without further events
     /// (no query-unload, so no second question).
     std::function<void()> quit;
+    /// A one-line note in the main window's status bar (what is missing in
+    /// an opened design, where a file went). Without one the note is lost.
+    std::function<void(const std::string&)> status_note;
+    /// Whether the inputs have unsaved changes, and the question before
+    /// they are lost (true: go on). Ending the program asks it instead of
+    /// its own confirmation while there are changes.
+    std::function<bool()> unsaved;
+    std::function<bool()> confirm_discard;
   };
   Commands commands;
 

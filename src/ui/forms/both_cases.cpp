@@ -91,6 +91,10 @@ ui::MsgResult QuietPlatform::MessageBox(const ui::MessageBoxRequest& request) {
       return request.default_button == 2 ? ui::MsgResult::kCancel : ui::MsgResult::kOk;
     case ui::MsgButtons::kYesNo:
       return request.default_button == 2 ? ui::MsgResult::kNo : ui::MsgResult::kYes;
+    case ui::MsgButtons::kSaveDiscardCancel:
+    case ui::MsgButtons::kRestoreDiscard:
+      // A copy owns no file: whatever would save or discard is cancelled.
+      return ui::MsgResult::kCancel;
   }
   return ui::MsgResult::kOk;
 }

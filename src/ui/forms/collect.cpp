@@ -41,7 +41,13 @@ double Num(const ui::Control& c) { return LeadingNumber(c.Text()); }
 
 // Shows the message and puts the caret into the control; always false, so a
 // check reads `return Fail(...)`.
-bool Fail(App& app, ui::Control& control, const char* message) {
+// Reports the first missing input: in a box with the focus in the control,
+// or, when `quiet` is given, only into it.
+bool Fail(App& app, ui::Control& control, const char* message, std::string* quiet = nullptr) {
+  if (quiet != nullptr) {
+    *quiet = message;
+    return false;
+  }
   app.ErrorMessage(message);
   app.FocusAtStart(control);
   return false;
@@ -324,7 +330,9 @@ Selections ReadStoredSelections(App& app) {
   return s;
 }
 
-bool CheckMainInputs(App& app) {
+bool CheckMainInputs(App& app) { return CheckMainInputs(app, nullptr); }
+
+bool CheckMainInputs(App& app, std::string* quiet) {
   DesignCase& dc = app.dc();
   ConditionsWindow& f2 = Conditions(app);
   const bool level_or_slope = IsLevelOrSlope(f2);
@@ -354,7 +362,7 @@ bool CheckMainInputs(App& app) {
       {&f2.phi_b_text, kMsgPhi},       {&f2.mu_text, kMsgMu},
   };
   for (const Row& r : conditions) {
-    if (Empty(*r.box)) return Fail(app, *r.box, r.message);
+    if (Empty(*r.box)) return Fail(app, *r.box, r.message, quiet);
   }
 
   if (level_or_slope) {
@@ -367,11 +375,11 @@ bool CheckMainInputs(App& app) {
         {&f3.surcharge_text, kMsgSurcharge},   {&f3.ka_text, kMsgKA},
     };
     for (const Row& r : dimensions) {
-      if (Empty(*r.box)) return Fail(app, *r.box, r.message);
+      if (Empty(*r.box)) return Fail(app, *r.box, r.message, quiet);
     }
     if (slope) {
-      if (Empty(f3.beta_text)) return Fail(app, f3.beta_text, kMsgBeta);
-      if (dc.Cond[cond::kBeta] == 0) return Fail(app, f3.beta_text, kMsgBetaZero);
+      if (Empty(f3.beta_text)) return Fail(app, f3.beta_text, kMsgBeta, quiet);
+      if (dc.Cond[cond::kBeta] == 0) return Fail(app, f3.beta_text, kMsgBetaZero, quiet);
     }
   }
 
@@ -390,13 +398,17 @@ bool CheckMainInputs(App& app) {
         {&f16.slope_height_text, kMsgH0},
     };
     for (const Row& r : dimensions) {
-      if (Empty(*r.box)) return Fail(app, *r.box, r.message);
+      if (Empty(*r.box)) return Fail(app, *r.box, r.message, quiet);
     }
   }
 
   if (f2.fence_with->Value()) {
     FenceDialog& f17 = Fence(app);
     if (FenceLoadOf(f17) == FenceLoadOption::kNone) {
+      if (quiet != nullptr) {
+        *quiet = kMsgFenceLoad;
+        return false;
+      }
       app.ErrorMessage(kMsgFenceLoad);
       f17.window.ShowModal();
       return false;

@@ -3,6 +3,8 @@
 // windows hold, the collection step SUTI, the option states the calculation
 // reads, and the completeness checks run before a calculation.
 
+#include <string>
+
 #include "calc/status.h"
 #include "model/design_inputs.h"
 #include "model/selections.h"
@@ -64,6 +66,9 @@ Selections ReadStoredSelections(App& app);
 /// returns false; for a fence without a chosen load kind it opens the fence
 /// dialog instead.
 bool CheckMainInputs(App& app);
+/// The same checks without a box, a focus move or a dialog: the message of
+/// the first missing input goes to `missing`.
+bool CheckMainInputs(App& app, std::string* missing);
 
 /// The box that holds an input the calculation refused by name, in the
 /// window the current options collect it from; null for kNone.

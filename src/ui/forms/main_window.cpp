@@ -68,7 +68,22 @@ void OpenReference(App& app, MainWindow& main) {
   ref.Show();
 }
 
+// With unsaved changes, ending the program asks whether to save them; true
+// when that question was asked (`go_on` holds the answer).
+bool AskAboutChanges(App& app, bool& go_on) {
+  if (!app.commands.unsaved || !app.commands.unsaved() || !app.commands.confirm_discard) {
+    return false;
+  }
+  go_on = app.commands.confirm_discard();
+  return true;
+}
+
 void ExitCommand(App& app) {
+  bool go_on = false;
+  if (AskAboutChanges(app, go_on)) {
+    if (go_on) Run(app.commands.quit);
+    return;
+  }
   const ui::MsgResult answer = ui::MsgBox(app.platform(), kMsgExit, ui::MsgButtons::kYesNo,
                                           ui::MsgIcon::kNone, 2, kConfirmTitle);
   if (answer == ui::MsgResult::kYes) Run(app.commands.quit);
@@ -117,6 +132,12 @@ void WireMDIForm1(ui::Window& w, MainWindow& m, App& app) {
   }
   // Closing the main window by its close box or by the system.
   w.on_query_unload = [&app](bool& cancel) {
+    bool go_on = false;
+    if (AskAboutChanges(app, go_on)) {
+      cancel = !go_on;
+      if (go_on) Run(app.commands.quit);
+      return;
+    }
     const ui::MsgResult answer = ui::MsgBox(app.platform(), kMsgQueryUnload, ui::MsgButtons::kYesNo,
                                             ui::MsgIcon::kNone, 1, ui::kProgramTitle);
     if (answer != ui::MsgResult::kYes) {

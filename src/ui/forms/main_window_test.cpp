@@ -71,32 +71,33 @@ TEST_F(MainWindowTest, StartsShownWithNothingToSaveOrPrint) {
   }
 }
 
-TEST_F(MainWindowTest, FileMenuFollowsTheCalculationAndTheFile) {
+TEST_F(MainWindowTest, FileMenuSavesAnyOpenDesignAndPrintsOnlyResults) {
   Calculate();
   ASSERT_TRUE(t.app.results().valid()) << ::testing::PrintToString(t.platform.MessageTexts());
-  // A new project that was never saved: no overwrite.
-  EXPECT_EQ(FileMenu(), (std::vector<bool>{false, true, true, true}));
-  EXPECT_EQ(ToolButtons(), (std::vector<bool>{false, true, true}));
+  // A new project that was never saved: 上書き保存 asks for a name.
+  EXPECT_EQ(FileMenu(), (std::vector<bool>{true, true, true, true}));
+  EXPECT_EQ(ToolButtons(), (std::vector<bool>{true, true, true}));
 
-  // Any edit takes the results away again (here a change of check method).
+  // Any edit takes the results away again (here a change of check method);
+  // the inputs can still be saved.
   t.Form(kForm12)["opt2"].Click();
-  EXPECT_EQ(FileMenu(), (std::vector<bool>{false, false, false, false}));
-  EXPECT_EQ(ToolButtons(), (std::vector<bool>{false, false, false}));
+  EXPECT_EQ(FileMenu(), (std::vector<bool>{true, true, false, false}));
+  EXPECT_EQ(ToolButtons(), (std::vector<bool>{true, false, false}));
 
   // So does typing into the design conditions after a new calculation.
   CalculateCommand(t.app);
-  ASSERT_EQ(FileMenu(), (std::vector<bool>{false, true, true, true}));
+  ASSERT_EQ(FileMenu(), (std::vector<bool>{true, true, true, true}));
   t.Form(kForm2)["txt3"].Click();
   t.Form(kForm2)["txt3"].Type("250");
-  EXPECT_EQ(FileMenu(), (std::vector<bool>{false, false, false, false}));
-  EXPECT_EQ(ToolButtons(), (std::vector<bool>{false, false, false}));
+  EXPECT_EQ(FileMenu(), (std::vector<bool>{true, true, false, false}));
+  EXPECT_EQ(ToolButtons(), (std::vector<bool>{true, false, false}));
   EXPECT_FALSE(t.Form(kForm11)["lbl6"].Visible());
 
-  // With a project file, the next calculation offers overwrite as well.
-  t.app.current_file = "/tmp/wall.vrh";
-  CalculateCommand(t.app);
-  EXPECT_EQ(FileMenu(), (std::vector<bool>{true, true, true, true}));
-  EXPECT_EQ(ToolButtons(), (std::vector<bool>{true, true, true}));
+  // Without a design there is nothing to save.
+  t.app.windows().Unload(kForm2);
+  t.app.results().Reset();
+  EXPECT_EQ(FileMenu(), (std::vector<bool>{false, false, false, false}));
+  EXPECT_EQ(ToolButtons(), (std::vector<bool>{false, false, false}));
 }
 
 TEST_F(MainWindowTest, ValidityIsItsOwnFlagNotTheSlidingFactor) {
@@ -104,7 +105,7 @@ TEST_F(MainWindowTest, ValidityIsItsOwnFlagNotTheSlidingFactor) {
   // key) still counts; a zero factor left over from an edit does not matter.
   t.app.results().ShowResults();
   t.dc().Calc[calc::kSlidingF] = 0;
-  EXPECT_EQ(FileMenu(), (std::vector<bool>{false, true, true, true}));
+  EXPECT_EQ(FileMenu(), (std::vector<bool>{false, false, true, true}));
   t.app.results().ClearResults();
   EXPECT_EQ(FileMenu(), (std::vector<bool>{false, false, false, false}));
 }

@@ -34,11 +34,11 @@ void SetVisible(const std::array<ControlRef, N>& row, bool visible) {
   for (const ControlRef& c : row) c->SetVisible(visible);
 }
 
-// The toolbar buttons that need valid results: 上書き保存, 印刷ｲﾒｰｼﾞ, 印刷.
-void DisableResultButtons(MainWindow& main) {
-  for (const ControlRef* b : {&main.overwrite_button, &main.preview_button, &main.print_button}) {
-    (*b)->SetEnabled(false);
-  }
+// The toolbar buttons that need valid results: 印刷ｲﾒｰｼﾞ, 印刷. 上書き保存
+// follows the open design instead (SaveCommandsAvailable).
+void DisableResultButtons(App& app, MainWindow& main) {
+  for (const ControlRef* b : {&main.preview_button, &main.print_button}) (*b)->SetEnabled(false);
+  main.overwrite_button->SetEnabled(SaveCommandsAvailable(app));
 }
 
 // ------------------------------------------------------------ Kekka
@@ -164,8 +164,7 @@ void ResultsPresenter::ShowResults() {
   MainWindow& main = Main(app_);
   main.preview_button->SetEnabled(true);
   main.print_button->SetEnabled(true);
-  // Overwrite needs a file; without one it stays as it was.
-  if (!app_.current_file.empty()) main.overwrite_button->SetEnabled(true);
+  main.overwrite_button->SetEnabled(SaveCommandsAvailable(app_));
   ResultsWindow& r = Results(app_);
   SetVisible(r.overturning, true);
   SetVisible(r.bearing, true);
@@ -188,7 +187,7 @@ void ResultsPresenter::ClearResults() {
     c->SetCaption("");
     c->SetVisible(false);
   }
-  DisableResultButtons(Main(app_));
+  DisableResultButtons(app_, Main(app_));
   valid_ = false;
   SetWarnings({});
   ShowSizingOffer(app_, false);
@@ -219,7 +218,7 @@ void ResultsPresenter::Reset() {
     HideRows();
     ShowSizingOffer(app_, false);
   }
-  DisableResultButtons(Main(app_));
+  DisableResultButtons(app_, Main(app_));
   SetWarnings({});
 }
 
@@ -231,15 +230,18 @@ void ResultsPresenter::SetWarnings(std::vector<PlausibilityWarning> warnings) {
 
 void ResultsPresenter::UpdateFileMenu() {
   MainWindow& main = Main(app_);
-  main.file_save_as->SetEnabled(valid_);
+  const bool save = SaveCommandsAvailable(app_);
+  main.file_save_as->SetEnabled(save);
+  main.file_overwrite->SetEnabled(save);
   main.file_preview->SetEnabled(valid_);
   main.file_print->SetEnabled(valid_);
-  main.file_overwrite->SetEnabled(valid_ && !app_.current_file.empty());
 }
 
 void ResultsPresenter::Saved() {
-  if (valid_) Main(app_).overwrite_button->SetEnabled(true);
+  Main(app_).overwrite_button->SetEnabled(SaveCommandsAvailable(app_));
 }
+
+bool SaveCommandsAvailable(App& app) { return app.windows().IsLoaded(kForm2); }
 
 void Kekka(App& app) {
   const DesignCase& dc = app.dc();

@@ -61,11 +61,11 @@ class ResultsPresenter {
   /// Called after the warnings changed.
   std::function<void()> on_warnings_changed;
 
-  /// The File menu is dropping down: 名前を付けて保存, 印刷ｲﾒｰｼﾞ and 印刷
-  /// with valid results, 上書き保存 when the project also has a file.
+  /// The File menu is dropping down: 上書き保存 and 名前を付けて保存 with an
+  /// open design, 印刷ｲﾒｰｼﾞ and 印刷 with valid results.
   void UpdateFileMenu();
   /// The project has just been saved under a new name: 上書き保存 is
-  /// available when the results are valid.
+  /// available.
   void Saved();
 
  private:
@@ -84,5 +84,9 @@ class ResultsPresenter {
 /// except that the "突起の無い状態で" row appears under 宅地造成 with a key.
 /// Also sets the warnings of soil constants outside their practical range.
 void Kekka(App& app);
+
+/// 上書き保存 and 名前を付けて保存 store the inputs, calculated or not: they
+/// are available whenever a design is open.
+bool SaveCommandsAvailable(App& app);
 
 }  // namespace varnholt::forms

@@ -475,7 +475,7 @@ TEST_F(CalculateTest, LevelDesignShowsItsSummary) {
   ui::Window& main = t.Form(kMDIForm1);
   EXPECT_TRUE(main[ToolButtonName(5)].Enabled());
   EXPECT_TRUE(main[ToolButtonName(6)].Enabled());
-  EXPECT_FALSE(main[ToolButtonName(3)].Enabled());
+  EXPECT_TRUE(main[ToolButtonName(3)].Enabled());
 }
 
 TEST_F(CalculateTest, RoadStandardShowsTheBearingAsQmax) {
@@ -672,7 +672,8 @@ TEST_F(CalculateTest, AFailedCalculationSaysWhyAndShowsNothing) {
     EXPECT_EQ(t.dc().Calc[calc::kSlidingF], 0);
     for (int i = 5; i <= 24; ++i) EXPECT_FALSE((*f11)[L(i)].Visible()) << L(i);
     ui::Window& main = t.Form(kMDIForm1);
-    for (int i : {3, 5, 6}) EXPECT_FALSE(main[ToolButtonName(i)].Enabled()) << i;
+    for (int i : {5, 6}) EXPECT_FALSE(main[ToolButtonName(i)].Enabled()) << i;
+    EXPECT_TRUE(main[ToolButtonName(3)].Enabled());  // the inputs can be saved
   }
 }
 

@@ -30,7 +30,8 @@ inline bool ResultsHidden(TestApp& t) {
   ui::Window& main = t.Form(kMDIForm1);
   bool hidden = !t.app.results().valid();
   for (int i = 5; i <= 17; ++i) hidden = hidden && !f11["lbl" + std::to_string(i)].Visible();
-  for (int i : {3, 5, 6}) hidden = hidden && !main[ToolButtonName(i)].Enabled();
+  for (int i : {5, 6}) hidden = hidden && !main[ToolButtonName(i)].Enabled();
+  // 上書き保存 (button 3) does not depend on the results.
   return hidden;
 }
 

@@ -67,6 +67,7 @@ ui::MsgResult QtPlatform::MessageBox(const ui::MessageBoxRequest& request) {
                   QMessageBox::NoButton, DialogParent());
   QPushButton* first = nullptr;
   QPushButton* second = nullptr;
+  QPushButton* third = nullptr;
   switch (request.buttons) {
     case ui::MsgButtons::kOk:
       first = box.addButton(QMessageBox::Ok);
@@ -81,6 +82,16 @@ ui::MsgResult QtPlatform::MessageBox(const ui::MessageBoxRequest& request) {
       first = box.addButton(QMessageBox::Yes);
       second = box.addButton(QMessageBox::No);
       break;
+    case ui::MsgButtons::kSaveDiscardCancel:
+      first = box.addButton(QString::fromUtf8("保存"), QMessageBox::AcceptRole);
+      second = box.addButton(QString::fromUtf8("保存しない"), QMessageBox::DestructiveRole);
+      third = box.addButton(QString::fromUtf8("キャンセル"), QMessageBox::RejectRole);
+      box.setEscapeButton(third);
+      break;
+    case ui::MsgButtons::kRestoreDiscard:
+      first = box.addButton(QString::fromUtf8("復元"), QMessageBox::AcceptRole);
+      second = box.addButton(QString::fromUtf8("破棄"), QMessageBox::DestructiveRole);
+      break;
   }
   box.setDefaultButton(request.default_button == 2 && second != nullptr ? second : first);
   box.exec();
@@ -94,6 +105,13 @@ ui::MsgResult QtPlatform::MessageBox(const ui::MessageBoxRequest& request) {
     case ui::MsgButtons::kYesNo:
       // A Yes/No box has no close box; anything but Yes counts as No.
       return clicked == first ? ui::MsgResult::kYes : ui::MsgResult::kNo;
+    case ui::MsgButtons::kSaveDiscardCancel:
+      if (clicked == first) return ui::MsgResult::kYes;
+      return was_second ? ui::MsgResult::kNo : ui::MsgResult::kCancel;
+    case ui::MsgButtons::kRestoreDiscard:
+      // Closing the box keeps the recovery file for the next start.
+      if (clicked == first) return ui::MsgResult::kYes;
+      return was_second ? ui::MsgResult::kNo : ui::MsgResult::kCancel;
   }
   return ui::MsgResult::kOk;
 }

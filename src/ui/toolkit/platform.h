@@ -13,7 +13,9 @@ class Window;
 /// The program's name, the title of a message box that is given none.
 inline constexpr const char* kProgramTitle = "Varnholt";
 
-enum class MsgButtons { kOk, kOkCancel, kYesNo };
+/// kSaveDiscardCancel: 保存 (kYes), 保存しない (kNo), キャンセル (kCancel);
+/// kRestoreDiscard: 復元 (kYes), 破棄 (kNo).
+enum class MsgButtons { kOk, kOkCancel, kYesNo, kSaveDiscardCancel, kRestoreDiscard };
 enum class MsgIcon { kNone, kQuestion, kStop, kExclamation, kInformation };
 enum class MsgResult { kOk, kCancel, kYes, kNo };
 

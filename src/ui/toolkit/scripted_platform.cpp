@@ -12,7 +12,17 @@ MsgResult ScriptedPlatform::MessageBox(const MessageBoxRequest& request) {
     answers.pop_front();
     return r;
   }
-  return request.buttons == MsgButtons::kYesNo ? MsgResult::kYes : MsgResult::kOk;
+  switch (request.buttons) {
+    case MsgButtons::kYesNo:
+      return MsgResult::kYes;
+    // Unscripted, a question about unsaved work or a recovery file is
+    // answered as before such questions existed: go on without it.
+    case MsgButtons::kSaveDiscardCancel:
+    case MsgButtons::kRestoreDiscard:
+      return MsgResult::kNo;
+    default:
+      return MsgResult::kOk;
+  }
 }
 
 void ScriptedPlatform::Beep() { calls.push_back(Call{Call::kBeep, {}, {}, {}}); }
