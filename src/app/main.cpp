@@ -4,8 +4,9 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "project/file_commands.h"
+#include "project/document.h"
 #include "ui/qt/desktop_program.h"
+#include "ui/qt/desktop_session.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -24,7 +25,8 @@ int main(int argc, char* argv[]) {
                    &QApplication::quit, Qt::QueuedConnection);
   program.Start();
   if (args.size() > 1 && !program.window().Ended()) {
-    varnholt::project::OpenProjectFile(program.app(), args[1].toStdString());
+    varnholt::project::OpenFileAsked(program.app(), args[1].toStdString());
+    program.session().Refresh();
   }
   return program.window().Ended() ? 0 : QApplication::exec();
 }

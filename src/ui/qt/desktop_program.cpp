@@ -8,6 +8,7 @@
 
 #include "project/file_commands.h"
 #include "ui/qt/help_window.h"
+#include "ui/qt/desktop_session.h"
 #include "ui/qt/icons.h"
 #include "ui/qt/preview_window.h"
 #include "ui/qt/sizing_dialog.h"
@@ -48,11 +49,17 @@ void PrepareApplication(QApplication& application) {
   }
 }
 
-DesktopProgram::DesktopProgram() {
+DesktopProgram::DesktopProgram() : DesktopProgram(SessionPaths::User()) {}
+
+DesktopProgram::DesktopProgram(const SessionPaths& paths) {
   window_ = std::make_unique<MainWindow>(app_, platform_, TwipScale::OfScreen());
   project::InstallFileCommands(app_);
   report_ = std::make_unique<ReportFrontEnd>(app_, platform_, *window_);
-  app_.commands.quit = [this] { window_->EndProgram(); };
+  session_ = std::make_unique<DesktopSession>(app_, *window_, paths);
+  app_.commands.quit = [this] {
+    session_->End();
+    window_->EndProgram();
+  };
   app_.commands.size_section = [this] { OpenSizingDialog(app_, platform_, window_.get()); };
 }
 
@@ -61,6 +68,7 @@ DesktopProgram::~DesktopProgram() = default;
 void DesktopProgram::Start() {
   window_->Start();
   help_ = std::make_unique<HelpController>(*window_, HelpDocuments::Find());
+  session_->Start();
 }
 
 }  // namespace varnholt::desktop

@@ -15,7 +15,9 @@ class QApplication;
 namespace varnholt::desktop {
 
 class HelpController;
+class DesktopSession;
 class ReportFrontEnd;
+struct SessionPaths;
 
 /// The family of the Japanese UI font in use: IPA P Gothic or IPAGothic, or a
 /// Noto CJK face when neither is installed; empty when none is.
@@ -29,7 +31,9 @@ void PrepareApplication(QApplication& application);
 /// main window, in the order they must be built and torn down.
 class DesktopProgram {
  public:
+  /// With the user's settings and recovery folder, or the given ones.
   DesktopProgram();
+  explicit DesktopProgram(const SessionPaths& paths);
   ~DesktopProgram();
   DesktopProgram(const DesktopProgram&) = delete;
   DesktopProgram& operator=(const DesktopProgram&) = delete;
@@ -44,6 +48,8 @@ class DesktopProgram {
   ReportFrontEnd& report() { return *report_; }
   /// The help menu's commands and F1; null before Start.
   HelpController* help() { return help_.get(); }
+  /// Title, status bar, recovery, recent files, ウィンドウ menu.
+  DesktopSession& session() { return *session_; }
 
  private:
   QtPlatform platform_;
@@ -51,6 +57,7 @@ class DesktopProgram {
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<ReportFrontEnd> report_;
   std::unique_ptr<HelpController> help_;
+  std::unique_ptr<DesktopSession> session_;
 };
 
 }  // namespace varnholt::desktop

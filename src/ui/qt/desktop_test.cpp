@@ -48,6 +48,7 @@ class DesktopTest : public QObject {
   Q_OBJECT
 
  private:
+  std::unique_ptr<testing::ScratchSession> scratch_;
   std::unique_ptr<DesktopProgram> p_;
 
   MainWindow& main() { return p_->window(); }
@@ -116,7 +117,8 @@ class DesktopTest : public QObject {
  private slots:
   void initTestCase() { testing::QuietOffscreenNotes(); }
   void init() {
-    p_ = std::make_unique<DesktopProgram>();
+    scratch_ = std::make_unique<testing::ScratchSession>();
+    p_ = std::make_unique<DesktopProgram>(scratch_->paths());
     p_->Start();
     main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main()));
@@ -127,14 +129,16 @@ class DesktopTest : public QObject {
     QCOMPARE(main().windowTitle(), Q("Varnholt"));
     QStringList titles;
     for (QAction* a : main().menuBar()->actions()) titles << a->text();
-    QCOMPARE(titles, (QStringList{Q("ﾌｧｲﾙ(&F)"), Q("参考(&S)"), Q("ﾍﾙﾌﾟ(&H)")}));
+    QCOMPARE(titles,
+             (QStringList{Q("ﾌｧｲﾙ(&F)"), Q("参考(&S)"), Q("ウィンドウ(&W)"), Q("ﾍﾙﾌﾟ(&H)")}));
     QMenu* file = main().menus()->MenuOf("Men_F");
     QVERIFY(file != nullptr);
     QStringList items;
     for (QAction* a : file->actions()) items << (a->isSeparator() ? "-" : a->text());
-    QCOMPARE(items, (QStringList{Q("新規作成(&N)"), Q("開く(&O)"), Q("閉じる(&C)"), "-",
-                                 Q("上書き保存(&S)"), Q("名前を付けて保存(&A)"), "-",
-                                 Q("印刷ｲﾒｰｼﾞ(&I)"), Q("印刷(&P)"), "-", Q("終了(&X)")}));
+    QCOMPARE(items,
+             (QStringList{Q("新規作成(&N)"), Q("開く(&O)"), Q("閉じる(&C)"), "-",
+                          Q("上書き保存(&S)"), Q("名前を付けて保存(&A)"), "-", Q("印刷ｲﾒｰｼﾞ(&I)"),
+                          Q("印刷(&P)"), "-", Q("最近使ったファイル(&R)"), "-", Q("終了(&X)")}));
     QCOMPARE(main().menus()->MenuOf("Men_H")->actions().last()->text(), Q("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 
     // Six toolbar places, the fourth a separator; tool tips are the command

@@ -19,6 +19,7 @@
 #include "ui/forms/app.h"
 #include "ui/forms/handles.h"
 #include "ui/forms/windows.h"
+#include "ui/qt/desktop_session.h"
 #include "ui/qt/icons.h"
 #include "ui/qt/menu_binder.h"
 #include "ui/qt/qt_platform.h"
@@ -46,7 +47,16 @@ class ChildWindow : public QMdiSubWindow {
       : system_(system), name_(std::move(name)) {}
 
  protected:
-  void closeEvent(QCloseEvent* event) override { CloseByLogic(system_, name_, event); }
+  // The design's own windows only hide, keeping every input; the ウィンドウ
+  // menu shows them again.
+  void closeEvent(QCloseEvent* event) override {
+    if (!ListedWindow(name_) || !system_.IsLoaded(name_)) {
+      CloseByLogic(system_, name_, event);
+      return;
+    }
+    event->ignore();
+    system_.Get(name_).Hide();
+  }
 
  private:
   ui::WindowSystem& system_;

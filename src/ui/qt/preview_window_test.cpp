@@ -87,7 +87,7 @@ class PreviewWindowTest : public QObject {
  private slots:
   void initTestCase() { testing::QuietOffscreenNotes(); }
   void init() {
-    p_ = std::make_unique<DesktopProgram>();
+    p_ = std::make_unique<DesktopProgram>(scratch_.paths());
     p_->Start();
     Open("01_residential_level_entered_ka.vrh");
   }
@@ -212,6 +212,7 @@ class PreviewWindowTest : public QObject {
   }
 
  private:
+  testing::ScratchSession scratch_;
   std::unique_ptr<DesktopProgram> p_;
 };
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -16,10 +17,25 @@
 #include <string>
 
 #include "ui/qt/desktop_program.h"
+#include "ui/qt/desktop_session.h"
 #include "ui/qt/text_offsets.h"
 #include "ui/qt/window_view.h"
 
 namespace varnholt::desktop::testing {
+
+/// Settings and recovery files of a test's own, never the user's.
+class ScratchSession {
+ public:
+  SessionPaths paths() const {
+    SessionPaths p;
+    p.settings_file = dir_.filePath("varnholt.conf");
+    p.recovery_folder = dir_.filePath("recovery").toStdString();
+    return p;
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
 
 /// Drops the offscreen platform's notes about window features it does not
 /// have (raise, keyboard grabs, size hints), which say nothing about the

@@ -82,6 +82,7 @@ class ScreenshotsTest : public QObject {
   Q_OBJECT
 
  private:
+  testing::ScratchSession scratch_;
   std::unique_ptr<DesktopProgram> p_;
   std::set<std::string> grabbed_;
   QStringList layout_problems_;
@@ -215,7 +216,7 @@ class ScreenshotsTest : public QObject {
           screen->devicePixelRatio(), qPrintable(QApplication::font().family()));
   }
   void init() {
-    p_ = std::make_unique<DesktopProgram>();
+    p_ = std::make_unique<DesktopProgram>(scratch_.paths());
     p_->Start();
     main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main()));
