@@ -168,6 +168,9 @@ std::string WithExtension(const std::string& path) {
 
 }  // namespace
 
+// Open after the file was read: with or without the recalculation.
+OpenResult OpenBytes(App& app, const std::string& path, std::string_view bytes, bool recalculate);
+
 std::string ProjectFolder() {
 #ifdef _WIN32
   const std::string folder = "C:\\Varnholt\\";
@@ -228,6 +231,16 @@ OpenResult OpenProjectFile(App& app, const std::string& path) {
 }
 
 OpenResult OpenProjectBytes(App& app, const std::string& path, std::string_view bytes) {
+  return OpenBytes(app, path, bytes, /*recalculate=*/true);
+}
+
+OpenResult RestoreUnsavedInputs(App& app, const std::string& file, std::string_view bytes) {
+  OpenResult result = OpenBytes(app, file, bytes, /*recalculate=*/false);
+  if (result.outcome != OpenOutcome::kUnreadable) app.saved_inputs.clear();
+  return result;
+}
+
+OpenResult OpenBytes(App& app, const std::string& path, std::string_view bytes, bool recalculate) {
   OpenResult result;
   // The whole file is checked before the open design is touched.
   const ParseResult parsed = ParseProject(bytes);
@@ -239,6 +252,13 @@ OpenResult OpenProjectBytes(App& app, const std::string& path, std::string_view 
   }
   ApplyProject(app, parsed.project);
   forms::ApplyFenceLoadCase(app);
+  if (!recalculate) {
+    // The inputs exactly as they were; the results are those of no file.
+    app.current_file = path;
+    ArrangeAfterOpen(app, false);
+    result.outcome = OpenOutcome::kNoResult;
+    return result;
+  }
   const bool calculated = Recalculate(app, result.message);
   app.current_file = path;
   ArrangeAfterOpen(app, calculated);

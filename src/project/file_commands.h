@@ -47,6 +47,11 @@ OpenResult OpenProjectFile(forms::App& app, const std::string& path);
 /// The same for bytes already read; `path` only names the file in messages.
 OpenResult OpenProjectBytes(forms::App& app, const std::string& path, std::string_view bytes);
 
+/// The inputs of a recovery file, exactly as they were typed: nothing is
+/// recalculated, the results stay invalid and the design counts as
+/// modified, with `file` (possibly empty) as its file.
+OpenResult RestoreUnsavedInputs(forms::App& app, const std::string& file, std::string_view bytes);
+
 /// 閉じる: with unsaved changes asks whether to save them (ConfirmDiscard),
 /// then closes every design window.
 void FileClose(forms::App& app);

@@ -42,10 +42,10 @@ long ThisProcess() {
 // cannot be told, it is taken as ended, so no work is ever hidden.
 bool Running(long process) {
 #ifdef _WIN32
-  (void)process;
-  return false;
+  return process == ThisProcess();
 #else
-  if (process <= 0 || process == ThisProcess()) return false;
+  if (process == ThisProcess()) return true;
+  if (process <= 0) return false;
   return ::kill(static_cast<pid_t>(process), 0) == 0 || errno == EPERM;
 #endif
 }
@@ -156,19 +156,17 @@ bool OfferRecovery(forms::App& app, const std::string& folder) {
   }
   std::string bytes;
   std::string own_file;
-  const bool read = ReadFileBounded(*left, kMaxProjectBytes, bytes).ok;
+  const IoResult read = ReadFileBounded(*left, kMaxProjectBytes, bytes);
   ReadFileBounded(NameFileOf(*left).string(), kMaxProjectBytes, own_file);
-  // What cannot be read has been reported; it would be offered at every
-  // start otherwise.
-  const OpenResult opened = read ? OpenProjectBytes(app, own_file.empty() ? *left : own_file, bytes)
-                                 : OpenProjectFile(app, *left);
-  RemoveBoth(*left);
-  if (opened.outcome == OpenOutcome::kUnreadable || opened.outcome == OpenOutcome::kCancelled) {
+  if (!read.ok) {
+    app.ErrorMessage("ファイル「" + *left + "」を開けませんでした。\n" + read.reason);
     return false;
   }
-  // The restored inputs are not in any file yet.
-  app.current_file = own_file;
-  app.saved_inputs.clear();
+  const OpenResult opened = RestoreUnsavedInputs(app, own_file, bytes);
+  // What cannot be read has been reported; it would be offered at every
+  // start otherwise.
+  RemoveBoth(*left);
+  if (opened.outcome == OpenOutcome::kUnreadable) return false;
   return true;
 }
 
