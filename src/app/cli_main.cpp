@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -22,6 +23,8 @@
 
 #include "app/cli/common.h"
 #include "project/batch_platform.h"
+#include "project/both_cases_output.h"
+#include "project/cases_option.h"
 #include "project/checked_stdout.h"
 #include "project/results_summary.h"
 #include "project/sizing_commands.h"
@@ -40,7 +43,7 @@ using varnholt::cli::UsageError;
 using varnholt::project::CheckedStdout;
 
 constexpr const char* kUsage =
-    "使い方: varnholt-cli calc [--json] [--] FILE.vrh\n"
+    "使い方: varnholt-cli calc [--json] [--cases current|both] [--] FILE.vrh\n"
     "        varnholt-cli report FILE.vrh -o OUT.pdf [--range general|stability|all]\n"
     "                            [--first-page N] [--no-body] [--]\n"
     "        varnholt-cli report FILE.vrh --dump [--range ...] [--first-page N]\n"
@@ -61,6 +64,9 @@ constexpr const char* kUsage =
     "        土質定数が通常の範囲の外にあるときは、注意を標準エラーに出力します。\n"
     "--json  結果を JSON で出力します（valid, error, Cond, Calc, wedge, fence, flags,\n"
     "        labels, verdicts, warnings, body）。\n"
+    "--cases current（ファイルの荷重状態、既定）または both（常時と地震時を両方計算して\n"
+    "        順に表示。JSON は {\"normal\": …, \"seismic\": …}。終了コードは計算できた\n"
+    "        ケースに NG があれば 1、どちらも計算できなければ 2）。\n"
     "\n"
     "report  プロジェクトファイルを開いて計算し、計算書を印刷と同じ内容で PDF に\n"
     "        出力します（A4 縦）。\n"
@@ -113,9 +119,10 @@ constexpr const char* kUsage =
     "            book  0 すべて O.K、1 NG または計算できない壁あり、2 読み込めない・\n"
     "                  出力できない・引数の誤り（このときは何も出力しません）\n";
 
-// calc [--json] [--] FILE.vrh
+// calc [--json] [--cases current|both] [--] FILE.vrh
 int CalcCommand(const std::vector<std::string_view>& args, CheckedStdout& out) {
   bool json = false;
+  varnholt::project::CasesOption cases = varnholt::project::CasesOption::kCurrent;
   bool options = true;
   std::string path;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -124,11 +131,20 @@ int CalcCommand(const std::vector<std::string_view>& args, CheckedStdout& out) {
       options = false;
     } else if (options && a == "--json") {
       json = true;
+    } else if (options && a == "--cases") {
+      const std::string wrong = varnholt::project::TakeCasesOption(args, &i, &cases);
+      if (!wrong.empty()) return UsageError(wrong);
     } else if (const auto wrong = TakeFileArgument(a, options, path)) {
       return *wrong;
     }
   }
   if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");
+  if (cases == varnholt::project::CasesOption::kBoth) {
+    const varnholt::project::BothCasesRun run = varnholt::project::CalcBothCases(path, json);
+    out.Write(run.out);
+    std::fputs(run.err.c_str(), stderr);
+    return Finish(out, run.status);
+  }
 
   varnholt::project::BatchPlatform platform;
   varnholt::forms::App app(platform);

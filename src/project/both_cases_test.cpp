@@ -2,20 +2,25 @@
 // hundred random designs with both cases set, each column equals what the
 // windows show after switching to that case (and, under 宅地造成, to the
 // other method) and calculating by hand; the design being edited is left
-// exactly as it was.
+// exactly as it was. `calc --cases both --json` prints for each case what
+// `calc --json` prints for the project saved in that case.
 
 #include "ui/forms/both_cases.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <random>
 #include <string>
 
 #include "project/batch_platform.h"
+#include "project/both_cases_output.h"
 #include "project/file_commands.h"
 #include "project/random_project.h"
+#include "project/results_summary.h"
 #include "project/test_support.h"
+#include "project/vrh_writer.h"
 #include "report/recording_surface.h"
 #include "ui/forms/collect.h"
 #include "ui/forms/handles.h"
@@ -36,9 +41,10 @@ std::string ReportDump(forms::App& app) {
 
 // The column by hand: the file opened, the case and method chosen with the
 // buttons, the coefficient typed again where the column kept a typed one or
-// computed with 計算する, and 安定性の検討.
-void ExpectColumnByHand(const std::string& name, const std::string& bytes,
-                        const CaseCalculation& column) {
+// computed with 計算する, and 安定性の検討. Returns what `calc --json` prints
+// for the project saved after that (empty when the column is not computed).
+std::string ExpectColumnByHand(const std::string& name, const std::string& bytes,
+                               const CaseCalculation& column) {
   SCOPED_TRACE(name + (column.load_case == LoadCase::kNormal ? " 常時" : " 地震時"));
   BatchPlatform platform;
   forms::App hand(platform);
@@ -47,7 +53,7 @@ void ExpectColumnByHand(const std::string& name, const std::string& bytes,
   const bool seismic = column.load_case == LoadCase::kSeismic;
   if (!c.case_seismic->Enabled() && seismic) {
     EXPECT_FALSE(column.computed);
-    return;
+    return {};
   }
   const forms::LevelDimensionsWindow& f3 = forms::LevelDimensions(hand);
   const std::string typed = f3.ka_entered->Value() ? f3.ka_text->Text() : "";
@@ -73,9 +79,10 @@ void ExpectColumnByHand(const std::string& name, const std::string& bytes,
     if (column.reason.find("直接入力") == std::string::npos) {
       EXPECT_FALSE(hand.results().valid());
     }
-    return;
+    return {};
   }
-  ASSERT_TRUE(hand.results().valid()) << column.reason;
+  EXPECT_TRUE(hand.results().valid()) << column.reason;
+  if (!hand.results().valid()) return {};
   // A calculation of the other case before the switch leaves values in
   // slots this case never reads (θk, a coefficient of the other case), so
   // Cond is compared through what is shown and printed.
@@ -83,6 +90,17 @@ void ExpectColumnByHand(const std::string& name, const std::string& bytes,
   EXPECT_EQ(ReportDump(hand), ReportDump(*column.app));
   EXPECT_EQ(forms::ReadSelections(hand), forms::ReadSelections(*column.app));
   EXPECT_EQ(forms::ReadProjectState(hand).results, forms::ReadProjectState(*column.app).results);
+
+  const EncodedProject saved = EncodeProject(hand);
+  BatchPlatform single_platform;
+  forms::App single(single_platform);
+  EXPECT_EQ(OpenProjectBytes(single, name, saved.bytes).outcome, OpenOutcome::kCalculated);
+  return ResultsJson(single, single.results().valid(), "");
+}
+
+// The object of a column that was not computed.
+std::string NotComputedJson(const CaseCalculation& column) {
+  return ResultsJson(*column.app, false, column.reason);
 }
 
 // Returns how many columns were computed.
@@ -98,11 +116,20 @@ int ExpectBothCasesAgree(const std::string& name, const std::string& bytes) {
   EXPECT_EQ(app.results().valid(), valid) << name;
   EXPECT_EQ(app.dc().Calc, dc.Calc) << name;
   int computed = 0;
+  std::string single[2];
   for (const CaseCalculation* col : {&both.normal, &both.seismic, &both.other_method}) {
     if (col->load_case == LoadCase::kNone) continue;
-    ExpectColumnByHand(name, bytes, *col);
+    const std::string json = ExpectColumnByHand(name, bytes, *col);
+    if (col != &both.other_method) single[col == &both.seismic] = json;
     computed += col->computed;
   }
+  const std::string expected =
+      "{\"normal\":" + (single[0].empty() ? NotComputedJson(both.normal) : single[0]) +
+      ",\"seismic\":" + (single[1].empty() ? NotComputedJson(both.seismic) : single[1]) + "}";
+  const std::string json = BothCasesJson(both);
+  EXPECT_EQ(json, expected)
+      << name << ": "
+      << nlohmann::json::diff(nlohmann::json::parse(expected), nlohmann::json::parse(json)).dump();
   if (both.governing != SeismicMethod::kNone) {
     const double shown = forms::SmallestMargin(*both.seismic.app);
     const double other = forms::SmallestMargin(*both.other_method.app);

@@ -11,6 +11,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
+#include "project/both_cases_output.h"
 #include "project/results_summary.h"
 #include "project/test_support.h"
 #include "ui/forms/test_support.h"
@@ -81,6 +82,42 @@ TEST(Cli, ExitStatusFollowsTheVerdicts) {
   EXPECT_NE(json.out.find("\"body\":{\"ok\":false,"), std::string::npos);
 }
 
+// --cases both prints what the in-process command prints; --cases current is
+// today's output byte for byte; the exit status looks at every computed case.
+TEST(Cli, BothCasesPrintEachCaseAndExitByEveryComputedCase) {
+  for (const std::filesystem::path& e : testing::ExampleProjects()) {
+    const std::string f = e.string();
+    SCOPED_TRACE(f);
+    const CliRun current = Cli("calc " + f);
+    EXPECT_EQ(Cli("calc --cases current " + f).out, current.out);
+    const CliRun json = Cli("calc --cases both --json " + f);
+    const BothCasesRun in_process = CalcBothCases(f, true);
+    EXPECT_EQ(json.out, in_process.out);
+    EXPECT_EQ(json.status, in_process.status);
+    const CliRun text = Cli("calc " + f + " --cases both");
+    EXPECT_EQ(text.status, json.status);
+    EXPECT_EQ(text.out.rfind("【常時】\n", 0), 0u) << text.out;
+    EXPECT_NE(text.out.find("\n\n【地震時】"), std::string::npos) << text.out;
+  }
+  // The body NG of the normal case; the seismic case is not calculated
+  // under a short-term fence load, and says why.
+  const CliRun body = Cli("calc --cases both " + Example("07_road_thin_crest_body_ng.vrh"));
+  EXPECT_EQ(body.status, 1);
+  EXPECT_NE(body.out.find("【地震時】\n計算できません: フェンスに短期荷重があるため"),
+            std::string::npos)
+      << body.out;
+  TempDir dir;
+  const CliRun neither = Cli("calc --cases both " + Example01With(dir, {{30, "-1"}}));
+  EXPECT_EQ(neither.status, 2);
+  EXPECT_NE(neither.out.find("【常時】\n計算できません: 寸法 h が負の値"), std::string::npos)
+      << neither.out;
+  const CliRun missing = Cli("calc --cases both --json " + dir.File("none.vrh"));
+  EXPECT_EQ(missing.status, 2);
+  const nlohmann::json m = nlohmann::json::parse(missing.out);
+  EXPECT_EQ(m["seismic"]["valid"], false);
+  EXPECT_NE(missing.err.find("ファイルが見つかりません。"), std::string::npos);
+}
+
 TEST(Cli, UnreadableFileAndBadCommandLinesExitWithTwo) {
   TempDir dir;
   const CliRun missing = Cli("calc " + dir.File("none.vrh"));
@@ -94,7 +131,8 @@ TEST(Cli, UnreadableFileAndBadCommandLinesExitWithTwo) {
   EXPECT_NE(bad.err.find("3行目: True または False のはずの値が「maybe」です。"),
             std::string::npos);
 
-  for (const char* args : {"", "calc", "calc --jsn x.vrh", "open x.vrh", "calc a.vrh b.vrh"}) {
+  for (const char* args : {"", "calc", "calc --jsn x.vrh", "open x.vrh", "calc a.vrh b.vrh",
+                           "calc --cases x.vrh", "calc x.vrh --cases"}) {
     SCOPED_TRACE(args);
     const CliRun r = Cli(args);
     EXPECT_EQ(r.status, 2);
@@ -103,7 +141,8 @@ TEST(Cli, UnreadableFileAndBadCommandLinesExitWithTwo) {
   }
   const CliRun help = Cli("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("varnholt-cli calc [--json] [--] FILE.vrh"), std::string::npos);
+  EXPECT_NE(help.out.find("varnholt-cli calc [--json] [--cases current|both] [--] FILE.vrh"),
+            std::string::npos);
   const CliRun version = Cli("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "varnholt-cli 3.50\n");
