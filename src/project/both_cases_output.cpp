@@ -90,13 +90,24 @@ std::string BothCasesJson(const forms::BothCases& both) {
 int BothCasesStatus(const forms::BothCases& both) {
   bool any = false;
   bool ng = false;
-  for (const forms::CaseCalculation* c : Shown(both)) {
+  // Under 宅地造成 the method the dialog does not select counts too: the
+  // governing one of ① and ② is the one to adopt.
+  for (const forms::CaseCalculation* c : {&both.normal, &both.seismic, &both.other_method}) {
     if (!c->computed) continue;
-    any = true;
+    any = any || c != &both.other_method;
     ng = ng || !AllVerdictsOk(*c->app);
   }
   if (!any) return 2;
   return ng ? 1 : 0;
+}
+
+bool AllCasesOk(forms::App& app) {
+  const forms::BothCases both = forms::CalculateBothCases(app);
+  for (const forms::CaseCalculation* c : {&both.normal, &both.seismic, &both.other_method}) {
+    if (c->load_case == LoadCase::kNone) continue;
+    if (!c->computed || !AllVerdictsOk(*c->app)) return false;
+  }
+  return true;
 }
 
 BothCasesRun CalcBothCases(const std::string& path, bool json) {

@@ -147,6 +147,26 @@ TEST(BothCases, EveryExampleAgreesWithTheWindows) {
   EXPECT_GE(n, 7);
 }
 
+// The example on a uniform slope: both cases set, saved in the normal case;
+// the seismic case, with method ② governing over ①, has the smaller margin
+// (by hand: 常時 Fs 1.943/1.5 = 1.296, 地震時② Fs 1.170/1.0, ① Fs 1.208/1.0).
+TEST(BothCases, TheSlopeExampleIsGovernedByTheSeismicCase) {
+  const auto path = testing::ExampleProjects().back();
+  ASSERT_EQ(path.filename(), "08_residential_slope_both_cases_seismic_governs.vrh");
+  BatchPlatform platform;
+  forms::App app(platform);
+  ASSERT_EQ(OpenProjectFile(app, path.string()).outcome, OpenOutcome::kCalculated);
+  EXPECT_EQ(forms::ReadSelections(app).load_case, LoadCase::kNormal);
+  ASSERT_TRUE(forms::BothCasesSet(app));
+  const forms::BothCases both = forms::CalculateBothCases(app);
+  ASSERT_TRUE(both.normal.computed && both.seismic.computed && both.other_method.computed);
+  EXPECT_EQ(both.governing, SeismicMethod::kK2);
+  EXPECT_NEAR(forms::SmallestMargin(*both.normal.app), 1.943 / 1.5, 5e-4);
+  EXPECT_NEAR(forms::SmallestMargin(*both.seismic.app), 1.170, 5e-4);
+  EXPECT_NEAR(forms::SmallestMargin(*both.other_method.app), 1.208, 5e-4);
+  EXPECT_EQ(BothCasesStatus(both), 0);
+}
+
 using testing::Dice;
 
 TEST(BothCases, RandomDesignsAgreeWithTheWindows) {

@@ -39,6 +39,7 @@ constexpr const char* kExamples[] = {
     "05_residential_fence_concentrated_load",
     "06_residential_cohesion_eccentricity_deduction",
     "07_road_thin_crest_body_ng",
+    "08_residential_slope_both_cases_seismic_governs",
 };
 
 std::filesystem::path ExamplesDir() {

@@ -269,6 +269,42 @@ std::vector<Example> Examples() {
         {"lbl16", "2.433"},
         {"lbl17", " > 1.5 ∴O.K"}},
        0},
+      // Both cases set on a uniform slope (宅地造成), saved in the normal
+      // case: the seismic case, with method ② selected and ① computed
+      // beside it, has the smaller margin.
+      {"08_residential_slope_both_cases_seismic_governs.vrh",
+       [](TestApp& t) {
+         DesignConditions(t, "横浜市 宅地造成 一様斜面 常時・地震時");
+         ui::Window& f2 = t.Form(forms::kForm2);
+         f2["opt2"].Click();  // 一様斜面
+         ui::Window& f3 = t.Form(forms::kForm3);
+         Dimensions(f3, "W-8");
+         f3["txt10"].SetText("15");
+         t.Form(forms::kForm12)["opt1"].Click();
+         f2["cmd2"].Click();  // 地震時
+         InDialog(t, [](ui::Window& f20) {
+           f20["opt_K2"].Click();
+           Set(f20, {{"txt1", "0.2"}, {"txt2", "0"}});
+           f20["cmd1"].Click();
+         });
+         f2["cmd4"].Click();
+         ui::Window& f14 = t.Form(forms::kForm14);
+         f14["opt2"].Click();
+         f14["opt5"].Click();
+         f3["cmd2"].Click();  // 計算する
+         Calculate(t);
+         f2["cmd1"].Click();  // 常時
+         f3["cmd2"].Click();
+         Calculate(t);
+       },
+       {{"lbl6", "4.802"},
+        {"lbl7", " > 1.5 ∴O.K"},
+        {"lbl9", "148.802"},
+        {"lbl12", "200.0"},
+        {"lbl14", "∴O.K"},
+        {"lbl16", "1.943"},
+        {"lbl17", " > 1.5 ∴O.K"}},
+       0},
   };
 }
 
