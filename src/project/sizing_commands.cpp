@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "project/batch_platform.h"
+#include "project/both_cases_output.h"
 #include "project/file_commands.h"
 #include "project/file_io.h"
 #include "project/report_output.h"
@@ -18,8 +19,6 @@ namespace varnholt::project {
 namespace {
 
 constexpr const char* kHelpHint = "varnholt-cli --help で使い方を表示します。\n";
-constexpr const char* kBothCases =
-    "--cases both（常時と地震時の両方）はまだ使えません。--cases current を指定してください。";
 
 std::optional<double> Number(std::string_view text) {
   const std::string s(text);
@@ -77,10 +76,8 @@ std::string Parse(const std::vector<std::string_view>& args, bool table, SizingO
       if (!has_value) return "-o の後に出力ファイルを指定してください。";
       o->output = args[++i];
     } else if (a == "--cases") {
-      if (!has_value) return "--cases の後に current または both を指定してください。";
-      const std::string_view v = args[++i];
-      if (v == "both") return kBothCases;
-      if (v != "current") return "--cases は current または both です: " + std::string(v);
+      const std::string wrong = TakeCasesOption(args, &i, &o->cases);
+      if (!wrong.empty()) return wrong;
     } else if (a == "--vary") {
       if (!has_value) return "--vary の後に B、b、front をカンマで区切って指定してください。";
       o->variables.base.vary = o->variables.crest.vary = o->variables.front.vary = false;
@@ -175,14 +172,16 @@ std::string Lines(const std::vector<std::string>& messages) {
 // 名前を付けて保存 would; then opens the file afresh to make sure that what
 // was written passes the ordinary way. Empty on success.
 std::string WriteSizedProject(BatchPlatform& platform, forms::App& app,
-                              const sizing::Section& section, const std::string& path) {
+                              const sizing::Section& section, const std::string& path,
+                              CasesOption cases) {
   if (!forms::ApplySizedSection(app, section)) {
     return "決定した断面で安定性の検討ができませんでした。\n" + Lines(platform.messages);
   }
   if (!SaveProject(app, path)) return Lines(platform.messages);
   BatchPlatform check_platform;
   forms::App check(check_platform);
-  if (OpenProjectFile(check, path).outcome != OpenOutcome::kCalculated || !AllVerdictsOk(check)) {
+  if (OpenProjectFile(check, path).outcome != OpenOutcome::kCalculated ||
+      (cases == CasesOption::kBoth ? !AllCasesOk(check) : !AllVerdictsOk(check))) {
     return "書き出したプロジェクト「" + path + "」を開き直すと、すべての判定が O.K になりません。";
   }
   return {};
@@ -220,7 +219,16 @@ bool OpenSizingSession(const std::vector<std::string_view>& args, bool table, Si
     return false;
   }
   s->platform.messages.clear();
-  s->design = std::move(*design);
+  if (o->cases == CasesOption::kCurrent) {
+    s->cases = {std::move(*design)};
+    return true;
+  }
+  std::string why;
+  s->cases = forms::DesignsOfBothCases(s->app, why);
+  if (s->cases.empty()) {
+    r->err = why + "\n";
+    return false;
+  }
   return true;
 }
 
@@ -231,7 +239,7 @@ CommandResult SizeCommand(const std::vector<std::string_view>& args) {
   if (!OpenSizingSession(args, /*table=*/false, &o, &s, &r)) return r;
 
   sizing::SizingRequest request;
-  request.cases = {s.design};
+  request.cases = s.cases;
   request.variables = o.variables;
   const sizing::SizingResult result = sizing::SizeSection(request);
   if (result.outcome != sizing::SizingOutcome::kFound &&
@@ -247,7 +255,7 @@ CommandResult SizeCommand(const std::vector<std::string_view>& args) {
   }
   if (!o.output.empty()) {
     const std::string failed =
-        WriteSizedProject(s.platform, s.app, result.passing.front().section, o.output);
+        WriteSizedProject(s.platform, s.app, result.passing.front().section, o.output, o.cases);
     if (!failed.empty()) {
       r.err += failed + "\n";
       return r;

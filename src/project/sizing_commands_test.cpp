@@ -8,17 +8,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <random>
 
+#include "project/both_cases_output.h"
 #include "project/file_commands.h"
+#include "project/random_project.h"
 #include "project/results_summary.h"
 #include "project/test_support.h"
 #include "sizing/grid.h"
 #include "tables/xlsx_reading.h"
+#include "ui/forms/both_cases.h"
 #include "ui/forms/sizing_bridge.h"
 #include "ui/forms/test_support.h"
 
@@ -62,7 +66,11 @@ TEST(SizeCommand, ExitStatusesAndMessages) {
       {{slope, "--step", "0"}, 2, "刻みは 0 より大きく"},
       {{slope, "--step", "-0.01"}, 2, "刻みは 0 より大きく"},
       {{slope, "--vary", "B,b", "--step", "0.0001"}, 2, "上限の 1,000,000 通りを超えます"},
-      {{slope, "--cases", "both"}, 2, "--cases both（常時と地震時の両方）はまだ使えません"},
+      {{slope, "--cases", "both"}, 2, "地震時を計算できません: 地震時水平荷重の計算方法を選択"},
+      {{slope, "--cases", "all"}, 2, "--cases は current または both です: all"},
+      {{Example("08_residential_slope_both_cases_seismic_governs.vrh"), "--cases", "both"},
+       0,
+       "最小の断面  B = "},
       {{slope, "--cases", "current"}, 0, "最小の断面"},
       {{slope, "--vary", "B,wall"}, 2, "--vary に指定できるのは B、b、front です: wall"},
       {{slope, "--min-b", "0.3"}, 2, "--vary に b を含めたときに指定できます"},
@@ -240,11 +248,15 @@ std::string CheckSizing(const std::string& path, std::vector<std::string> option
   }
   const Json j = Json::parse(r.out);
   const Json& best = j["best"];
+  // With --cases both, every case of 両ケース計算 (under 宅地造成 both
+  // seismic methods) must pass.
+  const bool both = std::find(options.begin(), options.end(), "both") != options.end();
+  auto passes = [both](forms::App& app) { return both ? AllCasesOk(app) : AllVerdictsOk(app); };
 
   // Opened and calculated the ordinary way, every verdict passes.
   TestApp opened;
   EXPECT_EQ(OpenProjectFile(opened.app, sized).outcome, OpenOutcome::kCalculated);
-  EXPECT_TRUE(AllVerdictsOk(opened.app)) << ResultsSummaryText(opened.app);
+  EXPECT_TRUE(passes(opened.app)) << ResultsSummaryText(opened.app);
   EXPECT_EQ(opened.dc().Calc[calc::kBaseWidth], best["B"]["value"].get<double>());
 
   // B one step smaller, the rest kept, fails a verdict — unless B was at
@@ -259,7 +271,7 @@ std::string CheckSizing(const std::string& path, std::vector<std::string> option
     sizing::Section s;
     s.base.text = sizing::MicrosText(b - step);
     const bool calculated = forms::ApplySizedSection(smaller.app, s);
-    EXPECT_TRUE(!calculated || !AllVerdictsOk(smaller.app)) << s.base.text;
+    EXPECT_TRUE(!calculated || !passes(smaller.app)) << s.base.text;
   }
   return "found";
 }
@@ -294,6 +306,34 @@ TEST(SizeCommand, RandomDesignsSizedPassAndOneStepLessFails) {
   }
   EXPECT_GT(designs, 200);
   EXPECT_GT(found, designs / 2);
+}
+
+// Both cases: the example with both cases set and random designs with both
+// cases set (both standards, all ground shapes, keys and fences).
+TEST(SizeCommand, BothCasesSizedPassEveryCaseAndOneStepLessFailsOne) {
+  TempDir dir;
+  EXPECT_EQ(CheckSizing(Example("08_residential_slope_both_cases_seismic_governs.vrh"),
+                        {"--cases", "both"}, dir),
+            "found");
+  testing::Dice dice{std::mt19937(151516)};
+  testing::RandomProject<testing::Dice> random(dice, true);
+  int designs = 0, found = 0;
+  for (int n = 0; n < 150; ++n) {
+    const std::string path = dir.File("both.vrh");
+    testing::WriteAll(path, random.FileText());
+    TestApp t;
+    if (OpenProjectFile(t.app, path).outcome != OpenOutcome::kCalculated ||
+        !forms::BothCasesSet(t.app)) {
+      continue;
+    }
+    std::string why;
+    if (forms::DesignsOfBothCases(t.app, why).empty()) continue;
+    ++designs;
+    SCOPED_TRACE(n);
+    found += CheckSizing(path, {"--cases", "both", "--step", "0.05"}, dir) == "found";
+  }
+  EXPECT_GT(designs, 60);
+  EXPECT_GT(found, designs / 3);
 }
 
 // ------------------------------------------------------------ table

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "project/batch_platform.h"
+#include "project/cases_option.h"
 #include "project/sizing_commands.h"
 #include "sizing/section_table.h"
 #include "sizing/sizing.h"
@@ -16,6 +17,7 @@ namespace varnholt::project {
 // What the command line asked for.
 struct SizingOptions {
   std::string path;
+  CasesOption cases = CasesOption::kCurrent;
   sizing::Variables variables;
   bool json = false;
   std::string output;
@@ -27,11 +29,12 @@ struct SizingOptions {
 };
 
 // The opened project of one command: the program without a display, and
-// the design the calculate command collected.
+// the designs to satisfy: the one the calculate command collected, or with
+// --cases both those of 両ケース計算's columns.
 struct SizingSession {
   BatchPlatform platform;
   forms::App app{platform};
-  sizing::DesignInput design;
+  std::vector<sizing::DesignInput> cases;
 };
 
 /// Parses the command line (`table` for the table's options), checks its

@@ -18,7 +18,7 @@ CommandResult TableCommand(const std::vector<std::string_view>& args, const PdfW
   if (!OpenSizingSession(args, /*table=*/true, &o, &s, &r)) return r;
 
   sizing::TableRequest request;
-  request.cases = {s.design};
+  request.cases = s.cases;
   request.heights = o.heights;
   request.variables = o.variables;
   const sizing::SectionTable table = sizing::BuildSectionTable(request);

@@ -74,7 +74,15 @@ std::string CheckSentence(const CheckResult& c, const Selections& sel) {
 
 std::string CaseName(const DesignCase& dc, const Selections& sel) {
   if (IsShortTermFenceLoad(dc.FenceLoadType)) return "水平荷重時";
-  return sel.load_case == LoadCase::kSeismic ? "地震時" : "常時";
+  if (sel.load_case != LoadCase::kSeismic) return "常時";
+  // Under 宅地造成 both methods may be sized at once.
+  if (sel.standard == Standard::kResidential && sel.seismic_method == SeismicMethod::kK1) {
+    return "地震時①";
+  }
+  if (sel.standard == Standard::kResidential && sel.seismic_method == SeismicMethod::kK2) {
+    return "地震時②";
+  }
+  return "地震時";
 }
 
 std::string SectionText(const Section& s, const Variables& v) {

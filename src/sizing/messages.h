@@ -18,7 +18,8 @@ std::string CheckName(const CheckResult& check, const Selections& sel);
 /// "躯体の引張応力度 σt = 215.3 > 180.0 kN/m2（天端から 0.45 m）".
 std::string CheckSentence(const CheckResult& check, const Selections& sel);
 
-/// The load case of a design as a short name: "常時", "地震時" or
+/// The load case of a design as a short name: "常時", "地震時" ("地震時①",
+/// "地震時②" under 宅地造成, whose two methods are sized together) or
 /// "水平荷重時" (a short-term fence load).
 std::string CaseName(const DesignCase& dc, const Selections& sel);
 

@@ -5,6 +5,8 @@
 // command line's `size -o` use these.
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "sizing/sizing.h"
 
@@ -17,6 +19,12 @@ class App;
 /// case and the options of the windows (the current case). Nothing when the
 /// command left no valid result: the reason has been shown.
 std::optional<sizing::DesignInput> DesignForSizing(App& app);
+
+/// The designs of 両ケース計算's columns, as its copies collected them: 常時,
+/// 地震時 and, under 宅地造成 with method ① or ②, the other method, so that
+/// a section passing all of them passes the governing method too. Empty
+/// when a column cannot be calculated, with the reason in `why`.
+std::vector<sizing::DesignInput> DesignsOfBothCases(App& app, std::string& why);
 
 /// 適用: types the dimensions the search set (B, b, f) into the dimension
 /// window of the ground shape, each box clicked and its text typed, as an
