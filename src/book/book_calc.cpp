@@ -8,7 +8,9 @@
 #include "project/file_commands.h"
 #include "project/vrh_reader.h"
 #include "ui/forms/app.h"
+#include "ui/forms/both_cases.h"
 #include "ui/forms/collect.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/preview.h"
 
 namespace varnholt::book {
@@ -98,6 +100,24 @@ void Collect(forms::App& app, BookRow& row) {
   }
 }
 
+// One case of a member as the windows would give it; under 宅地造成 the
+// seismic case in the governing method, ① or ② (the one with the smaller
+// margin, the dialog's own on a tie).
+forms::CaseCalculation CalculateCase(forms::App& app, LoadCase load_case) {
+  forms::CaseCalculation shown = forms::CalculateCaseOnCopy(app, load_case);
+  if (load_case != LoadCase::kSeismic || !shown.computed ||
+      forms::StandardOf(forms::Conditions(*shown.app)) != Standard::kResidential ||
+      (shown.method != SeismicMethod::kK1 && shown.method != SeismicMethod::kK2)) {
+    return shown;
+  }
+  const SeismicMethod other_method =
+      shown.method == SeismicMethod::kK1 ? SeismicMethod::kK2 : SeismicMethod::kK1;
+  forms::CaseCalculation other = forms::CalculateCaseOnCopy(app, load_case, other_method);
+  if (other.computed && forms::SmallestMargin(*other.app) < forms::SmallestMargin(*shown.app))
+    return other;
+  return shown;
+}
+
 }  // namespace
 
 const char* CheckName(VerdictRow row) {
@@ -128,6 +148,15 @@ const char* LoadCaseLabel(LoadCase c) {
       break;
   }
   return "ケース未選択";
+}
+
+std::string CaseLabel(const BookRow& row) {
+  std::string label = LoadCaseLabel(row.load_case);
+  if (row.load_case == LoadCase::kSeismic && row.standard == Standard::kResidential) {
+    if (row.method == SeismicMethod::kK1) label += "①";
+    if (row.method == SeismicMethod::kK2) label += "②";
+  }
+  return label;
 }
 
 const char* StandardLabel(Standard s) {
@@ -200,20 +229,7 @@ BookLoad LoadMembers(const Book& book, const std::string& book_path) {
     const project::ParseResult project = project::ParseProject(member.bytes);
     if (!project.ok) return {false, project::ReadErrorMessage(member.path, project.error), {}};
     member.saved_case = SavedCase(project.project);
-    for (LoadCase c : {LoadCase::kNormal, LoadCase::kSeismic}) {
-      const bool wanted = m.cases == CaseChoice::kBoth ||
-                          (m.cases == CaseChoice::kNormal && c == LoadCase::kNormal) ||
-                          (m.cases == CaseChoice::kSeismic && c == LoadCase::kSeismic);
-      if (wanted && c != member.saved_case) {
-        return {false,
-                MemberRefused(m.file, member.path,
-                              std::string("このファイルは") + LoadCaseLabel(member.saved_case) +
-                                  "で保存されているため、" + LoadCaseLabel(c) +
-                                  "の計算は含められません。ファイルを" + LoadCaseLabel(c) +
-                                  "に切り替えて保存するか、cases を saved にしてください。"),
-                {}};
-      }
-    }
+    member.symbol = project.project.state.inputs.dimensions.mark;
     loaded.members.push_back(std::move(member));
   }
   load.ok = true;
@@ -234,36 +250,55 @@ std::vector<LoadCase> CasesOf(const LoadedMember& member) {
   return {};
 }
 
-BookResult CalculateBook(const LoadedBook& book, const BookOptions& options) {
+BookResult CalculateBook(const LoadedBook& book, const BookOptions& options,
+                         const BookProgress& progress) {
   BookResult result;
   result.book = book.book;
   for (std::size_t i = 0; i < book.members.size(); ++i) {
+    if (progress && !progress(i, book.members.size())) {
+      result.cancelled = true;
+      return result;
+    }
     const LoadedMember& member = book.members[i];
-    for (LoadCase load_case : CasesOf(member)) {
+    const std::vector<LoadCase> cases = CasesOf(member);
+    // A fresh application per member: nothing of one wall reaches the next.
+    // Each case is calculated on a copy of its windows, as choosing the case
+    // and calculating would; the member's own case is calculated only where
+    // its file asks for it (a file saved in neither case, for its reason).
+    project::BatchPlatform platform;
+    forms::App app(platform);
+    const bool saved_only = cases.size() == 1 && cases.front() == LoadCase::kNone;
+    const project::OpenResult opened =
+        saved_only ? project::OpenProjectBytes(app, member.path, member.bytes)
+                   : project::RestoreUnsavedInputs(app, member.path, member.bytes);
+    for (LoadCase load_case : cases) {
       BookRow row;
       row.member = i;
       row.file = member.file;
       row.path = member.path;
       row.load_case = load_case;
-      // A fresh application per member: nothing of one wall reaches the next.
-      project::BatchPlatform platform;
-      forms::App app(platform);
-      const project::OpenResult opened = project::OpenProjectBytes(app, member.path, member.bytes);
-      row.symbol = app.dc().WallMark;
-      if (opened.outcome != project::OpenOutcome::kCalculated) {
+      row.symbol = member.symbol;
+      if (saved_only || opened.outcome == project::OpenOutcome::kUnreadable) {
         row.reason = opened.message;
         if (row.reason.empty() && !platform.messages.empty()) row.reason = platform.messages.back();
         if (row.reason.empty()) row.reason = "計算できませんでした。";
         result.rows.push_back(std::move(row));
         continue;
       }
+      forms::CaseCalculation calculated = CalculateCase(app, load_case);
+      row.method = calculated.method;
+      if (!calculated.computed) {
+        row.reason = calculated.reason;
+        result.rows.push_back(std::move(row));
+        continue;
+      }
       row.computed = true;
-      Collect(app, row);
+      Collect(*calculated.app, row);
       if (options.record_pages) {
         forms::PagePicture pages;
         pages.twips_per_point = options.line_twips_per_point;
         report::SilentBeeper silent;
-        forms::WriteReport(app, pages, report::PrintJob{}, silent);
+        forms::WriteReport(*calculated.app, pages, report::PrintJob{}, silent);
         row.pages = pages.pages();
       }
       result.rows.push_back(std::move(row));

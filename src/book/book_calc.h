@@ -6,6 +6,7 @@
 // command line. A member that cannot be calculated stays in the book as a
 // row with its reason.
 
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ struct LoadedMember {
   std::string path;  // in full, ".." resolved
   CaseChoice cases = CaseChoice::kSaved;
   LoadCase saved_case = LoadCase::kNone;  // the case the file was saved in
+  std::string symbol;                     // 擁壁の記号 as saved
   std::string bytes;                      // the whole project file
 };
 
@@ -50,9 +52,8 @@ BookLoad LoadBook(const std::string& book_path);
 /// folder (the current folder when it is empty).
 BookLoad LoadMembers(const Book& book, const std::string& book_path);
 
-/// The load cases a member contributes, in book order. Until both cases can
-/// be calculated from one file, a case other than the one the file was
-/// saved in is refused when the book is loaded.
+/// The load cases a member contributes, in book order: kNone for a file
+/// saved in neither case whose book asks for the saved one.
 std::vector<LoadCase> CasesOf(const LoadedMember& member);
 
 /// One check of a row: the verdict of the one verdict function and its
@@ -76,6 +77,9 @@ struct BookRow {
   std::string path;        // in full
   std::string symbol;      // 擁壁の記号 (WallMark)
   LoadCase load_case = LoadCase::kNone;
+  /// The seismic method calculated: under 宅地造成 the governing one of ①
+  /// and ②; kNone in the normal case.
+  SeismicMethod method = SeismicMethod::kNone;
   bool computed = false;
   std::string reason;  // why not, when not computed
 
@@ -118,6 +122,8 @@ struct BookRow {
 struct BookResult {
   Book book;
   std::vector<BookRow> rows;
+  /// True when the calculation was cancelled (the rows are incomplete).
+  bool cancelled = false;
   /// True when every row was computed and is O.K.
   bool AllOk() const;
 };
@@ -132,11 +138,21 @@ struct BookOptions {
   double line_twips_per_point = report::kTwipsPerPoint;
 };
 
-/// Calculates every member of a loaded book.
-BookResult CalculateBook(const LoadedBook& book, const BookOptions& options = {});
+/// Called before each member with its index and the number of members;
+/// returning false cancels the calculation.
+using BookProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
+/// Calculates every member of a loaded book in each chosen case: each case
+/// on a copy of the member's windows exactly as choosing the case and
+/// calculating would, the seismic case under 宅地造成 in the governing method.
+BookResult CalculateBook(const LoadedBook& book, const BookOptions& options = {},
+                         const BookProgress& progress = {});
 
 /// "常時" or "地震時".
 const char* LoadCaseLabel(LoadCase c);
+/// The case of a row as the summary names it: "常時", "地震時", and under
+/// 宅地造成 the seismic method calculated ("地震時①", "地震時②").
+std::string CaseLabel(const BookRow& row);
 /// "宅地造成" or "道路土工".
 const char* StandardLabel(Standard s);
 /// "水平", "一様斜面" or "嵩上げ土".

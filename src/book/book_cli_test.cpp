@@ -54,6 +54,12 @@ TEST(BookCommand, ExampleBookIsOnePdfAndItsStatusSaysNg) {
   EXPECT_EQ(ReadAll(dir.File("book.xlsx")).rfind("PK", 0), 0u);  // its cells: BookTables
   EXPECT_EQ(ReadAll(dir.File("book.csv")).rfind("\xEF\xBB\xBFNo.", 0), 0u);
   EXPECT_NE(run.out.find("7\tW-7\t常時\tNG\t躯体 0.77"), std::string::npos) << run.out;
+
+  // Both cases of each wall: 10 of 11 cases have their four pages.
+  const CliRun both = Book(Example("book/both_cases.vrhbook") + " -o " + dir.File("both.pdf"));
+  EXPECT_EQ(both.status, 1) << both.err;
+  EXPECT_EQ(PdfPages(ReadAll(dir.File("both.pdf"))), 3 + 10 * 4);
+  EXPECT_NE(both.out.find("2\tW-1\t地震時②\tO.K\t滑動 1.44"), std::string::npos) << both.out;
 }
 
 TEST(BookCommand, ProjectFilesMakeABookOfTheirOwn) {

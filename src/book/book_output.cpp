@@ -52,7 +52,7 @@ std::string BookSummaryText(const BookResult& book) {
   for (std::size_t i = 0; i < book.rows.size(); ++i) {
     const BookRow& r = book.rows[i];
     out += std::to_string(i + 1) + "\t" + (r.symbol.empty() ? r.file : r.symbol) + "\t" +
-           LoadCaseLabel(r.load_case) + "\t";
+           CaseLabel(r) + "\t";
     if (!r.computed) {
       std::string reason = r.reason;
       std::replace(reason.begin(), reason.end(), '\n', ' ');

@@ -180,7 +180,7 @@ void DrawContents(const BookResult& book, const BookPlan& plan, int index, Repor
     }
     const BookRow& r = book.rows[static_cast<std::size_t>(k - 1)];
     const int page = plan.first_page[static_cast<std::size_t>(k - 1)];
-    DrawContentsEntry(out, y, std::to_string(k), r.symbol, LoadCaseLabel(r.load_case), r.file,
+    DrawContentsEntry(out, y, std::to_string(k), r.symbol, CaseLabel(r), r.file,
                       page > 0 ? std::to_string(page) : kNotComputed,
                       page > 0 ? kBlack : kLightMagenta);
   }
@@ -305,7 +305,7 @@ void DrawReason(ReportSurface& out, double top, const std::string& reason) {
 void DrawSummaryRow(ReportSurface& out, double top, std::size_t index, const BookRow& r) {
   const double fixed_centre_y = top + kLine / 2 + kTextDrop;
   double x = kTableLeft;
-  const std::string fixed[] = {std::to_string(index + 1), r.symbol, LoadCaseLabel(r.load_case)};
+  const std::string fixed[] = {std::to_string(index + 1), r.symbol, CaseLabel(r)};
   for (std::size_t i = 0; i < std::size(kFixed); ++i) {
     const double width = kFixed[i].chars * kCell;
     const double y = i == 2 && r.load_case == LoadCase::kSeismic && r.computed ? top + kTextDrop

@@ -107,7 +107,7 @@ std::string Prefix(const std::string& text, int chars) {
 }
 
 std::string Title(const BookRow& r) {
-  return (r.symbol.empty() ? r.file : r.symbol) + " " + LoadCaseLabel(r.load_case);
+  return (r.symbol.empty() ? r.file : r.symbol) + " " + CaseLabel(r);
 }
 
 }  // namespace
@@ -119,7 +119,7 @@ tables::Table SummaryTable(const BookResult& book) {
   for (std::size_t i = 0; i < book.rows.size(); ++i) {
     const BookRow& r = book.rows[i];
     std::vector<Cell> row = {Cell::Number(static_cast<double>(i + 1)), Cell::Text(r.symbol),
-                             Cell::Text(r.file), Cell::Text(LoadCaseLabel(r.load_case))};
+                             Cell::Text(r.file), Cell::Text(CaseLabel(r))};
     if (!r.computed) {
       row.resize(t.columns.size() - 1, Cell::Empty());
       row[t.columns.size() - 2] = Cell::Text("計算できません", true);
@@ -168,7 +168,7 @@ std::vector<tables::Table> MemberTables(const BookResult& book) {
                         std::move(verdict)});
     };
     add("ファイル", Cell::Text(r.path), "");
-    add("ケース", Cell::Text(LoadCaseLabel(r.load_case)), "");
+    add("ケース", Cell::Text(CaseLabel(r)), "");
     if (!r.computed) {
       add("計算できない理由", Cell::Text(r.reason, true), "");
       out.push_back(std::move(t));
