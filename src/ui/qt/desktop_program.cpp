@@ -7,8 +7,9 @@
 #include <QTranslator>
 
 #include "project/file_commands.h"
-#include "ui/qt/help_window.h"
+#include "ui/qt/book_window.h"
 #include "ui/qt/desktop_session.h"
+#include "ui/qt/help_window.h"
 #include "ui/qt/icons.h"
 #include "ui/qt/preview_window.h"
 #include "ui/qt/sizing_dialog.h"
@@ -61,6 +62,21 @@ DesktopProgram::DesktopProgram(const SessionPaths& paths) {
     window_->EndProgram();
   };
   app_.commands.size_section = [this] { OpenSizingDialog(app_, platform_, window_.get()); };
+  session_->book_window = [this](bool create) -> BookWindow* {
+    // Owned by the main window, as a window of its own.
+    if (book_ == nullptr && create) book_ = new BookWindow(app_, report_->devices(), window_.get());
+    return book_;
+  };
+  // Ending the program asks about the design book's unsaved changes too.
+  const auto design_unsaved = app_.commands.unsaved;
+  const auto design_confirm = app_.commands.confirm_discard;
+  app_.commands.unsaved = [this, design_unsaved] {
+    return design_unsaved() || (book_ != nullptr && book_->modified());
+  };
+  app_.commands.confirm_discard = [this, design_unsaved, design_confirm] {
+    if (design_unsaved() && !design_confirm()) return false;
+    return book_ == nullptr || book_->ConfirmDiscard();
+  };
 }
 
 DesktopProgram::~DesktopProgram() = default;

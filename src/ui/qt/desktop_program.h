@@ -3,6 +3,7 @@
 // font, Japanese standard dialogs), the platform services, the application
 // object with its commands, and the main window.
 
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -14,6 +15,7 @@ class QApplication;
 
 namespace varnholt::desktop {
 
+class BookWindow;
 class HelpController;
 class DesktopSession;
 class ReportFrontEnd;
@@ -58,6 +60,7 @@ class DesktopProgram {
   std::unique_ptr<ReportFrontEnd> report_;
   std::unique_ptr<HelpController> help_;
   std::unique_ptr<DesktopSession> session_;
+  QPointer<BookWindow> book_;  // 計算書一式, made when first opened
 };
 
 }  // namespace varnholt::desktop

@@ -26,6 +26,7 @@
 #include "ui/forms/app.h"
 #include "ui/forms/section_source.h"
 #include "ui/forms/windows.h"
+#include "ui/qt/book_window.h"
 #include "ui/qt/icons.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/menu_binder.h"
@@ -39,6 +40,8 @@ constexpr const char* kListed[] = {forms::kForm2, forms::kForm3, forms::kForm16,
 
 constexpr const char* kWindowMenu = "ウィンドウ(&W)";
 constexpr const char* kSectionCaption = "断面図";
+constexpr const char* kBookCaption = "計算書一式";
+constexpr const char* kBookItem = "計算書一式(&B)…";
 constexpr const char* kCascade = "重ねて表示(&C)";
 constexpr const char* kTile = "並べて表示(&T)";
 constexpr const char* kRecentMenu = "最近使ったファイル(&R)";
@@ -211,6 +214,10 @@ void DesktopSession::BuildMenus() {
     file->insertSeparator(before);
     file->insertMenu(before, recent_menu_);
     FillRecentMenu();
+    QAction* book = new QAction(Q(kBookItem), file);
+    book->setObjectName("book_item");
+    file->insertAction(recent_menu_->menuAction(), book);
+    connect(book, &QAction::triggered, this, &DesktopSession::ShowBook);
   }
 
   window_menu_ = new QMenu(Q(kWindowMenu), &window_);
@@ -245,6 +252,11 @@ void DesktopSession::FillWindowMenu() {
   section->setCheckable(true);
   section->setChecked(section_frame_ != nullptr && section_frame_->isVisible());
   connect(section, &QAction::triggered, this, [this](bool on) { ShowSection(on); });
+  QWidget* book = book_window ? book_window(false) : nullptr;
+  QAction* book_item = window_menu_->addAction(Q(kBookCaption));
+  book_item->setCheckable(true);
+  book_item->setChecked(book != nullptr && book->isVisible());
+  connect(book_item, &QAction::triggered, this, &DesktopSession::ShowBook);
   window_menu_->addSeparator();
   QMdiArea* mdi = window_.mdiArea();
   window_menu_->addAction(Q(kCascade), mdi, &QMdiArea::cascadeSubWindows);
@@ -279,6 +291,14 @@ void DesktopSession::ShowSection(bool shown) {
     Refresh();
   }
   settings_->setValue(kKeySection, shown);
+}
+
+void DesktopSession::ShowBook() {
+  QWidget* book = book_window ? book_window(true) : nullptr;
+  if (book == nullptr) return;
+  book->show();
+  book->raise();
+  book->activateWindow();
 }
 
 QWidget* DesktopSession::sectionFrame() const { return section_frame_; }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,7 @@ class App;
 
 namespace varnholt::desktop {
 
+class BookWindow;
 class MainWindow;
 class SectionView;
 
@@ -78,6 +80,11 @@ class DesktopSession : public QObject, public ui::WindowObserver {
   QStringList RecentFiles() const;
   /// Shows or hides the section view (断面図), remembered for the next run.
   void ShowSection(bool shown);
+  /// The design book's window (計算書一式) of ファイル and ウィンドウ: made
+  /// when `create`, else null until it was.
+  std::function<BookWindow*(bool create)> book_window;
+  /// Shows the design book's window.
+  void ShowBook();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

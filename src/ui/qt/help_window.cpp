@@ -27,6 +27,7 @@
 #include <functional>
 #include <map>
 
+#include "ui/qt/book_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/menu_binder.h"
 #include "ui/qt/window_view.h"
@@ -82,6 +83,7 @@ const std::map<std::string, HelpTopic>& Topics() {
       {"MsgBox", {"messages.md", ""}},
       {"FileDialog", {"files.md", ""}},
       {"PrintDialog", {"printing.md", Q("プリンターへの印刷")}},
+      {kBookWindowName, {"book.md", ""}},
   };
   return topics;
 }
@@ -402,6 +404,9 @@ std::string HelpController::WindowInUse() const {
     if (sub == nullptr) return "MDIForm1";
     w = sub;
   }
+  // The design book's window and its preview.
+  for (QWidget* b = w; b != nullptr; b = b->parentWidget())
+    if (qobject_cast<BookWindow*>(b) != nullptr) return kBookWindowName;
   // A dialog frame or a sub-window holds the view of one window.
   if (auto* view = w->findChild<WindowView*>()) return view->name();
   return {};

@@ -80,14 +80,12 @@ void PreviewPainter::PictureChanged(const std::string& window) {
   a.picture->update();
 }
 
-QPixmap PreviewPainter::Render(const std::string& window, QSize size,
-                               qreal device_pixel_ratio) const {
+QPixmap RenderPage(const report::RecordedPage* page, const forms::PageGeometry& g,
+                   const QtReportDevices& devices, QSize size, qreal device_pixel_ratio) {
   QPixmap pixmap(size * device_pixel_ratio);
   pixmap.setDevicePixelRatio(device_pixel_ratio);
   pixmap.fill(Qt::white);
-  const report::RecordedPage* page = preview_.Picture(window);
-  if (page == nullptr || !devices_.font() || size.isEmpty()) return pixmap;
-  const forms::PageGeometry g = preview_.Page();
+  if (page == nullptr || !devices.font() || size.isEmpty()) return pixmap;
   QPainter painter(&pixmap);
   // The page picture is the paper: twips map onto it by its own width.
   report::qt::DeviceFrame frame;
@@ -98,9 +96,14 @@ QPixmap PreviewPainter::Render(const std::string& window, QSize size,
   frame.printable = QSizeF(g.printable_width, g.printable_height);
   frame.min_pen = 1;
   frame.font_dpi = pixmap.logicalDpiY();
-  report::qt::QtReportSurface surface(painter, frame, *devices_.font());
+  report::qt::QtReportSurface surface(painter, frame, *devices.font());
   report::Replay(*page, surface);
   return pixmap;
+}
+
+QPixmap PreviewPainter::Render(const std::string& window, QSize size,
+                               qreal device_pixel_ratio) const {
+  return RenderPage(preview_.Picture(window), preview_.Page(), devices_, size, device_pixel_ratio);
 }
 
 bool PreviewPainter::eventFilter(QObject* watched, QEvent* event) {

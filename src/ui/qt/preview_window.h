@@ -27,6 +27,11 @@ namespace varnholt::desktop {
 class MainWindow;
 class QtPlatform;
 
+/// A recorded page drawn on paper of `page`'s size scaled to `size`, white;
+/// blank when there is no page or no report face.
+QPixmap RenderPage(const report::RecordedPage* page, const forms::PageGeometry& g,
+                   const QtReportDevices& devices, QSize size, qreal device_pixel_ratio);
+
 /// Paints the page pictures of the preview windows that are on screen.
 class PreviewPainter : public QObject, public ui::WindowObserver {
  public:

@@ -118,6 +118,15 @@ class ModalScript : public QObject {
   std::deque<Step> steps_;
 };
 
+/// Answers a message box with buttons of the program's own words.
+inline void AnswerWith(ModalScript& script, const char* button) {
+  script.Answer(QMessageBox::NoButton, [button](QMessageBox& box) {
+    for (QAbstractButton* b : box.buttons()) {
+      if (b->text() == QString::fromUtf8(button)) b->click();
+    }
+  });
+}
+
 /// The widget of a control of a shown window, cast to its class.
 template <typename W>
 W* Widget(DesktopProgram& p, const std::string& window, const std::string& control) {

@@ -26,15 +26,6 @@ namespace {
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// Answers a message box with buttons of the program's own words.
-void AnswerWith(testing::ModalScript& script, const char* button) {
-  script.Answer(QMessageBox::NoButton, [button](QMessageBox& box) {
-    for (QAbstractButton* b : box.buttons()) {
-      if (b->text() == Q(button)) b->click();
-    }
-  });
-}
-
 const std::string kRaised =
     std::string(VARNHOLT_EXAMPLES_DIR) + "/03_residential_raised_seismic_method2.vrh";
 const std::string kLevel =
@@ -178,7 +169,7 @@ class SessionTest : public QObject {
     testing::TypeInto(testing::Widget<QLineEdit>(*p_, "Form2", "txt1"), "y");
     QVERIFY(project::Modified(p_->app()));
     testing::ModalScript script;
-    AnswerWith(script, "キャンセル");
+    testing::AnswerWith(script, "キャンセル");
     mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(kRaised))});
     QDragEnterEvent enter_again(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
                                 Qt::NoModifier);
@@ -218,7 +209,7 @@ class SessionTest : public QObject {
     // The next start offers it; 復元 brings the inputs back, unsaved.
     p_.reset();
     testing::ModalScript script;
-    AnswerWith(script, "復元");
+    testing::AnswerWith(script, "復元");
     p_ = std::make_unique<DesktopProgram>(paths);
     p_->Start();
     QVERIFY(script.Done());
