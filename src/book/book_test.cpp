@@ -39,6 +39,7 @@ using project::testing::WriteAll;
 std::filesystem::path ExamplesDir() { return VARNHOLT_EXAMPLES; }
 
 std::string ExampleBookPath() { return (ExamplesDir() / "examples.vrhbook").string(); }
+std::string BothCasesBookPath() { return (ExamplesDir() / "book" / "both_cases.vrhbook").string(); }
 
 std::string Member(const std::string& file, const char* cases = "saved") {
   return R"({"file": ")" + file + R"(", "cases": ")" + cases + R"("})";
@@ -184,6 +185,25 @@ TEST(BookCalc, KeepsAMemberThatCannotBeCalculatedWithItsReason) {
   EXPECT_NE(BookSummaryText(book).find("計算できません"), std::string::npos);
 }
 
+// The progress is told before each member; stopping it leaves the book
+// marked as cancelled, never passed off as complete.
+TEST(BookCalc, ProgressIsToldAndCanStopTheCalculation) {
+  const BookLoad load = LoadBook(BothCasesBookPath());
+  ASSERT_TRUE(load.ok) << load.error;
+  std::vector<std::size_t> told;
+  const BookResult stopped =
+      CalculateBook(load.book, {}, [&told](std::size_t done, std::size_t total) {
+        told.push_back(done);
+        EXPECT_EQ(total, 6u);
+        return done < 2;
+      });
+  EXPECT_EQ(told, (std::vector<std::size_t>{0, 1, 2}));
+  EXPECT_TRUE(stopped.cancelled);
+  EXPECT_EQ(stopped.rows.size(), 4u);  // W-1 and W-2, both cases
+  EXPECT_FALSE(
+      CalculateBook(load.book, {}, [](std::size_t, std::size_t) { return true; }).cancelled);
+}
+
 TEST(BookCalc, RowsCarryTheFiguresAndVerdictsOfTheResultsWindow) {
   const BookLoad load = LoadBook(ExampleBookPath());
   ASSERT_TRUE(load.ok) << load.error;
@@ -206,8 +226,6 @@ TEST(BookCalc, RowsCarryTheFiguresAndVerdictsOfTheResultsWindow) {
   EXPECT_EQ(book.rows[6].governing, kBodyCheckName);
   EXPECT_EQ(book.rows[3].governing, "滑動（突起）");
 }
-
-std::string BothCasesBookPath() { return (ExamplesDir() / "book" / "both_cases.vrhbook").string(); }
 
 // The member opened alone and switched to the row's case as the engineer
 // would: the other case's button, another seismic method and ＯＫ, a typed
