@@ -76,11 +76,11 @@ QPixmap PagePicture(const report::RecordedPage& page, const report::qt::ReportFo
 }  // namespace
 
 SectionTableDialog::SectionTableDialog(forms::App& app, QtPlatform& platform,
-                                       sizing::DesignInput design, sizing::Variables variables,
-                                       QWidget* parent)
+                                       std::vector<sizing::DesignInput> cases,
+                                       sizing::Variables variables, QWidget* parent)
     : QDialog(parent), app_(app), platform_(platform) {
   setWindowTitle("標準断面表");
-  request_.cases = {std::move(design)};
+  request_.cases = std::move(cases);
   request_.variables = variables;
   auto* layout = new QVBoxLayout(this);
   auto* heights = new QGridLayout;

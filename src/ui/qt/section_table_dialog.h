@@ -25,7 +25,7 @@ class SectionTableDialog : public QDialog {
   Q_OBJECT
 
  public:
-  SectionTableDialog(forms::App& app, QtPlatform& platform, sizing::DesignInput design,
+  SectionTableDialog(forms::App& app, QtPlatform& platform, std::vector<sizing::DesignInput> cases,
                      sizing::Variables variables, QWidget* parent = nullptr);
 
   QDoubleSpinBox* fromBox() const { return from_; }

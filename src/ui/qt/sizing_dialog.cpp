@@ -14,6 +14,7 @@
 #include "calc/format.h"
 #include "sizing/messages.h"
 #include "ui/forms/app.h"
+#include "ui/forms/both_cases.h"
 #include "ui/forms/sizing_bridge.h"
 #include "ui/qt/section_table_dialog.h"
 
@@ -44,8 +45,8 @@ QTableWidgetItem* Cell(const std::string& text) {
 }  // namespace
 
 SizingDialog::SizingDialog(forms::App& app, sizing::DesignInput design, QWidget* parent,
-                           QtPlatform* platform)
-    : QDialog(parent), app_(app), design_(std::move(design)) {
+                           QtPlatform* platform, std::vector<sizing::DesignInput> both_cases)
+    : QDialog(parent), app_(app), design_(std::move(design)), both_cases_(std::move(both_cases)) {
   setWindowTitle("断面の自動決定");
   auto* layout = new QVBoxLayout(this);
 
@@ -72,6 +73,10 @@ SizingDialog::SizingDialog(forms::App& app, sizing::DesignInput design, QWidget*
     grid->addWidget(r.step, row, 3);
   }
   layout->addLayout(grid);
+  if (!both_cases_.empty()) {
+    both_ = new QCheckBox("両ケース（常時と地震時。宅地造成の地震時は①と②）");
+    layout->addWidget(both_);
+  }
 
   auto* commands = new QHBoxLayout;
   calculate_ = new QPushButton("計算");
@@ -104,7 +109,7 @@ SizingDialog::SizingDialog(forms::App& app, sizing::DesignInput design, QWidget*
   if (platform != nullptr) {
     QPushButton* table = buttons->addButton("標準断面表…", QDialogButtonBox::ActionRole);
     connect(table, &QPushButton::clicked, this, [this, platform] {
-      SectionTableDialog dialog(app_, *platform, design_, ReadVariables(), this);
+      SectionTableDialog dialog(app_, *platform, Cases(), ReadVariables(), this);
       dialog.exec();
     });
   }
@@ -138,6 +143,11 @@ sizing::Variables SizingDialog::ReadVariables() const {
   return v;
 }
 
+std::vector<sizing::DesignInput> SizingDialog::Cases() const {
+  if (both_ != nullptr && both_->isChecked()) return both_cases_;
+  return {design_};
+}
+
 void SizingDialog::Start() {
   if (searching()) return;
   table_->setRowCount(0);
@@ -148,7 +158,7 @@ void SizingDialog::Start() {
   done_ = 0;
   total_ = 0;
   request_ = {};
-  request_.cases = {design_};
+  request_.cases = Cases();
   request_.variables = ReadVariables();
   request_.cancel = &cancel_;
   request_.progress = [this](std::size_t done, std::size_t total) {
@@ -181,8 +191,13 @@ void SizingDialog::Finished() {
   calculate_->setEnabled(true);
 
   const sizing::Variables& v = request_.variables;
-  const Selections& sel = design_.sel;
-  auto add = [this, &sel](const sizing::Evaluation& e) {
+  const std::vector<sizing::DesignInput>& cases = request_.cases;
+  auto check_name = [&cases](const sizing::CheckResult& c) {
+    const sizing::DesignInput& in = cases[c.case_index];
+    const std::string name = sizing::CheckName(c, in.sel);
+    return cases.size() > 1 ? "［" + sizing::CaseName(in.dc, in.sel) + "］" + name : name;
+  };
+  auto add = [this, &check_name](const sizing::Evaluation& e) {
     const int row = table_->rowCount();
     table_->insertRow(row);
     const sizing::Section& s = e.section;
@@ -192,7 +207,7 @@ void SizingDialog::Finished() {
     table_->setItem(row, 3, Cell(FormatFixed(s.batter, 3, 3)));
     table_->setItem(row, 4, Cell(FormatFixed(s.area, 3, 3)));
     const bool has_check = e.computed && !e.checks.empty();
-    table_->setItem(row, 5, Cell(has_check ? sizing::CheckName(e.checks[e.governing], sel) : ""));
+    table_->setItem(row, 5, Cell(has_check ? check_name(e.checks[e.governing]) : ""));
     table_->setItem(row, 6, Cell(has_check ? FormatFixed(e.worst_margin, 3, 3) : ""));
   };
   switch (result_.outcome) {
@@ -229,7 +244,10 @@ void SizingDialog::Apply() {
 void OpenSizingDialog(forms::App& app, QtPlatform& platform, QWidget* parent) {
   std::optional<sizing::DesignInput> design = forms::DesignForSizing(app);
   if (!design) return;
-  SizingDialog dialog(app, std::move(*design), parent, &platform);
+  std::vector<sizing::DesignInput> both;
+  std::string why;
+  if (forms::BothCasesSet(app)) both = forms::DesignsOfBothCases(app, why);
+  SizingDialog dialog(app, std::move(*design), parent, &platform, std::move(both));
   dialog.exec();
 }
 

@@ -11,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "sizing/sizing.h"
 
@@ -35,13 +36,17 @@ class SizingDialog : public QDialog {
  public:
   /// `design` is what the calculate command collected (DesignForSizing).
   /// With `platform`, "標準断面表…" opens the table dialog for the same
-  /// design and variables.
+  /// design and variables. `both_cases`, the designs of 両ケース計算
+  /// (DesignsOfBothCases) where both cases are set, adds the choice to
+  /// size against all of them.
   SizingDialog(forms::App& app, sizing::DesignInput design, QWidget* parent = nullptr,
-               QtPlatform* platform = nullptr);
+               QtPlatform* platform = nullptr, std::vector<sizing::DesignInput> both_cases = {});
   /// Stops a running search and waits for it.
   ~SizingDialog() override;
 
   QPushButton* calculateButton() const { return calculate_; }
+  /// "両ケース（常時と地震時）"; null when both cases are not set.
+  QCheckBox* bothCasesBox() const { return both_; }
   QPushButton* stopButton() const { return stop_; }
   QPushButton* applyButton() const { return apply_; }
   QTableWidget* table() const { return table_; }
@@ -66,9 +71,13 @@ class SizingDialog : public QDialog {
   void Finished();
   void Apply();
   sizing::Variables ReadVariables() const;
+  /// The designs the search must satisfy: the one shown, or both cases.
+  std::vector<sizing::DesignInput> Cases() const;
 
   forms::App& app_;
   sizing::DesignInput design_;
+  std::vector<sizing::DesignInput> both_cases_;
+  QCheckBox* both_ = nullptr;
   std::array<VariableRow, 3> rows_{};
   QPushButton* calculate_ = nullptr;
   QPushButton* stop_ = nullptr;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "project/file_commands.h"
+#include "ui/forms/both_cases.h"
 #include "ui/forms/sizing_bridge.h"
 #include "ui/forms/windows.h"
 #include "ui/qt/qt_test_support.h"
@@ -101,6 +102,28 @@ class SizingDialogTest : public QObject {
     }
   }
 
+  // Where both cases are set, the dialog offers them: the section passes
+  // 常時 and 地震時 with both methods, and the governing check names its case.
+  void BothCasesAreOfferedWhereSet() {
+    Open("08_residential_slope_both_cases_seismic_governs.vrh");
+    std::optional<sizing::DesignInput> design = forms::DesignForSizing(app());
+    QVERIFY(design.has_value());
+    QVERIFY(forms::BothCasesSet(app()));
+    std::string why;
+    std::vector<sizing::DesignInput> both = forms::DesignsOfBothCases(app(), why);
+    QCOMPARE(both.size(), std::size_t{3});
+    SizingDialog d(app(), *design, &p_->window(), nullptr, both);
+    d.show();
+    QVERIFY(d.bothCasesBox() != nullptr);
+    d.bothCasesBox()->setChecked(true);
+    d.calculateButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!d.searching(), 20000);
+    QCOMPARE(d.table()->item(0, 0)->text(), QString("3.00"));
+    QCOMPARE(d.table()->item(0, 5)->text(), QString("［地震時①］滑動 Fs"));
+    SizingDialog one(app(), *design, &p_->window());
+    QVERIFY(one.bothCasesBox() == nullptr);
+  }
+
   // A long search stopped with 中止: no section, the windows as they were.
   void StoppedSearchChangesNothing() {
     Open("03_residential_raised_seismic_method2.vrh");
@@ -128,7 +151,7 @@ class SizingDialogTest : public QObject {
     Open("01_residential_level_entered_ka.vrh");
     std::optional<sizing::DesignInput> design = forms::DesignForSizing(app());
     QVERIFY(design.has_value());
-    SectionTableDialog d(app(), p_->platform(), *design, sizing::Variables{}, &p_->window());
+    SectionTableDialog d(app(), p_->platform(), {*design}, sizing::Variables{}, &p_->window());
     d.show();
     d.fromBox()->setValue(2);
     d.toBox()->setValue(5);
