@@ -16,6 +16,7 @@
 #include "project/file_commands.h"
 #include "project/results_summary.h"
 #include "project/test_support.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/test_support.h"
 
 namespace varnholt::project {
@@ -349,6 +350,8 @@ TEST(Examples, OpenWithTheirReviewedVerdictsAndSaveUnchanged) {
       EXPECT_TRUE(f11[e.label].Visible()) << e.label;
     }
     EXPECT_EQ(AllVerdictsOk(t.app) ? 0 : 1, ex.exit_status);
+    // Sizing is offered while anything is NG, the wall body too (example 07).
+    EXPECT_EQ(forms::Results(t.app).sizing_button->Visible(), ex.exit_status == 1);
     const std::string json = ResultsJson(t.app, true, "");
 
     // Save again: the same bytes; and the saved file opens to the same state.

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "calc/body_stress.h"
 #include "calc/verdicts.h"
 #include "report/number_format.h"
 #include "ui/forms/app.h"
@@ -255,7 +256,10 @@ void Kekka(App& app) {
   WriteShearKey(app, r, dc, sel, v);
   // Soil constants outside their practical range go with the results.
   app.results().SetWarnings(SoilConstantWarnings(dc));
-  ShowSizingOffer(app, AnyNg(v, dc.ShearKeyFlag == "1"));
+  // Sizing is offered for an overstressed wall body too, which the rows do
+  // not show.
+  const BodyStressResult body = CheckBodyStress(dc, sel);
+  ShowSizingOffer(app, AnyNg(v, dc.ShearKeyFlag == "1") || (body.ok() && !body.AllOk()));
 }
 
 }  // namespace varnholt::forms

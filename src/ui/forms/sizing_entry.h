@@ -16,7 +16,8 @@ inline constexpr const char* kSizingCaption = "断面の自動決定…";
 /// Adds the button to a window's definition.
 ui::Control& AddSizingButton(ui::Window& w, App& app, int left, int top, int width);
 
-/// The results window offers sizing while any verdict it shows is NG.
+/// The results window offers sizing while any verdict it shows, or the
+/// stress check of the wall body, is NG.
 void ShowSizingOffer(App& app, bool any_ng);
 
 }  // namespace varnholt::forms

@@ -71,6 +71,12 @@ SizingDialog::SizingDialog(forms::App& app, sizing::DesignInput design, QWidget*
     grid->addWidget(r.min, row, 1);
     grid->addWidget(r.max, row, 2);
     grid->addWidget(r.step, row, 3);
+    // The bounds of a dimension not varied are not read: greyed.
+    auto enable = [&r](bool on) {
+      for (QDoubleSpinBox* box : {r.min, r.max, r.step}) box->setEnabled(on);
+    };
+    enable(range->vary);
+    connect(r.vary, &QCheckBox::toggled, this, enable);
   }
   layout->addLayout(grid);
   if (!both_cases_.empty()) {

@@ -130,7 +130,9 @@ class SizingDialogTest : public QObject {
     const std::vector<std::string> before = Shown(forms::kForm16);
     std::unique_ptr<SizingDialog> d = Dialog();
     QVERIFY(d != nullptr);
+    QVERIFY(!d->row(1).min->isEnabled() && !d->row(1).step->isEnabled());
     d->row(1).vary->setChecked(true);
+    QVERIFY(d->row(1).min->isEnabled() && d->row(1).max->isEnabled());
     d->row(0).step->setValue(0.001);
     d->calculateButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(d->stopButton()->isVisible(), 5000);
