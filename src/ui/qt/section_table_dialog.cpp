@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
@@ -98,6 +99,14 @@ SectionTableDialog::SectionTableDialog(forms::App& app, QtPlatform& platform,
   calculate_ = new QPushButton("計算");
   heights->addWidget(calculate_, 0, 7);
   layout->addLayout(heights);
+  auto* running = new QHBoxLayout;
+  progress_ = new QProgressBar;
+  stop_ = new QPushButton("中止");
+  progress_->hide();
+  stop_->hide();
+  running->addWidget(progress_, 1);
+  running->addWidget(stop_);
+  layout->addLayout(running);
   message_ = new QLabel("根入れ深さと天端の高さはそのまま、前面の出は前面勾配に合わせます。");
   message_->setWordWrap(true);
   layout->addWidget(message_);
@@ -124,13 +133,56 @@ SectionTableDialog::SectionTableDialog(forms::App& app, QtPlatform& platform,
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   layout->addWidget(buttons);
   connect(calculate_, &QPushButton::clicked, this, [this] { Calculate(); });
+  connect(stop_, &QPushButton::clicked, this, [this] { cancel_ = true; });
+  poll_.setInterval(50);
+  connect(&poll_, &QTimer::timeout, this, [this] { Poll(); });
+}
+
+SectionTableDialog::~SectionTableDialog() {
+  cancel_ = true;
+  if (worker_.joinable()) worker_.join();
 }
 
 void SectionTableDialog::Calculate() {
+  if (calculating()) return;
   request_.heights = {from_->value(), to_->value(), step_->value()};
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  result_ = sizing::BuildSectionTable(request_);
-  QApplication::restoreOverrideCursor();
+  request_.cancel = &cancel_;
+  request_.progress = [this](std::size_t done, std::size_t total) {
+    done_ = done;
+    total_ = total;
+  };
+  cancel_ = false;
+  done_ = 0;
+  total_ = 0;
+  result_.reset();
+  for (QPushButton* b : outputs_) b->setEnabled(false);
+  calculate_->setEnabled(false);
+  message_->setText("計算しています…");
+  clock_.start();
+  poll_.start();
+  worker_ = std::thread([this] {
+    pending_ = sizing::BuildSectionTable(request_);
+    QMetaObject::invokeMethod(
+        this, [this] { Finished(); }, Qt::QueuedConnection);
+  });
+}
+
+void SectionTableDialog::Poll() {
+  if (clock_.elapsed() < 500) return;
+  progress_->show();
+  stop_->show();
+  const std::size_t total = total_;
+  progress_->setMaximum(total > 0 ? 1000 : 0);
+  if (total > 0) progress_->setValue(static_cast<int>(1000.0 * done_ / total));
+}
+
+void SectionTableDialog::Finished() {
+  worker_.join();
+  poll_.stop();
+  progress_->hide();
+  stop_->hide();
+  calculate_->setEnabled(true);
+  result_ = std::move(pending_);
   const bool made = result_->outcome == sizing::SizingOutcome::kFound ||
                     result_->outcome == sizing::SizingOutcome::kNotFound;
   for (QPushButton* b : outputs_) b->setEnabled(made);

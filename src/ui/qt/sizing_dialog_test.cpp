@@ -159,6 +159,7 @@ class SizingDialogTest : public QObject {
     d.toBox()->setValue(5);
     d.stepBox()->setValue(1);
     d.calculateButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!d.calculating(), 20000);
     QCOMPARE(d.table()->rowCount(), 4);
     QCOMPARE(d.table()->item(3, 0)->text(), QString("5.00"));
     Grab(d, "section_table_dialog.png");
