@@ -124,7 +124,8 @@ std::vector<Example> Examples() {
         {"lbl12", "200.0"},
         {"lbl14", "∴O.K"},
         {"lbl16", "2.983"},
-        {"lbl17", " > 1.5 ∴O.K"}},
+        {"lbl17", " > 1.5 ∴O.K"},
+        {"lbl25", "総合判定：すべて O.K"}},
        0},
       {"02_residential_slope_computed_ka.vrh",
        [](TestApp& t) {
@@ -243,7 +244,10 @@ std::vector<Example> Examples() {
          f3["txt11"].SetText("0.297");
          CollisionFenceAndCalculate(t, "0.15", "20");
        },
-       {{"lbl7", " > 1.2 ∴O.K"}, {"lbl14", "∴O.K"}, {"lbl17", " > 1.2 ∴O.K"}},
+       {{"lbl7", " > 1.2 ∴O.K"},
+        {"lbl14", "∴O.K"},
+        {"lbl17", " > 1.2 ∴O.K"},
+        {"lbl25", "総合判定：NG（躯体）"}},
        1},
       {"06_residential_cohesion_eccentricity_deduction.vrh",
        [](TestApp& t) {

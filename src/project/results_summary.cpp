@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "calc/design_verdict.h"
 #include "calc/format.h"
 #include "calc/verdicts.h"
 #include "project/text_output.h"
@@ -112,7 +113,9 @@ BodyStressResult BodyCheckOf(forms::App& app) {
   return CheckBodyStress(app.dc(), forms::ReadSelections(app));
 }
 
-bool AllVerdictsOk(forms::App& app) { return !AnyVerdictNg(app) && BodyCheckOf(app).AllOk(); }
+bool AllVerdictsOk(forms::App& app) {
+  return JudgeDesign(app.dc(), forms::ReadSelections(app)).ok();
+}
 
 ShownVerdicts CountShownVerdicts(forms::App& app) {
   ShownVerdicts v;

@@ -20,6 +20,7 @@ constexpr const char* kGeneral = "一般事項";
 constexpr const char* kStability = "安定計算";
 constexpr const char* kAll = "一般事項 ・ 安定計算";
 constexpr const char* kNumbering = "ページ番号を付ける";
+constexpr const char* kBodyPage = "躯体の照査";
 constexpr const char* kFirstNumber = "最初のページ番号";
 constexpr const char* kDigitsHint = "(数字を入力)";
 constexpr const char* kOk = "ＯＫ";
@@ -50,6 +51,7 @@ void OkClicked(App& app, PrintRangeDialog& d) {
   // to represent (1e999), which would otherwise reach the footer as infinity.
   const double first = LeadingNumber(number.Text());
   app.dc().FirstPageNo = std::isfinite(first) ? first : 0;
+  app.print_body_stress = d.body_check->CheckValue() == 1;
   d.window.Hide();
   if (app.commands.file_print) app.commands.file_print();
 }
@@ -72,6 +74,9 @@ void DefineForm10(ui::Window& w, App& app) {
   d.range_all->width = 3000;
   d.numbering_check = AddCheck(w, "chk_P", kNumbering, 360, 1560);
   d.numbering_check->width = 2400;
+  d.body_check = AddCheck(w, "chk_B", kBodyPage, 2880, 1560);
+  d.body_check->width = 1500;
+  d.body_check->SetCheckValue(app.print_body_stress ? 1 : 0);
   d.first_page_caption = AddLabel(w, "lbl1", kFirstNumber, 600, 1980);
   d.first_page_caption->SetEnabled(false);
   d.first_page_text = AddText(w, "txt_P", 2280, 1950, 600);

@@ -105,6 +105,7 @@ struct ResultsWindow : WindowHandles {
   ControlRef without_key_caption;         // lbl18 "突起の無い状態で"
   std::array<ControlRef, 3> without_key;  // lbl19, lbl20, lbl21
   ControlRef sizing_button;  // cmdSize "断面の自動決定…", shown while a row is NG
+  ControlRef overall;        // lbl25 "総合判定：…", stability and wall body together
 
   /// Every result label in the order of their names, lbl5 … lbl24.
   std::vector<ui::Control*> ResultLabels() const;
@@ -313,6 +314,7 @@ struct PrintRangeDialog : WindowHandles {
   ControlRef range_stability;     // opt2 安定計算
   ControlRef range_all;           // opt3 一般事項 ・ 安定計算
   ControlRef numbering_check;     // chk_P ページ番号を付ける
+  ControlRef body_check;          // chk_B 躯体の照査 (page 4)
   ControlRef first_page_text;     // txt_P
   ControlRef first_page_caption;  // lbl1 "最初のページ番号"
   ControlRef digits_hint;         // lbl2 "(数字を入力)"

@@ -251,6 +251,7 @@ void DefineForm11(ui::Window& w, App& app) {
   r.without_key[1] = result("lbl20", 2550, 1980, A::kCenter);
   r.without_key[2] = result("lbl21", 3570, 1980, A::kCenter, 1800);
 
+  r.overall = result("lbl25", 120, 2400, A::kLeft, 3360);
   r.sizing_button = AddSizingButton(w, app, 3570, 2340, 1800);
   r.sizing_button->SetVisible(false);
 

@@ -16,12 +16,12 @@ namespace varnholt::forms {
 namespace {
 
 // Literals of the preview windows.
-constexpr const char* kCaptions[] = {"印刷ｲﾒｰｼﾞ（1/3ページ）", "印刷ｲﾒｰｼﾞ（2/3ページ）",
-                                     "印刷ｲﾒｰｼﾞ（3/3ページ）"};
+constexpr const char* kCaptions[] = {"印刷ｲﾒｰｼﾞ（1/4ページ）", "印刷ｲﾒｰｼﾞ（2/4ページ）",
+                                     "印刷ｲﾒｰｼﾞ（3/4ページ）", "印刷ｲﾒｰｼﾞ（4/4ページ）"};
 constexpr const char* kNextHalfWidth = "次のﾍﾟｰｼﾞ";  // Form4
-constexpr const char* kNext = "次のページ";          // Form5
+constexpr const char* kNext = "次のページ";          // Form5, Form8
 constexpr const char* kPrevHalfWidth = "前のﾍﾟｰｼﾞ";  // Form5
-constexpr const char* kPrev = "前のページ";          // Form8
+constexpr const char* kPrev = "前のページ";          // Form8, Form9
 constexpr const char* kPrint = "印刷";
 constexpr const char* kPdf = "PDF出力";
 constexpr const char* kClose = "閉じる";
@@ -38,7 +38,8 @@ constexpr int kViewportWidth = 10665;
 constexpr int kViewportHeight = 7095;
 constexpr int kBarThickness = 255;
 
-constexpr const char* kWindows[] = {kForm4, kForm5, kForm8};
+constexpr const char* kWindows[] = {kForm4, kForm5, kForm8, kForm9};
+constexpr int kPages = report::kLastPage;
 
 /// Beeps through the platform, as the desktop preview and printer do.
 class PlatformBeeper final : public report::Beeper {
@@ -99,6 +100,7 @@ report::ReportInputs ReportInputsOf(App& app) {
 report::PrintJob PrintJobOf(App& app) {
   report::PrintJob job;
   job.first_page_no = app.dc().FirstPageNo;
+  job.body_stress = app.print_body_stress;
   if (!app.windows().IsLoaded(kForm10)) return job;
   PrintRangeDialog& f10 = PrintRange(app);
   if (f10.range_general->Value()) {
@@ -122,8 +124,8 @@ Preview::Preview(App& app, ReportDevices& devices)
     : app_(app),
       devices_(devices),
       page_(devices.Page()),
-      slots_(std::make_unique<std::array<Slot, 3>>()) {
-  for (int page = 1; page <= 3; ++page) {
+      slots_(std::make_unique<std::array<Slot, kPages>>()) {
+  for (int page = 1; page <= kPages; ++page) {
     SlotOf(page).name = kWindows[page - 1];
     app_.windows().Register(kWindows[page - 1], [this, page](ui::Window& w) { Define(w, page); });
   }
@@ -182,7 +184,10 @@ void Preview::Define(ui::Window& w, int page) {
       AddMenu(w, "Men_Prn", kPrint).on_click = [this] { PrintMenu(); };
       break;
     default:
-      AddMenu(w, "Men_Pre", kPrev).on_click = [this] { ShowPage(2, false); };
+      AddMenu(w, "Men_Pre", kPrev).on_click = [this, page] { ShowPage(page - 1, false); };
+      if (page < kPages) {
+        AddMenu(w, "Men_Nex", kNext).on_click = [this, page] { ShowPage(page + 1, true); };
+      }
       AddMenu(w, "Men_Prn", kPrint).on_click = [this] { PrintMenu(); };
       break;
   }

@@ -1,5 +1,5 @@
 #pragma once
-// The report's preview windows (Form4, Form5, Form8: one window per page),
+// The report's preview windows (Form4, Form5, Form8, Form9: one per page),
 // printing through the print-range dialog (Form10) and the printer dialog,
 // and PDF output. FileImage and FilePrint are the main window's preview and
 // print commands.
@@ -26,6 +26,7 @@ class App;
 inline constexpr const char* kForm4 = "Form4";  // preview, page 1
 inline constexpr const char* kForm5 = "Form5";  // preview, page 2
 inline constexpr const char* kForm8 = "Form8";  // preview, page 3
+inline constexpr const char* kForm9 = "Form9";  // preview, page 4 (the wall body)
 
 /// The paper of the preview pictures and the printable area on it, twips.
 /// The default is the report's A4 page.
@@ -71,7 +72,7 @@ class ReportDevices {
 report::ReportInputs ReportInputsOf(App& app);
 
 /// The print job the print-range dialog (Form10) holds: its range, its
-/// page-number check and FirstPageNo.
+/// page-number check, FirstPageNo and 躯体の照査 as last confirmed.
 report::PrintJob PrintJobOf(App& app);
 
 /// Draws `job` on `out` as the printer receives it, in one document, from
@@ -101,7 +102,7 @@ struct ScrollSteps {
 };
 
 /// The preview windows and the printing commands of one application.
-/// Registers Form4, Form5 and Form8 and installs the preview and print
+/// Registers Form4, Form5, Form8 and Form9 and installs the preview and print
 /// commands; lives as long as the application.
 class Preview {
  public:
@@ -144,7 +145,7 @@ class Preview {
   App& app_;
   ReportDevices& devices_;
   PageGeometry page_;
-  std::unique_ptr<std::array<Slot, 3>> slots_;
+  std::unique_ptr<std::array<Slot, report::kLastPage>> slots_;
   // Set while PDF出力 has the print-range dialog open: its OK writes a PDF.
   bool pdf_target_ = false;
 };

@@ -144,7 +144,7 @@ TEST_F(PreviewTest, PrintImageShowsPageOneAtTheTopLeftWithoutToolbar) {
   ASSERT_TRUE(Shown(kForm4));
   EXPECT_EQ(t.Form(kForm4).Left(), 0);
   EXPECT_EQ(t.Form(kForm4).Top(), 0);
-  EXPECT_EQ(t.Form(kForm4).Caption(), "印刷ｲﾒｰｼﾞ（1/3ページ）");
+  EXPECT_EQ(t.Form(kForm4).Caption(), "印刷ｲﾒｰｼﾞ（1/4ページ）");
   const std::vector<std::string> page = Page(kForm4);
   ASSERT_FALSE(page.empty());
   EXPECT_NE(page.front().find(kGeneralItems), std::string::npos);
@@ -171,7 +171,10 @@ TEST_F(PreviewTest, MenusOfThePreviewWindows) {
   EXPECT_EQ(menus(kForm5),
             (std::vector<std::string>{"Men_Pre 前のﾍﾟｰｼﾞ", "Men_Nex 次のページ", "Men_Prn 印刷",
                                       "Men_Pdf PDF出力", "Men_Cls 閉じる"}));
-  EXPECT_EQ(menus(kForm8), (std::vector<std::string>{"Men_Pre 前のページ", "Men_Prn 印刷",
+  EXPECT_EQ(menus(kForm8),
+            (std::vector<std::string>{"Men_Pre 前のページ", "Men_Nex 次のページ", "Men_Prn 印刷",
+                                      "Men_Pdf PDF出力", "Men_Cls 閉じる"}));
+  EXPECT_EQ(menus(kForm9), (std::vector<std::string>{"Men_Pre 前のページ", "Men_Prn 印刷",
                                                      "Men_Pdf PDF出力", "Men_Cls 閉じる"}));
 }
 
@@ -197,6 +200,13 @@ TEST_F(PreviewTest, PagingDrawsTheNextPagesAndGoingBackKeepsThePicture) {
   ASSERT_TRUE(Shown(kForm8));
   EXPECT_FALSE(HasText(Page(kForm8), kEarthPressureValues));
   EXPECT_TRUE(HasText(Page(kForm8), "荷重の集計"));
+  // Page 4 is the stress check of the wall body, and the last.
+  t.Form(kForm8)["Men_Nex"].Click();
+  ASSERT_TRUE(Shown(kForm9));
+  EXPECT_EQ(t.Form(kForm9).Caption(), "印刷ｲﾒｰｼﾞ（4/4ページ）");
+  EXPECT_TRUE(HasText(Page(kForm9), "躯体の応力度照査"));
+  t.Form(kForm9)["Men_Pre"].Click();
+  ASSERT_TRUE(Shown(kForm8));
 
   // Back to page 2: shown as it was drawn, not drawn again.
   t.Form(kForm3)["txt2"].SetText("W-7");
@@ -232,14 +242,17 @@ TEST_F(PreviewTest, EachCloseUnloadsItsPageAndThoseBeforeAndBringsTheToolbarBack
     const char* window;
     int pages_to_open;
   };
-  for (const Case c : {Case{kForm4, 1}, Case{kForm5, 2}, Case{kForm8, 3}}) {
+  for (const Case c : {Case{kForm4, 1}, Case{kForm5, 2}, Case{kForm8, 3}, Case{kForm9, 4}}) {
     preview.FileImage();
     if (c.pages_to_open >= 2) t.Form(kForm4)["Men_Nex"].Click();
     if (c.pages_to_open >= 3) t.Form(kForm5)["Men_Nex"].Click();
+    if (c.pages_to_open >= 4) t.Form(kForm8)["Men_Nex"].Click();
     ASSERT_TRUE(Shown(c.window));
     ASSERT_FALSE(ToolbarVisible());
     t.Form(c.window)["Men_Cls"].Click();
-    for (const char* w : {kForm4, kForm5, kForm8}) EXPECT_FALSE(Loaded(w)) << c.window << " " << w;
+    for (const char* w : {kForm4, kForm5, kForm8, kForm9}) {
+      EXPECT_FALSE(Loaded(w)) << c.window << " " << w;
+    }
     EXPECT_TRUE(ToolbarVisible()) << c.window;
   }
 }
@@ -333,6 +346,7 @@ TEST_F(PreviewTest, RangeAndNumbersOfTheDialogMakeTheJob) {
     const char* first;
     std::vector<std::string> footers;
     bool general_first;
+    bool body_unticked = false;  // 躯体の照査 cleared: no page 4
   };
   const Case cases[] = {
       {"opt1", "5", {"－ 5 －"}, true},
@@ -340,6 +354,8 @@ TEST_F(PreviewTest, RangeAndNumbersOfTheDialogMakeTheJob) {
       {"opt2", "1", {"－ 1 －", "－ 2 －", "－ 3 －"}, false},
       {"opt3", nullptr, {"", "", "", ""}, true},
       {"opt2", "1.5", {"－ 2 －", "－ 3 －", "－ 4 －"}, false},
+      {"opt3", "1", {"－ 1 －", "－ 2 －", "－ 3 －"}, true, true},
+      {"opt2", "1", {"－ 1 －", "－ 2 －"}, false, true},
   };
   for (const Case& c : cases) {
     TestApp app;
@@ -356,6 +372,8 @@ TEST_F(PreviewTest, RangeAndNumbersOfTheDialogMakeTheJob) {
         w["chk_P"].Click();
         w["txt_P"].SetText(c.first);
       }
+      EXPECT_EQ(w["chk_B"].CheckValue(), 1) << "ticked by default";
+      if (c.body_unticked) w["chk_B"].Click();
       w["cmd1"].Click();
     });
     app.platform.printer_answers.push_back(ui::PrinterChoice{});
@@ -513,6 +531,17 @@ TEST(PrintJobOf, ReadsTheDialogWithoutOpeningIt) {
   EXPECT_EQ(job.first_page_no, 3);
   f10["opt2"].SetValue(true);
   EXPECT_EQ(PrintJobOf(t.app).range, report::PrintRange::kStability);
+  EXPECT_TRUE(PrintJobOf(t.app).body_stress);
+
+  // 躯体の照査 counts once confirmed, and a dialog loaded anew starts with
+  // it as confirmed last (the desktop keeps it in the settings).
+  f10["txt_P"].SetText("3");
+  f10["chk_B"].Click();
+  EXPECT_TRUE(PrintJobOf(t.app).body_stress);
+  f10["cmd1"].Click();
+  EXPECT_FALSE(PrintJobOf(t.app).body_stress);
+  t.app.windows().Unload(kForm10);
+  EXPECT_EQ(t.Form(kForm10)["chk_B"].CheckValue(), 0);
 }
 
 TEST(ReportInputsOf, CopiesTheDesignConditionTexts) {

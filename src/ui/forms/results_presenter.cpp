@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "calc/body_stress.h"
+#include "calc/design_verdict.h"
 #include "calc/verdicts.h"
 #include "report/number_format.h"
 #include "ui/forms/app.h"
@@ -171,6 +171,7 @@ void ResultsPresenter::ShowResults() {
   SetVisible(r.bearing, true);
   SetVisible(r.sliding, true);
   SetVisible(r.eccentricity, true);
+  r.overall->SetVisible(true);
 }
 
 void ResultsPresenter::HideRows() {
@@ -180,6 +181,8 @@ void ResultsPresenter::HideRows() {
   SetVisible(r.sliding, false);
   r.without_key_caption->SetVisible(false);
   SetVisible(r.without_key, false);
+  r.overall->SetVisible(false);
+  r.overall->SetCaption("");
 }
 
 void ResultsPresenter::ClearResults() {
@@ -256,10 +259,11 @@ void Kekka(App& app) {
   WriteShearKey(app, r, dc, sel, v);
   // Soil constants outside their practical range go with the results.
   app.results().SetWarnings(SoilConstantWarnings(dc));
-  // Sizing is offered for an overstressed wall body too, which the rows do
-  // not show.
-  const BodyStressResult body = CheckBodyStress(dc, sel);
-  ShowSizingOffer(app, AnyNg(v, dc.ShearKeyFlag == "1") || (body.ok() && !body.AllOk()));
+  // The overall line and the sizing offer count the wall body as well.
+  const DesignVerdict overall = JudgeDesign(dc, sel);
+  r.overall->SetCaption(OverallVerdictText(overall));
+  r.overall->SetForeColor(overall.ok() ? ui::kBlack : ui::kLightMagenta);
+  ShowSizingOffer(app, !overall.ok());
 }
 
 }  // namespace varnholt::forms

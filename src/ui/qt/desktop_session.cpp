@@ -59,6 +59,7 @@ constexpr const char* kKeyFolder = "last_folder";
 constexpr const char* kKeyGeometry = "main_window/geometry";
 constexpr const char* kKeySection = "section_view/open";
 constexpr const char* kKeySectionGeometry = "section_view/geometry";
+constexpr const char* kKeyBodyPage = "print/body_stress";
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -101,6 +102,7 @@ DesktopSession::DesktopSession(forms::App& app, MainWindow& window, SessionPaths
   window_.statusBar()->addPermanentWidget(verdict_);
   window_.statusBar()->addPermanentWidget(state_);
   app_.last_folder = FromQ(settings_->value(kKeyFolder).toString());
+  app_.print_body_stress = settings_->value(kKeyBodyPage, true).toBool();
   app_.commands.status_note = [this](const std::string& text) { Note(ToQ(text)); };
 
   refresh_.setSingleShot(true);
@@ -172,8 +174,12 @@ void DesktopSession::Refresh() {
   }
   state_->setText(state);
   verdict_->setText(open && app_.results().valid()
-                        ? Q(project::AnyVerdictNg(app_) ? kVerdictNg : kVerdictOk)
+                        ? Q(project::AllVerdictsOk(app_) ? kVerdictOk : kVerdictNg)
                         : QString());
+  // The print-range dialog's 躯体の照査 as confirmed last, for the next run.
+  if (settings_->value(kKeyBodyPage, true).toBool() != app_.print_body_stress) {
+    settings_->setValue(kKeyBodyPage, app_.print_body_stress);
+  }
   if (!modified) recovery_.Update(app_);  // a save or Close removes it
   if (!app_.current_file.empty() && !modified && app_.current_file != remembered_file_) {
     Remember(app_.current_file);

@@ -80,6 +80,7 @@ const std::map<std::string, HelpTopic>& Topics() {
       {"Form4", {"printing.md", Q("印刷イメージ")}},
       {"Form5", {"printing.md", Q("印刷イメージ")}},
       {"Form8", {"printing.md", Q("印刷イメージ")}},
+      {"Form9", {"printing.md", Q("印刷イメージ")}},
       {"MsgBox", {"messages.md", ""}},
       {"FileDialog", {"files.md", ""}},
       {"PrintDialog", {"printing.md", Q("プリンターへの印刷")}},

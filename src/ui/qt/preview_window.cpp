@@ -19,7 +19,8 @@ namespace varnholt::desktop {
 namespace {
 
 bool IsPreview(const std::string& name) {
-  return name == forms::kForm4 || name == forms::kForm5 || name == forms::kForm8;
+  return name == forms::kForm4 || name == forms::kForm5 || name == forms::kForm8 ||
+         name == forms::kForm9;
 }
 
 }  // namespace

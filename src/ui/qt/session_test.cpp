@@ -107,6 +107,11 @@ class SessionTest : public QObject {
              Q("&1 01_residential_level_entered_ka.vrh"));
   }
 
+  void aWallStableButOverstressedIsNgInTheStatusBar() {
+    Open(std::string(VARNHOLT_EXAMPLES_DIR) + "/07_road_thin_crest_body_ng.vrh");
+    QCOMPARE(session().verdictLabel()->text(), Q("判定：NG あり"));
+  }
+
   void closedWindowsComeBackFromTheWindowMenu() {
     Open(kLevel);
     const std::string height = p_->app().Form("Form3")["txt3"].Text();
@@ -140,11 +145,14 @@ class SessionTest : public QObject {
     QVERIFY(session().sectionView()->drawing().forces.has_value());
     testing::TypeInto(testing::Widget<QLineEdit>(*p_, "Form3", "txt3"), "4.5");
     QVERIFY(testing::WaitFor([this] { return !session().sectionView()->drawing().forces; }));
-    // Remembered for the next run.
+    // Remembered for the next run, with the print-range dialog's 躯体の照査.
+    p_->app().print_body_stress = false;  // as the dialog's ＯＫ leaves it
+    session().Refresh();
     p_.reset();
     p_ = std::make_unique<DesktopProgram>(scratch_->paths());
     p_->Start();
     QVERIFY(session().sectionFrame() != nullptr && session().sectionFrame()->isVisible());
+    QVERIFY(!p_->app().print_body_stress);
   }
 
   void shortcutsAndDroppedFiles() {
