@@ -4,9 +4,7 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "project/document.h"
 #include "ui/qt/desktop_program.h"
-#include "ui/qt/desktop_session.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -24,9 +22,6 @@ int main(int argc, char* argv[]) {
   QObject::connect(&program.window(), &varnholt::desktop::MainWindow::ProgramEnded, &application,
                    &QApplication::quit, Qt::QueuedConnection);
   program.Start();
-  if (args.size() > 1 && !program.window().Ended()) {
-    varnholt::project::OpenFileAsked(program.app(), args[1].toStdString());
-    program.session().Refresh();
-  }
+  if (args.size() > 1) program.OpenGiven(args[1].toStdString());
   return program.window().Ended() ? 0 : QApplication::exec();
 }

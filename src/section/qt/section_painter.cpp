@@ -18,6 +18,9 @@ namespace varnholt::section::qt {
 namespace {
 
 constexpr const char* kPageHeading = "断面図";
+constexpr const char* kScaleCaption = "縮尺 1:";
+// The scales of drawings on paper, 1:n.
+constexpr int kPaperScales[] = {10, 20, 25, 30, 40, 50, 60, 75, 100, 150, 200, 250, 300, 400, 500};
 constexpr double kArrowHead = 0.55;  // head length in text heights
 
 QColor LineColour(Tone tone) {
@@ -261,11 +264,31 @@ void PaintSectionPage(QPainter& painter, const report::qt::DeviceFrame& frame,
   SectionDrawing body = d;
   body.title.clear();
   body.forces.reset();
+  // Drawn at the largest standard scale that fits, about the figure's centre,
+  // and the scale written under it, so that the paper can be measured.
+  Placement place = Fit(body, figure, 0);
+  const double mm_per_unit = 25.4 / frame.dpi_x;
+  const int ratio = PaperScaleRatio(1000 / (place.scale * mm_per_unit));
+  const Point centre = place.ToSection(figure.center());
+  place.scale = 1000 / (ratio * mm_per_unit);
+  place.origin = figure.center() - QPointF(centre.x * place.scale, -centre.y * place.scale);
   const double pen = frame.dpi_x / 144;  // half a point
   painter.save();
   painter.setClipRect(figure);
-  PaintSection(painter, body, Fit(body, figure, 0), {font.family, pen, 0}, figure);
+  // Values stay legible on paper: never under 6 points.
+  PaintSection(painter, body, place, {font.family, pen, frame.dpi_y * 6 / 72}, figure);
   painter.restore();
+  report::qt::QtReportSurface surface(painter, frame, font);
+  surface.CurrentY = frame.printable.height() - 800;
+  surface.PrintLine({std::string("         ") + kScaleCaption + std::to_string(ratio)});
+}
+
+int PaperScaleRatio(double fitted) {
+  for (const int n : kPaperScales) {
+    if (n >= fitted * (1 - 1e-9)) return n;
+  }
+  // Beyond the table: the next whole hundred.
+  return static_cast<int>(std::ceil(fitted / 100)) * 100;
 }
 
 QByteArray RenderPdfPage(const SectionDrawing& d, const report::qt::ReportFont& font) {

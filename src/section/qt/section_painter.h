@@ -56,10 +56,16 @@ QImage RenderImage(const SectionDrawing& drawing, QSize size, const QString& fam
 QByteArray RenderSvg(const SectionDrawing& drawing, QSize size, const QString& family);
 
 /// Paints the drawing on one A4 page as the report is printed: the heading
-/// "断面図" and the title through the report's page surface, the figure
-/// filling the printable area under it. `painter` is active on the page.
+/// "断面図" and the title through the report's page surface, the figure under
+/// it at the largest standard scale that fits, and "縮尺 1:n" at the foot. `painter` is active on
+/// the page.
 void PaintSectionPage(QPainter& painter, const report::qt::DeviceFrame& frame,
                       const report::qt::ReportFont& font, const SectionDrawing& drawing);
+
+/// The paper scale 1:n of the section page: the smallest standard n (1:10,
+/// 1:20, 1:25, 1:30, 1:40, 1:50, 1:60, 1:75, 1:100, … 1:500, then whole
+/// hundreds) at which the figure, fitted at 1:`fitted`, still fits.
+int PaperScaleRatio(double fitted);
 
 /// The A4 page as a PDF document in memory; empty when it could not be made.
 QByteArray RenderPdfPage(const SectionDrawing& drawing, const report::qt::ReportFont& font);

@@ -6,12 +6,14 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "project/document.h"
 #include "project/file_commands.h"
 #include "ui/qt/book_window.h"
 #include "ui/qt/desktop_session.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/icons.h"
 #include "ui/qt/preview_window.h"
+#include "ui/qt/section_commands.h"
 #include "ui/qt/sizing_dialog.h"
 
 namespace varnholt::desktop {
@@ -57,6 +59,8 @@ DesktopProgram::DesktopProgram(const SessionPaths& paths) {
   project::InstallFileCommands(app_);
   report_ = std::make_unique<ReportFrontEnd>(app_, platform_, *window_);
   session_ = std::make_unique<DesktopSession>(app_, *window_, paths);
+  section_commands_ = std::make_unique<SectionCommands>(app_, platform_);
+  session_->section_actions = MakeSectionActions(*section_commands_, window_.get());
   app_.commands.quit = [this] {
     session_->End();
     window_->EndProgram();
@@ -85,6 +89,12 @@ void DesktopProgram::Start() {
   window_->Start();
   help_ = std::make_unique<HelpController>(*window_, HelpDocuments::Find());
   session_->Start();
+}
+
+void DesktopProgram::OpenGiven(const std::string& path) {
+  if (window_->Ended()) return;
+  project::OpenFileAsked(app_, path);
+  session_->Refresh();
 }
 
 }  // namespace varnholt::desktop

@@ -19,6 +19,7 @@ class BookWindow;
 class HelpController;
 class DesktopSession;
 class ReportFrontEnd;
+class SectionCommands;
 struct SessionPaths;
 
 /// The family of the Japanese UI font in use: IPA P Gothic or IPAGothic, or a
@@ -42,6 +43,10 @@ class DesktopProgram {
 
   /// Loads and shows the main window.
   void Start();
+  /// Opens the project file named on the command line (a double click on a
+  /// .vrh) as 開く does, and shows it at once: title, status bar and the
+  /// section view if it is open.
+  void OpenGiven(const std::string& path);
 
   forms::App& app() { return app_; }
   MainWindow& window() { return *window_; }
@@ -59,6 +64,7 @@ class DesktopProgram {
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<ReportFrontEnd> report_;
   std::unique_ptr<HelpController> help_;
+  std::unique_ptr<SectionCommands> section_commands_;
   std::unique_ptr<DesktopSession> session_;
   QPointer<BookWindow> book_;  // 計算書一式, made when first opened
 };

@@ -214,6 +214,7 @@ void DesktopSession::BuildMenus() {
   }
 
   if (QMenu* file = menus->MenuOf("Men_F")) {
+    file->insertActions(menus->ActionOf("Men_FL3"), section_actions);
     recent_menu_ = new QMenu(Q(kRecentMenu), file);
     recent_menu_->setObjectName("recent_files");
     QAction* before = menus->ActionOf("Men_FL3");
@@ -283,6 +284,8 @@ void DesktopSession::ShowSection(bool shown) {
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     section_ = new SectionView(frame);
     section_->setObjectName("section_view");
+    section_->addActions(section_actions);
+    section_->setContextMenuPolicy(Qt::ActionsContextMenu);
     frame->setWidget(section_);
     frame->setWindowTitle(Q(kSectionCaption));
     frame->setWindowIcon(ProgramIcon());

@@ -19,6 +19,7 @@
 
 class QLabel;
 class QMdiSubWindow;
+class QAction;
 class QMenu;
 class QSettings;
 
@@ -85,6 +86,9 @@ class DesktopSession : public QObject, public ui::WindowObserver {
   std::function<BookWindow*(bool create)> book_window;
   /// Shows the design book's window.
   void ShowBook();
+  /// The section view's commands (断面図を印刷, 断面図のエクスポート): set before
+  /// Start, they go into the File menu and the section view's context menu.
+  QList<QAction*> section_actions;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -137,7 +137,8 @@ class DesktopTest : public QObject {
     for (QAction* a : file->actions()) items << (a->isSeparator() ? "-" : a->text());
     QCOMPARE(items, (QStringList{Q("新規作成(&N)"), Q("開く(&O)"), Q("閉じる(&C)"), "-",
                                  Q("上書き保存(&S)"), Q("名前を付けて保存(&A)"), "-",
-                                 Q("印刷ｲﾒｰｼﾞ(&I)"), Q("印刷(&P)"), "-", Q("計算書一式(&B)…"),
+                                 Q("印刷ｲﾒｰｼﾞ(&I)"), Q("印刷(&P)"), Q("断面図を印刷(&D)…"),
+                                 Q("断面図のエクスポート(&E)…"), "-", Q("計算書一式(&B)…"),
                                  Q("最近使ったファイル(&R)"), "-", Q("終了(&X)")}));
     QCOMPARE(main().menus()->MenuOf("Men_H")->actions().last()->text(), Q("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 

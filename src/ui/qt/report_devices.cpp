@@ -20,14 +20,7 @@ class PrinterDocument final : public forms::ReportDocument {
   PrinterDocument(QPrinter& printer, const report::qt::ReportFont& font) : printer_(printer) {
     started_ = painter_.begin(&printer_);
     if (!started_) return;
-    // The painter's origin is the corner of the printable area, as the
-    // printer driver reports it; the report is drawn from there.
-    report::qt::DeviceFrame frame;
-    frame.dpi_x = printer_.logicalDpiX();
-    frame.dpi_y = printer_.logicalDpiY();
-    const QRectF paint = printer_.pageLayout().paintRect(QPageLayout::Inch);
-    frame.printable = QSizeF(paint.width() * report::qt::kTwipsPerInch,
-                             paint.height() * report::qt::kTwipsPerInch);
+    const report::qt::DeviceFrame frame = PrinterFrame(printer_);
     report::qt::PageHooks hooks;
     QPrinter* p = &printer_;
     QPainter* painter = &painter_;
@@ -78,6 +71,18 @@ class PdfFile final : public forms::ReportDocument {
 };
 
 }  // namespace
+
+report::qt::DeviceFrame PrinterFrame(const QPrinter& printer) {
+  // The painter's origin is the corner of the printable area, as the
+  // printer driver reports it; the report is drawn from there.
+  report::qt::DeviceFrame frame;
+  frame.dpi_x = printer.logicalDpiX();
+  frame.dpi_y = printer.logicalDpiY();
+  const QRectF paint = printer.pageLayout().paintRect(QPageLayout::Inch);
+  frame.printable =
+      QSizeF(paint.width() * report::qt::kTwipsPerInch, paint.height() * report::qt::kTwipsPerInch);
+  return frame;
+}
 
 QtReportDevices::QtReportDevices(QtPlatform& platform, const forms::App& app)
     : platform_(platform), app_(app), font_(report::qt::FindReportFont()) {

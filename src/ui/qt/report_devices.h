@@ -4,13 +4,20 @@
 
 #include <optional>
 
+#include "report/qt/qt_surface.h"
 #include "report/qt/report_font.h"
 #include "ui/forms/app.h"
 #include "ui/forms/preview.h"
 
+class QPrinter;
+
 namespace varnholt::desktop {
 
 class QtPlatform;
+
+/// The printable area of a printer as the report's surfaces take it: drawn
+/// from its top-left corner, as the printer driver reports it.
+report::qt::DeviceFrame PrinterFrame(const QPrinter& printer);
 
 /// forms::ReportDevices on Qt: QPrinter for the printer, QPdfWriter for PDF
 /// files, both on the report's A4 page.

@@ -155,6 +155,27 @@ class SessionTest : public QObject {
     QVERIFY(!p_->app().print_body_stress);
   }
 
+  void aFileGivenOnTheCommandLineShowsItsSection() {
+    session().ShowSection(true);
+    p_.reset();
+    p_ = std::make_unique<DesktopProgram>(scratch_->paths());
+    p_->Start();
+    p_->OpenGiven(kRaised);
+    QCOMPARE(p_->app().current_file, kRaised);
+    const section::SectionDrawing& drawing = session().sectionView()->drawing();
+    QVERIFY(drawing.drawable);
+    QVERIFY(drawing.forces.has_value());  // opened means calculated
+    QVERIFY(!drawing.title.empty());
+    // Printing and export are in the File menu and the view's context menu.
+    const QList<QAction*> file = main().menus()->MenuOf("Men_F")->actions();
+    const QList<QAction*>& section = session().section_actions;
+    QCOMPARE(section.size(), 2);
+    QCOMPARE(file.indexOf(section[0]), file.indexOf(main().menus()->ActionOf("Men_FPrn")) + 1);
+    QCOMPARE(file.indexOf(section[1]), file.indexOf(section[0]) + 1);
+    QCOMPARE(session().sectionView()->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(session().sectionView()->actions().size(), 2);
+  }
+
   void shortcutsAndDroppedFiles() {
     MenuBinder* m = main().menus();
     QCOMPARE(m->ActionOf("Men_FNew")->shortcut(), QKeySequence(QKeySequence::New));
