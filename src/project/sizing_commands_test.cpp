@@ -59,6 +59,7 @@ TEST(SizeCommand, ExitStatusesAndMessages) {
       // b + f = 3.00 m: a narrower base would put the back face over the toe.
       {{slope}, 0, "最小の断面  B = 3.00 m"},
       {{slope, "--max-B", "2.9"}, 1, "範囲内のどの断面も計算できません"},
+      {{slope, "--max-B", "2.9"}, 1, "背面が底版の外へ張り出す断面になるため"},
       {{Example("07_road_thin_crest_body_ng.vrh"), "--max-B", "4.5"},
        1,
        "B を 4.50 m まで広げても躯体の引張応力度 σt = "},

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
 
 #include "calc/earth_pressure.h"
 #include "calc/keisan.h"
@@ -190,6 +192,31 @@ class SectionMaker {
       : dc_(dc), base_(base), crest_(crest), front_(front) {
     hw_micros_ = OrZero(dc.Calc[calc::kHeightH]) + OrZero(dc.Calc[calc::kEmbedment]) +
                  OrZero(dc.Calc[calc::kCrestAbove]);
+    // The values each axis puts into the design, read once: B, b and f as
+    // the calculation will hold them.
+    auto values = [](const Axis& axis, double fixed, auto micros_at) {
+      if (!axis.vary) return std::vector<double>{fixed};
+      std::vector<double> out;
+      out.reserve(static_cast<std::size_t>(axis.grid.count));
+      for (std::int64_t i = 0; i < axis.grid.count; ++i) out.push_back(MicrosValue(micros_at(i)));
+      return out;
+    };
+    base_values_ =
+        values(base_, dc.Calc[calc::kBaseWidth], [this](auto i) { return base_.grid.At(i); });
+    crest_values_ =
+        values(crest_, dc.Calc[calc::kCrestWidth], [this](auto i) { return crest_.grid.At(i); });
+    front_values_ =
+        values(front_, dc.Calc[calc::kFrontProj], [this](auto i) { return FrontAt(i); });
+  }
+
+  // A base narrower than crest width plus front projection puts the back
+  // face over the toe; the calculation refuses such a section, comparing
+  // the same values the same way, so it need not be judged.
+  bool Impossible(std::int64_t ib, std::int64_t ic, std::int64_t ifr) const {
+    const auto at = [](const std::vector<double>& v, std::int64_t i) {
+      return v[v.size() == 1 ? 0 : static_cast<std::size_t>(i)];
+    };
+    return at(crest_values_, ic) + at(front_values_, ifr) > at(base_values_, ib);
   }
 
   Section At(std::int64_t ib, std::int64_t ic, std::int64_t ifr) const {
@@ -197,12 +224,8 @@ class SectionMaker {
     if (base_.vary) Set(s.base, base_.grid.At(ib));
     if (crest_.vary) Set(s.crest, crest_.grid.At(ic));
     if (front_.vary) {
-      // f = n·Hw, from the decimals of both: a round batter gives the
-      // projection an engineer would type for it.
-      const Micros n = front_.grid.At(ifr);
-      const Micros f = (n * hw_micros_ + kMicrosPerUnit / 2) / kMicrosPerUnit;
-      Set(s.front, f);
-      s.batter = static_cast<double>(n) / kMicrosPerUnit;
+      Set(s.front, FrontAt(ifr));
+      s.batter = static_cast<double>(front_.grid.At(ifr)) / kMicrosPerUnit;
     }
     Finish(s);
     return s;
@@ -226,6 +249,12 @@ class SectionMaker {
   }
 
  private:
+  // f = n·Hw of a sized batter, from the decimals of both: a round batter
+  // gives the projection an engineer would type for it.
+  Micros FrontAt(std::int64_t ifr) const {
+    return (front_.grid.At(ifr) * hw_micros_ + kMicrosPerUnit / 2) / kMicrosPerUnit;
+  }
+
   static void Set(Dimension& d, Micros v) {
     d.text = MicrosText(v);
     d.value = MicrosValue(v);
@@ -236,6 +265,7 @@ class SectionMaker {
   const Axis& crest_;
   const Axis& front_;
   Micros hw_micros_ = 0;
+  std::vector<double> base_values_, crest_values_, front_values_;
 };
 
 Axis MakeAxis(const VariableRange& r, const Grid& g) { return {r.vary, r.vary ? g : Grid{}}; }
@@ -285,11 +315,21 @@ SizingResult SizeSection(const SizingRequest& request) {
   const std::int64_t nb = base.vary ? base.grid.count : 1;
   const std::int64_t nc = crest.vary ? crest.grid.count : 1;
   const std::int64_t nf = front.vary ? front.grid.count : 1;
+  // Only candidates that make a section are judged; the first of the others
+  // in the order is kept for the calculation's reason should none make one.
   std::vector<Item> order;
   order.reserve(static_cast<std::size_t>(nb * nc * nf));
+  std::optional<Item> first_impossible;
   for (std::int64_t ib = 0; ib < nb; ++ib) {
     for (std::int64_t ic = 0; ic < nc; ++ic) {
-      for (std::int64_t ifr = 0; ifr < nf; ++ifr) order.push_back(maker.Key(ib, ic, ifr));
+      for (std::int64_t ifr = 0; ifr < nf; ++ifr) {
+        const Item it = maker.Key(ib, ic, ifr);
+        if (!maker.Impossible(ib, ic, ifr)) {
+          order.push_back(it);
+        } else if (!first_impossible || Before(it, *first_impossible)) {
+          first_impossible = it;
+        }
+      }
     }
   }
   std::sort(order.begin(), order.end(), Before);
@@ -369,6 +409,11 @@ SizingResult SizeSection(const SizingRequest& request) {
     }
   }
   result.outcome = SizingOutcome::kNotFound;
+  if (!have_closest && first_failure.ok() && first_impossible) {
+    const Item& it = *first_impossible;
+    Judge(request.cases, maker.At(it.ib, it.ic, it.ifr), work, /*always_body=*/false, e);
+    first_failure = e.failure;
+  }
   if (!have_closest) {
     result.message = "範囲内のどの断面も計算できません。\n" + first_failure.Message();
     return result;

@@ -159,7 +159,7 @@ struct SizingResult {
   Evaluation current;
   std::vector<Evaluation> passing;  // best first, then up to `alternatives` more
   Evaluation closest;               // kNotFound: the section that comes closest
-  std::size_t total = 0;            // candidates in the grid
+  std::size_t total = 0;            // candidates in the grid that make a section (B ≥ b + f)
   std::size_t evaluated = 0;        // candidates judged before the search could stop
 };
 
