@@ -30,6 +30,8 @@
 #include "ui/qt/book_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/menu_binder.h"
+#include "ui/qt/section_table_dialog.h"
+#include "ui/qt/sizing_dialog.h"
 #include "ui/qt/window_view.h"
 
 #ifndef VARNHOLT_DOC_DIR
@@ -85,6 +87,8 @@ const std::map<std::string, HelpTopic>& Topics() {
       {"FileDialog", {"files.md", ""}},
       {"PrintDialog", {"printing.md", Q("プリンターへの印刷")}},
       {kBookWindowName, {"book.md", ""}},
+      {kSizingDialogName, {"sizing.md", Q("断面の自動決定")}},
+      {kSectionTableDialogName, {"sizing.md", Q("標準断面表")}},
   };
   return topics;
 }
@@ -405,9 +409,12 @@ std::string HelpController::WindowInUse() const {
     if (sub == nullptr) return "MDIForm1";
     w = sub;
   }
-  // The design book's window and its preview.
-  for (QWidget* b = w; b != nullptr; b = b->parentWidget())
+  // The design book's window and its preview, and the dialogs of sizing.
+  for (QWidget* b = w; b != nullptr; b = b->parentWidget()) {
     if (qobject_cast<BookWindow*>(b) != nullptr) return kBookWindowName;
+    if (qobject_cast<SectionTableDialog*>(b) != nullptr) return kSectionTableDialogName;
+    if (qobject_cast<SizingDialog*>(b) != nullptr) return kSizingDialogName;
+  }
   // A dialog frame or a sub-window holds the view of one window.
   if (auto* view = w->findChild<WindowView*>()) return view->name();
   return {};

@@ -14,12 +14,18 @@
 #include <QTextBlock>
 #include <QTreeWidget>
 #include <QWindow>
+#include <optional>
 #include <set>
+#include <utility>
 
+#include "project/file_commands.h"
 #include "ui/forms/preview.h"
+#include "ui/forms/sizing_bridge.h"
 #include "ui/forms/windows.h"
 #include "ui/qt/menu_binder.h"
 #include "ui/qt/qt_test_support.h"
+#include "ui/qt/section_table_dialog.h"
+#include "ui/qt/sizing_dialog.h"
 
 namespace varnholt::desktop {
 namespace {
@@ -113,6 +119,31 @@ class HelpWindowTest : public QObject {
     });
     QTest::mouseClick(Widget<QAbstractButton>(*p_, forms::kForm2, "cmd3"), Qt::LeftButton);
     QVERIFY(script.Done());
+  }
+
+  // The sizing dialog and the table dialog it opens (a child of it, as the
+  // program opens it): F1 in either opens its section of the sizing chapter.
+  void f1InTheSizingDialogsOpensTheSizingChapter() {
+    const std::string example =
+        std::string(VARNHOLT_EXAMPLES_DIR) + "/01_residential_level_entered_ka.vrh";
+    QCOMPARE(project::OpenProjectFile(p_->app(), example).outcome,
+             project::OpenOutcome::kCalculated);
+    std::optional<sizing::DesignInput> design = forms::DesignForSizing(p_->app());
+    QVERIFY(design.has_value());
+    SizingDialog sizing(p_->app(), *design, &p_->window(), &p_->platform());
+    SectionTableDialog table(p_->app(), p_->platform(), {*design}, sizing::Variables{}, &sizing);
+    const std::pair<QDialog*, const char*> rows[] = {{&sizing, "断面の自動決定"},
+                                                     {&table, "標準断面表"}};
+    for (const auto& [dialog, heading] : rows) {
+      // Modal, as the program runs them.
+      dialog->setWindowModality(Qt::ApplicationModal);
+      dialog->show();
+      dialog->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(dialog));
+      QTest::keyClick(dialog, Qt::Key_F1);
+      QCOMPARE(ShownFile(), Q("sizing.md"));
+      QCOMPARE(CaretBlock(), Q(heading));
+    }
   }
 
   void menuOpensBothDocumentsAndTheSearchFilters() {

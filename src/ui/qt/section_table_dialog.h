@@ -27,6 +27,9 @@ namespace varnholt::desktop {
 
 class QtPlatform;
 
+/// The name F1 and the help window know the standard-section table's dialog by.
+inline constexpr const char* kSectionTableDialogName = "section_table_dialog";
+
 class SectionTableDialog : public QDialog {
   Q_OBJECT
 

@@ -30,6 +30,9 @@ namespace varnholt::desktop {
 
 class QtPlatform;
 
+/// The name F1 and the help window know the sizing dialog by.
+inline constexpr const char* kSizingDialogName = "sizing_dialog";
+
 class SizingDialog : public QDialog {
   Q_OBJECT
 
