@@ -347,6 +347,18 @@ TEST(Keisan, CentredResultantIsAnOrdinaryWall) {
   EXPECT_TRUE(AllSlotsFinite(dc));
 }
 
+TEST(Keisan, VerticalBackFaceIsAWallWhateverTheBinarySum) {
+  // 0.30 + 0.27 comes out above 0.57 in binary; the section is buildable.
+  DesignCase dc = StandardWall();
+  dc.Calc[calc::kCrestWidth] = 0.30;
+  dc.Calc[calc::kFrontProj] = 0.27;
+  dc.Calc[calc::kBaseWidth] = 0.57;
+  ASSERT_GT(0.30 + 0.27, 0.57);
+  const CalcStatus s =
+      Keisan(dc, Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal));
+  EXPECT_TRUE(s.ok()) << s.Message();
+}
+
 TEST(Keisan, UnusedSlotsOfOtherWindowsDoNotBlockTheDesign) {
   // Left over from earlier work in windows the current options do not use.
   DesignCase dc = StandardWall();

@@ -62,7 +62,7 @@ CalcStatus CheckSection(const DesignCase& dc, const Selections& sel) {
   const double b = c[calc::kCrestWidth];
   const double f = c[calc::kFrontProj];
   const double base = c[calc::kBaseWidth];
-  if (b + f > base) {
+  if (BaseNarrowerThanCrestAndFront(base, b, f)) {
     return CalcStatus::Impossible(
         InputField::kBaseWidth, "底版幅 B",
         "底版幅 B（" + FormatFixed(base, 0, 3) + "）が天端幅 b と前面の水平長さの和（" +
@@ -70,6 +70,13 @@ CalcStatus CheckSection(const DesignCase& dc, const Selections& sel) {
             "）より小さく、背面が底版の外へ張り出す断面になるため、計算できません。");
   }
   return CalcStatus::Ok();
+}
+
+bool BaseNarrowerThanCrestAndFront(double base, double crest, double front) {
+  // A nanometre is far below anything a drawing states and far above the
+  // error of adding two typed widths.
+  constexpr double kTolerance = 1e-9;
+  return crest + front > base + kTolerance;
 }
 
 }  // namespace varnholt

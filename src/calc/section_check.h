@@ -22,4 +22,10 @@ namespace varnholt {
 /// titled "エラーメッセージ"; Ok when the section can be built.
 CalcStatus CheckSection(const DesignCase& dc, const Selections& sel);
 
+/// True when crest width plus front projection is wider than the base by
+/// more than a rounding error. The widths are typed in metres with a few
+/// decimals; their binary sum may come out a hair above a base typed equal
+/// to it (0.30 + 0.27 > 0.57), and a vertical back face is a wall.
+bool BaseNarrowerThanCrestAndFront(double base, double crest, double front);
+
 }  // namespace varnholt

@@ -8,6 +8,7 @@
 
 #include "calc/earth_pressure.h"
 #include "calc/keisan.h"
+#include "calc/section_check.h"
 #include "sizing/messages.h"
 #include "sizing/request_check.h"
 
@@ -216,7 +217,8 @@ class SectionMaker {
     const auto at = [](const std::vector<double>& v, std::int64_t i) {
       return v[v.size() == 1 ? 0 : static_cast<std::size_t>(i)];
     };
-    return at(crest_values_, ic) + at(front_values_, ifr) > at(base_values_, ib);
+    return BaseNarrowerThanCrestAndFront(at(base_values_, ib), at(crest_values_, ic),
+                                         at(front_values_, ifr));
   }
 
   Section At(std::int64_t ib, std::int64_t ic, std::int64_t ifr) const {
