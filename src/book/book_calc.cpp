@@ -28,28 +28,6 @@ LoadCase SavedCase(const project::ParsedProject& parsed) {
   return parsed.state.inputs.options.load_case;
 }
 
-// The earth pressure's horizontal and vertical parts that the load summary adds.
-void EarthPressure(const DesignCase& dc, const Selections& sel, double& h, double& v) {
-  const auto& c = dc.Calc;
-  switch (SelectEarthPressureRows(sel)) {
-    case EarthPressureRows::kCoulomb:
-      h = c[calc::kPAX] + c[calc::kDeltaPAX];
-      v = c[calc::kPAY] + c[calc::kDeltaPAY];
-      return;
-    case EarthPressureRows::kCombined:
-      h = c[calc::kPAHX];
-      v = c[calc::kPAHY];
-      return;
-    case EarthPressureRows::kTrialWedge:
-      h = dc.PAXw;
-      v = dc.PAYw;
-      return;
-    case EarthPressureRows::kNone:
-      break;
-  }
-  h = v = 0;
-}
-
 // The figures of a calculated design.
 void Collect(forms::App& app, BookRow& row) {
   const DesignCase& dc = app.dc();
@@ -66,7 +44,7 @@ void Collect(forms::App& app, BookRow& row) {
   row.area = c[calc::kA1] + c[calc::kA2] + c[calc::kA3];
   row.has_coefficient = sel.shape != GroundShape::kRaisedSoil;
   row.coefficient = dc.Cond[cond::kKA];
-  EarthPressure(dc, sel, row.pah, row.pav);
+  EarthPressureParts(dc, sel, row.pah, row.pav);
   row.sum_v = c[calc::kSumV];
   row.sum_h = c[calc::kSumH];
   row.mr = c[calc::kMr];

@@ -45,6 +45,27 @@ EarthPressureRows SelectEarthPressureRows(const Selections& sel) {
   return EarthPressureRows::kNone;
 }
 
+void EarthPressureParts(const DesignCase& dc, const Selections& sel, double& h, double& v) {
+  const auto& c = dc.Calc;
+  switch (SelectEarthPressureRows(sel)) {
+    case EarthPressureRows::kCoulomb:
+      h = c[calc::kPAX] + c[calc::kDeltaPAX];
+      v = c[calc::kPAY] + c[calc::kDeltaPAY];
+      return;
+    case EarthPressureRows::kCombined:
+      h = c[calc::kPAHX];
+      v = c[calc::kPAHY];
+      return;
+    case EarthPressureRows::kTrialWedge:
+      h = dc.PAXw;
+      v = dc.PAYw;
+      return;
+    case EarthPressureRows::kNone:
+      break;
+  }
+  h = v = 0;
+}
+
 bool InertiaForceApplies(const Selections& sel) {
   if (sel.load_case != LoadCase::kSeismic) return false;
   return sel.standard == Standard::kRoad ||

@@ -18,6 +18,10 @@ enum class EarthPressureRows {
 };
 EarthPressureRows SelectEarthPressureRows(const Selections& sel);
 
+/// The horizontal and vertical earth pressure the totals add (PAX + ΔPAX and
+/// PAY + ΔPAY, PAHX and PAHY, or the wedge's PAXw and PAYw); 0 without rows.
+void EarthPressureParts(const DesignCase& dc, const Selections& sel, double& h, double& v);
+
 /// True when the seismic case adds the inertia force Kh·(W + FenceW): method
 /// ② under the residential standard, and the road standard.
 bool InertiaForceApplies(const Selections& sel);

@@ -51,6 +51,9 @@ struct PrintJob {
   /// The stress check of the wall body (躯体の照査) as page 4 after the
   /// stability chapter; on unless the engineer leaves it out.
   bool body_stress = true;
+  /// 両ケース: the pages of both load cases and the summary page
+  /// (PrintBothCases); the windows layer calculates the cases.
+  bool both_cases = false;
 };
 
 /// Prints the job on a printer surface (ctx.out) in one document: the
