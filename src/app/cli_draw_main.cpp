@@ -77,7 +77,7 @@ std::string WritePdf(const std::string& path,
       path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-// report FILE.vrh -o OUT.pdf | --dump [--range R] [--first-page N] [--]
+// report FILE.vrh -o OUT.pdf | --dump [--range R] [--first-page N] [--cases current|both] [--]
 int ReportCommand(const std::vector<std::string_view>& args, CheckedStdout& out) {
   varnholt::report::PrintJob job;  // every page, no page numbers
   std::string path;
@@ -113,6 +113,11 @@ int ReportCommand(const std::vector<std::string_view>& args, CheckedStdout& out)
       dump = true;
     } else if (options && a == "--no-body") {
       job.body_stress = false;
+    } else if (options && a == "--cases") {
+      const std::string_view cases = has_value ? args[++i] : std::string_view();
+      if (cases != "current" && cases != "both")
+        return UsageError("--cases は current または both です: " + std::string(cases));
+      job.both_cases = cases == "both";
     } else if (const auto wrong = TakeFileArgument(a, options, path)) {
       return *wrong;
     }

@@ -45,7 +45,7 @@ using varnholt::project::CheckedStdout;
 constexpr const char* kUsage =
     "使い方: varnholt-cli calc [--json] [--cases current|both] [--] FILE.vrh\n"
     "        varnholt-cli report FILE.vrh -o OUT.pdf [--range general|stability|all]\n"
-    "                            [--first-page N] [--no-body] [--]\n"
+    "                            [--first-page N] [--no-body] [--cases current|both] [--]\n"
     "        varnholt-cli report FILE.vrh --dump [--range ...] [--first-page N]\n"
     "        varnholt-cli section FILE.vrh -o OUT.dxf|OUT.svg|OUT.png|OUT.pdf [--forces]\n"
     "                            [--unit mm|m] [--size WxH] [--]\n"
@@ -74,6 +74,8 @@ constexpr const char* kUsage =
     "--range         general（一般事項）、stability（安定計算）、all（すべて、既定）。\n"
     "--first-page N  ページ番号を N（1～9999）から付けます（既定はページ番号なし）。\n"
     "--no-body       躯体の応力度照査のページを出力しません（既定は出力する）。\n"
+    "--cases both    常時と地震時の両ケースを出力します（一般事項は一度、各ケースの\n"
+    "                安定計算、最後に総括表）。current（既定）は保存されたケースだけ。\n"
     "--dump          PDF の代わりに、描画内容を 1 行 1 要素のテキストで標準出力へ\n"
     "                書き出します。\n"
     "--              以降の引数はオプションではなくファイル名です（- で始まる名前）。\n"

@@ -65,6 +65,9 @@ class App {
     std::function<void()> file_image;    // FileImage, the preview
     std::function<void()> file_print;    // FilePrint, after the print-range dialog's OK
     std::function<void()> size_section;  // 断面の自動決定…, the sizing dialog
+    /// After a successful calculate command: the summary's refresh
+    /// (InstallSummary). A copy calculating a case has none.
+    std::function<void()> calculated;
     /// Ends the program at once: every window closes without further events
     /// (no query-unload, so no second question).
     std::function<void()> quit;

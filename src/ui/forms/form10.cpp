@@ -19,6 +19,7 @@ constexpr const char* kRangeFrame = "印刷範囲の指定";
 constexpr const char* kGeneral = "一般事項";
 constexpr const char* kStability = "安定計算";
 constexpr const char* kAll = "一般事項 ・ 安定計算";
+constexpr const char* kBoth = "両ケース";
 constexpr const char* kNumbering = "ページ番号を付ける";
 constexpr const char* kBodyPage = "躯体の照査";
 constexpr const char* kFirstNumber = "最初のページ番号";
@@ -37,7 +38,8 @@ void NumberingClicked(PrintRangeDialog& d) {
 }
 
 void OkClicked(App& app, PrintRangeDialog& d) {
-  if (!d.range_general->Value() && !d.range_stability->Value() && !d.range_all->Value()) {
+  if (!d.range_general->Value() && !d.range_stability->Value() && !d.range_all->Value() &&
+      !d.range_both->Value()) {
     app.ErrorMessage(kMsgNoRange);
     return;
   }
@@ -71,7 +73,9 @@ void DefineForm10(ui::Window& w, App& app) {
   d.range_stability = AddOption(w, "opt2", kStability, 1920, 300, "Frame1");
   d.range_stability->width = 1500;
   d.range_all = AddOption(w, "opt3", kAll, 240, 780, "Frame1");
-  d.range_all->width = 3000;
+  d.range_all->width = 2280;
+  d.range_both = AddOption(w, "opt4", kBoth, 2640, 780, "Frame1");
+  d.range_both->width = 1260;
   d.numbering_check = AddCheck(w, "chk_P", kNumbering, 360, 1560);
   d.numbering_check->width = 2400;
   d.body_check = AddCheck(w, "chk_B", kBodyPage, 2880, 1560);
@@ -88,7 +92,7 @@ void DefineForm10(ui::Window& w, App& app) {
 
   // Handlers after the defaults, so setting them runs nothing.
   ui::Control& ok = d.ok_button;
-  for (ControlRef* range : {&d.range_general, &d.range_stability, &d.range_all}) {
+  for (ControlRef* range : {&d.range_general, &d.range_stability, &d.range_all, &d.range_both}) {
     (*range)->on_click = [&app, &ok] { app.windows().SetFocus(ok); };
   }
   d.numbering_check->on_click = [&d] { NumberingClicked(d); };

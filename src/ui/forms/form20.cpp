@@ -26,7 +26,7 @@ constexpr const char* kMethod2 = "擁壁の自重に起因する地震時慣性�
 constexpr const char* kGuideB = "Ｂ 道路土工　擁壁工指針";
 constexpr const char* kMethodRoad = "擁壁の自重に起因する地震時慣性力＋地震時の土圧の荷重";
 constexpr const char* kCompare =
-    "Ａによる場合は、①と②の２通り計算比較し、①又は②の大きいほうを採用してください。";
+    "Ａによる場合は、①と②の２通りを「両ケース計算」で計算し、総括表で比較してください。";
 constexpr const char* kInput = "震度の入力";
 constexpr const char* kKh = "設計水平震度  Kh=";
 constexpr const char* kKv = "設計鉛直震度　Kv=";

@@ -76,6 +76,7 @@ struct MainWindow : WindowHandles {
   ControlRef file_print;        // Men_FPrn
   ControlRef file_exit;         // Men_FEnd
   ControlRef reference_menu;    // Men_S "参考(&S)"
+  ControlRef both_cases_item;   // Men_CBoth "両ケース計算(&B)"
   ControlRef version_item;      // Men_HVer
   ControlRef toolbar;           // Toolbar1
   ControlRef new_button;        // Button1
@@ -83,6 +84,7 @@ struct MainWindow : WindowHandles {
   ControlRef overwrite_button;  // Button3
   ControlRef preview_button;    // Button5
   ControlRef print_button;      // Button6
+  ControlRef both_button;       // Button8 "両ケース計算"
 };
 
 // ------------------------------------------------------------ results window
@@ -313,6 +315,7 @@ struct PrintRangeDialog : WindowHandles {
   ControlRef range_general;       // opt1 一般事項
   ControlRef range_stability;     // opt2 安定計算
   ControlRef range_all;           // opt3 一般事項 ・ 安定計算
+  ControlRef range_both;          // opt4 両ケース
   ControlRef numbering_check;     // chk_P ページ番号を付ける
   ControlRef body_check;          // chk_B 躯体の照査 (page 4)
   ControlRef first_page_text;     // txt_P

@@ -13,6 +13,7 @@
 #include "ui/forms/handles.h"
 #include "ui/forms/results.h"
 #include "ui/forms/sizing_entry.h"
+#include "ui/forms/summary_window.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -41,9 +42,14 @@ struct ToolButton {
 };
 
 constexpr ToolButton kToolButtons[] = {
-    {1, "新規作成", "[ファイル]-[新規作成]"},     {2, "開く", "[ファイル]-[開く]"},
-    {3, "上書き保存", "[ファイル]-[上書き保存]"}, {4, "", ""},
-    {5, "印刷ｲﾒｰｼﾞ", "[ファイル]-[印刷ｲﾒｰｼﾞ]"},   {6, "印刷", "[ファイル]-[印刷]"},
+    {1, "新規作成", "[ファイル]-[新規作成]"},
+    {2, "開く", "[ファイル]-[開く]"},
+    {3, "上書き保存", "[ファイル]-[上書き保存]"},
+    {4, "", ""},
+    {5, "印刷ｲﾒｰｼﾞ", "[ファイル]-[印刷ｲﾒｰｼﾞ]"},
+    {6, "印刷", "[ファイル]-[印刷]"},
+    {7, "", ""},
+    {8, "両ケース計算", "[計算]-[両ケース計算]"},
 };
 
 void Run(const std::function<void()>& command) {
@@ -106,6 +112,9 @@ void ToolButtonClicked(App& app, int index) {
     case 6:
       ShowPrintRange(app);
       break;
+    case 8:
+      BothCasesCommand(app);
+      break;
     default:
       break;
   }
@@ -123,9 +132,10 @@ void WireMDIForm1(ui::Window& w, MainWindow& m, App& app) {
   m.file_print->on_click = [&app] { ShowPrintRange(app); };
   m.file_exit->on_click = [&app] { ExitCommand(app); };
   m.reference_menu->on_click = [&app, &m] { OpenReference(app, m); };
+  m.both_cases_item->on_click = [&app] { BothCasesCommand(app); };
   m.version_item->on_click = [&app] { app.Form(kForm6).Show(); };
-  const ControlRef* buttons[] = {&m.new_button, &m.open_button, &m.overwrite_button,
-                                 &m.preview_button, &m.print_button};
+  const ControlRef* buttons[] = {&m.new_button,     &m.open_button,  &m.overwrite_button,
+                                 &m.preview_button, &m.print_button, &m.both_button};
   for (const ControlRef* b : buttons) {
     const int index = (*b)->tool_index;
     (*b)->on_click = [&app, index] { ToolButtonClicked(app, index); };
@@ -177,13 +187,16 @@ void DefineMDIForm1(ui::Window& w, App& app) {
   m.file_print = menu("Men_FPrn", "印刷(&P)", "Men_F");
   menu("Men_FL3", "-", "Men_F");
   m.file_exit = menu("Men_FEnd", "終了(&X)", "Men_F");
+  menu("Men_C", "計算(&C)");
+  m.both_cases_item = menu("Men_CBoth", "両ケース計算(&B)", "Men_C");
   m.reference_menu = menu("Men_S", "参考(&S)");
   menu("Men_H", "ﾍﾙﾌﾟ(&H)");
   m.version_item = menu("Men_HVer", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "Men_H");
 
   m.toolbar = w.Add("Toolbar1", ControlKind::kFrame);
-  ControlRef* by_index[] = {nullptr, &m.new_button,     &m.open_button, &m.overwrite_button,
-                            nullptr, &m.preview_button, &m.print_button};
+  ControlRef* by_index[] = {nullptr,       &m.new_button,     &m.open_button,  &m.overwrite_button,
+                            nullptr,       &m.preview_button, &m.print_button, nullptr,
+                            &m.both_button};
   for (const ToolButton& b : kToolButtons) {
     Control& c = w.Add(ToolButtonName(b.index), ControlKind::kToolButton, "Toolbar1");
     c.tool_index = b.index;

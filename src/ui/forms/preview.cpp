@@ -10,6 +10,7 @@
 #include "ui/forms/builders.h"
 #include "ui/forms/collect.h"
 #include "ui/forms/handles.h"
+#include "ui/forms/summary_window.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -108,12 +109,17 @@ report::PrintJob PrintJobOf(App& app) {
   } else if (f10.range_stability->Value()) {
     job.range = report::PrintRange::kStability;
   }
+  job.both_cases = f10.range_both->Value();
   job.page_numbers = f10.numbering_check->CheckValue() == 1;
   return job;
 }
 
 void WriteReport(App& app, report::ReportSurface& out, const report::PrintJob& job,
                  report::Beeper& beeper) {
+  if (job.both_cases) {
+    WriteBothCasesReport(app, out, job, beeper);
+    return;
+  }
   const Selections sel = ReadSelections(app);
   const report::ReportInputs inputs = ReportInputsOf(app);
   report::ReportContext ctx{out, app.dc(), sel, inputs, beeper};

@@ -128,6 +128,7 @@ void CalculateCommand(App& app) {
   }
   app.results().ShowResults();
   Kekka(app);
+  if (app.commands.calculated) app.commands.calculated();
 }
 
 void CheckMethodCommand(App& app) {

@@ -11,6 +11,7 @@
 #include "ui/forms/collect.h"
 #include "ui/forms/handles.h"
 #include "ui/forms/sizing_entry.h"
+#include "ui/forms/summary_window.h"
 #include "ui/forms/windows.h"
 
 namespace varnholt::forms {
@@ -195,6 +196,7 @@ void ResultsPresenter::ClearResults() {
   valid_ = false;
   SetWarnings({});
   ShowSizingOffer(app_, false);
+  ClearSummary(app_);
 }
 
 void ResultsPresenter::ClearResultsAndSlidingFactor() {
@@ -224,6 +226,7 @@ void ResultsPresenter::Reset() {
   }
   DisableResultButtons(app_, Main(app_));
   SetWarnings({});
+  ClearSummary(app_);
 }
 
 void ResultsPresenter::SetWarnings(std::vector<PlausibilityWarning> warnings) {

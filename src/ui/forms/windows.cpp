@@ -2,6 +2,7 @@
 
 #include "ui/forms/app.h"
 #include "ui/forms/numeric_boxes.h"
+#include "ui/forms/summary_window.h"
 
 namespace varnholt::forms {
 
@@ -34,6 +35,7 @@ void RegisterWindows(App& app) {
   Register(app, kForm6, DefineForm6);
   Register(app, kForm7, DefineForm7);
   Register(app, kForm18, DefineForm18);
+  Register(app, kForm21, DefineForm21);
 }
 
 }  // namespace varnholt::forms

@@ -8,6 +8,7 @@
 
 #include "project/document.h"
 #include "project/file_commands.h"
+#include "ui/forms/summary_window.h"
 #include "ui/qt/book_window.h"
 #include "ui/qt/desktop_session.h"
 #include "ui/qt/help_window.h"
@@ -57,6 +58,7 @@ DesktopProgram::DesktopProgram() : DesktopProgram(SessionPaths::User()) {}
 DesktopProgram::DesktopProgram(const SessionPaths& paths) {
   window_ = std::make_unique<MainWindow>(app_, platform_, TwipScale::OfScreen());
   project::InstallFileCommands(app_);
+  forms::InstallSummary(app_);
   report_ = std::make_unique<ReportFrontEnd>(app_, platform_, *window_);
   session_ = std::make_unique<DesktopSession>(app_, *window_, paths);
   section_commands_ = std::make_unique<SectionCommands>(app_, platform_);

@@ -25,6 +25,7 @@
 #include "section/section.h"
 #include "ui/forms/app.h"
 #include "ui/forms/section_source.h"
+#include "ui/forms/summary_window.h"
 #include "ui/forms/windows.h"
 #include "ui/qt/book_window.h"
 #include "ui/qt/icons.h"
@@ -36,7 +37,8 @@
 namespace varnholt::desktop {
 namespace {
 
-constexpr const char* kListed[] = {forms::kForm2, forms::kForm3, forms::kForm16, forms::kForm11};
+constexpr const char* kListed[] = {forms::kForm2, forms::kForm3, forms::kForm16, forms::kForm11,
+                                   forms::kForm21};
 
 constexpr const char* kWindowMenu = "ウィンドウ(&W)";
 constexpr const char* kSectionCaption = "断面図";

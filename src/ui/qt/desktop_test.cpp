@@ -129,8 +129,8 @@ class DesktopTest : public QObject {
     QCOMPARE(main().windowTitle(), Q("Varnholt"));
     QStringList titles;
     for (QAction* a : main().menuBar()->actions()) titles << a->text();
-    QCOMPARE(titles,
-             (QStringList{Q("ﾌｧｲﾙ(&F)"), Q("参考(&S)"), Q("ウィンドウ(&W)"), Q("ﾍﾙﾌﾟ(&H)")}));
+    QCOMPARE(titles, (QStringList{Q("ﾌｧｲﾙ(&F)"), Q("計算(&C)"), Q("参考(&S)"), Q("ウィンドウ(&W)"),
+                                  Q("ﾍﾙﾌﾟ(&H)")}));
     QMenu* file = main().menus()->MenuOf("Men_F");
     QVERIFY(file != nullptr);
     QStringList items;
@@ -142,20 +142,25 @@ class DesktopTest : public QObject {
                                  Q("最近使ったファイル(&R)"), "-", Q("終了(&X)")}));
     QCOMPARE(main().menus()->MenuOf("Men_H")->actions().last()->text(), Q("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 
-    // Six toolbar places, the fourth a separator; tool tips are the command
-    // names, status tips the menu paths; one action shared with the menu.
+    // Eight toolbar places, the fourth and seventh separators; tool tips are
+    // the command names, status tips the menu paths; one action shared with
+    // the menu.
     const QList<QAction*> tools = main().toolbar()->actions();
-    QCOMPARE(tools.size(), 6);
+    QCOMPARE(tools.size(), 8);
     QVERIFY(tools[3]->isSeparator());
-    const char* tips[] = {"新規作成", "開く", "上書き保存", "", "印刷ｲﾒｰｼﾞ", "印刷"};
-    for (int i = 0; i < 6; ++i) {
-      if (i == 3) continue;
+    QVERIFY(tools[6]->isSeparator());
+    const char* tips[] = {"新規作成",  "開く", "上書き保存", "",
+                          "印刷ｲﾒｰｼﾞ", "印刷", "",           "両ケース計算"};
+    for (int i = 0; i < 8; ++i) {
+      if (i == 3 || i == 6) continue;
       QCOMPARE(tools[i]->toolTip(), Q(tips[i]));
       QVERIFY(!tools[i]->icon().isNull());
     }
     QCOMPARE(tools[0]->statusTip(), Q("[ファイル]-[新規作成]"));
     QCOMPARE(tools[0], main().menus()->ActionOf("Men_FNew"));
     QCOMPARE(tools[5], main().menus()->ActionOf("Men_FPrn"));
+    QCOMPARE(tools[7], main().menus()->ActionOf("Men_CBoth"));
+    QCOMPARE(tools[7]->statusTip(), Q("[計算]-[両ケース計算]"));
     // Nothing to save, preview or print yet.
     for (int i : {1, 2}) QVERIFY(ToolButton(i)->isEnabled());
     for (int i : {3, 5, 6}) QVERIFY(!ToolButton(i)->isEnabled());

@@ -74,6 +74,7 @@ const std::map<std::string, HelpTopic>& Topics() {
       {"Form15", {"dialogs.md", Q("突起の計算")}},
       {"Form19", {"dialogs.md", Q("突起の計算")}},
       {"Form11", {"results.md", Q("安定性の検討ウィンドウ")}},
+      {"Form21", {"results.md", Q("総括表")}},
       {"Form12", {"results.md", Q("検討方法（常時）")}},
       {"Form14", {"results.md", Q("検討方法（地震時・短期荷重）")}},
       {"Form7", {"reference.md", Q("宅地造成の参考表")}},

@@ -169,6 +169,24 @@ void DrawWall(QPainter& p) {
   p.drawLine(QPointF(1, 28), QPointF(31, 28));
 }
 
+// 両ケース計算: a table of two columns, the second with a red mark.
+void DrawBothCases(QPainter& p) {
+  p.setPen(OutlinePen());
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(3, 5, 26, 22));
+  p.setPen(QPen(QColor(120, 140, 170), 1.4));
+  p.drawLine(QPointF(3, 11), QPointF(29, 11));
+  p.drawLine(QPointF(16, 5), QPointF(16, 27));
+  p.setPen(QPen(kOutline, 1.4));
+  for (int i = 0; i < 3; ++i) {
+    p.drawLine(QPointF(6, 15 + 4 * i), QPointF(13, 15 + 4 * i));
+    p.drawLine(QPointF(19, 15 + 4 * i), QPointF(26, 15 + 4 * i));
+  }
+  p.setPen(QPen(QColor(200, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(19, 8), QPointF(21, 9.5));
+  p.drawLine(QPointF(21, 9.5), QPointF(26, 6.5));
+}
+
 }  // namespace
 
 QIcon ToolbarIcon(int index) {
@@ -183,6 +201,8 @@ QIcon ToolbarIcon(int index) {
       return Render(DrawPreview);
     case 6:
       return Render(DrawPrint);
+    case 8:
+      return Render(DrawBothCases);
     default:
       return {};
   }

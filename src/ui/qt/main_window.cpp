@@ -196,7 +196,7 @@ void MainWindow::BindMainWindow(ui::Window& window) {
   menus_ = new MenuBinder(main_state_, menuBar(), toolbar_, this);
   menus_->Build(window);
   // The toolbar buttons' second texts (the menu paths) go to the status bar.
-  for (int index = 1; index <= 6; ++index) {
+  for (int index = 1; index <= 8; ++index) {
     if (QAction* a = menus_->ActionOf(forms::ToolButtonName(index))) {
       const QString path = ToQ(forms::ToolButtonPath(index));
       if (!path.isEmpty()) a->setStatusTip(path);

@@ -19,6 +19,7 @@
 #include <memory>
 #include <set>
 
+#include "ui/forms/summary_window.h"
 #include "ui/forms/windows.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/menu_binder.h"
@@ -244,6 +245,10 @@ class ScreenshotsTest : public QObject {
     Calculate();
     Save(&main(), "MDIForm1_calculated");
     Shoot("Form11", "Form11_ok");
+    // 両ケース計算 of a design with only the normal case set.
+    forms::BothCasesCommand(p_->app());
+    Shoot("Form21", "Form21");
+    Form(forms::kForm21).Hide();
 
     // A wall too narrow: the rows in light magenta.
     TypeInto(Widget<QLineEdit>(*p_, "Form3", "txt7"), "1.2");

@@ -139,7 +139,7 @@ class Control {
   Alignment alignment = Alignment::kLeft;
   int font_size = 0;  // 0: the window's default
   bool bold = false;
-  int tool_index = 0;  // toolbar buttons: 1..6
+  int tool_index = 0;  // toolbar buttons: 1..8
 
   // Event handlers; empty handlers do nothing.
   std::function<void()> on_click;
