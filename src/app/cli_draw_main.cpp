@@ -16,6 +16,7 @@
 #include "app/cli/common.h"
 #include "book/book_command.h"
 #include "project/batch_platform.h"
+#include "project/cases_option.h"
 #include "project/checked_stdout.h"
 #include "project/file_commands.h"
 #include "project/report_output.h"
@@ -114,10 +115,10 @@ int ReportCommand(const std::vector<std::string_view>& args, CheckedStdout& out)
     } else if (options && a == "--no-body") {
       job.body_stress = false;
     } else if (options && a == "--cases") {
-      const std::string_view cases = has_value ? args[++i] : std::string_view();
-      if (cases != "current" && cases != "both")
-        return UsageError("--cases は current または both です: " + std::string(cases));
-      job.both_cases = cases == "both";
+      varnholt::project::CasesOption cases = varnholt::project::CasesOption::kCurrent;
+      const std::string wrong = varnholt::project::TakeCasesOption(args, &i, &cases);
+      if (!wrong.empty()) return UsageError(wrong);
+      job.both_cases = cases == varnholt::project::CasesOption::kBoth;
     } else if (const auto wrong = TakeFileArgument(a, options, path)) {
       return *wrong;
     }
