@@ -152,6 +152,14 @@ TEST(Summary, ACaseThatCannotBeCalculatedSaysWhyAndShowsNoNumber) {
   EXPECT_FALSE(s.reasons[1]->Visible());
   EXPECT_FALSE(s.reasons[2]->Visible());
   EXPECT_GT(ShownValues(s), 40);
+
+  // Kh left empty: the seismic columns are not calculated with Kh read as 0.
+  ChooseNormalChecks(o.app);
+  forms::Seismic(o.app).kh_text->SetText("");
+  forms::BothCasesCommand(o.app);
+  EXPECT_FALSE(s.reasons[0]->Visible());
+  EXPECT_EQ(s.reasons[1]->Caption(), "地震時：計算できません。水平震度を入力して下さい。");
+  for (const auto& line : s.rows) EXPECT_EQ(line.cells[1].value->Caption(), "");
 }
 
 std::vector<report::RecordedPage> Record(forms::App& app, const report::PrintJob& job) {

@@ -111,6 +111,14 @@ CaseCalculation CalculateCaseOnCopy(App& app, LoadCase load_case, SeismicMethod 
     out.reason = kMsgShortTermFence;
     return out;
   }
+  // A seismic case with a setting missing is not calculated with the box
+  // read as 0: the dialog's ＯＫ would refuse it.
+  if (load_case == LoadCase::kSeismic) {
+    if (const char* missing = MissingSeismicSetting(copy)) {
+      out.reason = missing;
+      return out;
+    }
+  }
   bool typed_refused = false;
   ChooseCase(copy, load_case, method, typed_refused);
   if (typed_refused) {

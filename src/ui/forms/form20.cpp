@@ -69,24 +69,12 @@ void AllowTypedCoefficientByMethod(App& app) {
 // ＯＫ: checks the choices and boxes, computes the coefficients, and makes
 // the dimension window's coefficient be computed again for the new method.
 void OnOk(SeismicDialog& d, App& app) {
-  if (!AnySelected({&d.method_k1, &d.method_k2, &d.method_road})) {
-    app.ErrorMessage(kMsgMethod);
-    app.FocusAtStart(d.method_k1);
-    return;
-  }
-  if (d.kh_text->Text().empty()) {
-    app.ErrorMessage(kMsgKh);
-    app.FocusAtStart(d.kh_text);
-    return;
-  }
-  if (d.kv_text->Text().empty()) {
-    app.ErrorMessage(kMsgKv);
-    app.FocusAtStart(d.kv_text);
-    return;
-  }
-  if (RoadStandard(app) && !AnySelected({&d.region_a, &d.region_b, &d.region_c})) {
-    app.ErrorMessage(kMsgRegion);
-    app.FocusAtStart(d.region_a);
+  if (const char* missing = MissingSeismicSetting(app)) {
+    app.ErrorMessage(missing);
+    app.FocusAtStart(missing == kMsgMethod ? d.method_k1
+                     : missing == kMsgKh   ? d.kh_text
+                     : missing == kMsgKv   ? d.kv_text
+                                           : d.region_a);
     return;
   }
   const CalcStatus status = Jisin(app);
@@ -123,6 +111,17 @@ void ApplyKeptSeismicSettings(App& app) {
   // A value the dialog's ＯＫ would refuse is stored as typed and refused
   // again by the calculation, by name.
   Jisin(app);
+}
+
+const char* MissingSeismicSetting(App& app) {
+  SeismicDialog& d = Seismic(app);
+  if (!AnySelected({&d.method_k1, &d.method_k2, &d.method_road})) return kMsgMethod;
+  if (d.kh_text->Text().empty()) return kMsgKh;
+  if (d.kv_text->Text().empty()) return kMsgKv;
+  if (RoadStandard(app) && !AnySelected({&d.region_a, &d.region_b, &d.region_c})) {
+    return kMsgRegion;
+  }
+  return nullptr;
 }
 
 CalcStatus Jisin(App& app) {

@@ -16,6 +16,10 @@ class App;
 /// too large to be a number is stored as typed and named in the status.
 CalcStatus Jisin(App& app);
 
+/// What the dialog's ＯＫ would ask for first (the method, Kh, Kv, the
+/// region under 道路土工), in its words; null when the dialog is complete.
+const char* MissingSeismicSetting(App& app);
+
 /// The seismic case is chosen again: what the seismic dialog kept takes
 /// effect as after its ＯＫ, without asking (Kh and Kv by Jisin, direct
 /// input of the coefficient by the method). Nothing when the dialog has no
