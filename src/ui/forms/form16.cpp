@@ -47,20 +47,18 @@ void WireForm16(RaisedDimensionsWindow& f16, App& app) {
   };
   WireShearKeyOptions(f16, app);
 
-  // Enter runs down the boxes in their number order and leaves the window
-  // for the results window's "安定性の検討方法".
-  ControlRef* chain[] = {&f16.section_text,     &f16.mark_text,
-                         &f16.height_text,      &f16.embedment_text,
-                         &f16.crest_above_text, &f16.crest_width_text,
-                         &f16.base_width_text,  &f16.front_projection_text,
-                         &f16.surcharge_text,   &f16.beta_text,
-                         &f16.slope_height_text};
+  // Enter follows the drawing, top to bottom and left to right, after the
+  // title boxes, and leaves the window for the results window's
+  // "安定性の検討方法".
+  ControlRef* chain[] = {&f16.section_text,          &f16.mark_text,        &f16.surcharge_text,
+                         &f16.front_projection_text, &f16.crest_width_text, &f16.slope_height_text,
+                         &f16.crest_above_text,      &f16.beta_text,        &f16.height_text,
+                         &f16.embedment_text,        &f16.base_width_text};
   for (int i = 0; i + 1 < 11; ++i) {
     ControlRef& target = *chain[i + 1];
     WireInputBox(app, *chain[i], {[&app, &target] { FocusNext(app, target); }});
   }
-  WireInputBox(app, f16.slope_height_text,
-               {[&app] { FocusNext(app, Results(app).methods_button); }});
+  WireInputBox(app, f16.base_width_text, {[&app] { FocusNext(app, Results(app).methods_button); }});
 }
 
 }  // namespace

@@ -42,9 +42,10 @@ TEST_F(Form16Test, SlopeSurchargeOptionsShowTheLoadOnTheSlope) {
   EXPECT_EQ(ReadSelections(t.app).slope_surcharge, SlopeSurcharge::kWith);
 }
 
-TEST_F(Form16Test, EnterRunsDownTheBoxesToTheMethodButton) {
-  const char* order[] = {"txt1", "txt2", "txt3", "txt4",  "txt5", "txt6",
-                         "txt7", "txt8", "txt9", "txt10", "txt11"};
+TEST_F(Form16Test, EnterFollowsTheDrawingToTheMethodButton) {
+  // §, mark, q, f, b, ho, crest height, β, h, embedment, B.
+  const char* order[] = {"txt1", "txt2",  "txt9", "txt8", "txt6", "txt11",
+                         "txt5", "txt10", "txt3", "txt4", "txt7"};
   for (const char* box : order) f16()[box].SetText("1.5");
   for (int i = 0; i < 11; ++i) {
     SCOPED_TRACE(order[i]);

@@ -105,13 +105,16 @@ void EnterDesign(TestApp& t, const Entry& e) {
   if (e.shape == GroundShape::kRaisedSoil) {
     ui::Window& f16 = t.Form(kForm16);
     f16["txt1"].Click();
-    TypeAlong(t, {"2", "W-1", "4", "1", "0.5", "2", "4", "1", "10", "30", "1.5"});
+    // §, mark, q, f, b, ho, crest height, β, h, embedment, B.
+    TypeAlong(t, {"2", "W-1", "10", "1", "2", "1.5", "0.5", "30", "4", "1", "4"});
     return;
   }
   ui::Window& f3 = t.Form(kForm3);
   f3["txt1"].Click();
-  TypeAlong(t, {"2", "W-1", "4", "1", "0.5", "2", "4", "1", "10"});
+  // §, mark, f, b, q, crest height, (β), h, embedment, B.
+  TypeAlong(t, {"2", "W-1", "1", "2", "10", "0.5"});
   if (e.shape == GroundShape::kUniformSlope) TypeAlong(t, {"15"});
+  TypeAlong(t, {"4", "1", "4"});
   f3["cmd2"].Click();
 }
 

@@ -176,10 +176,22 @@ void WireOptions(ConditionsWindow& c, App& app) {
   };
   c.mu_tan_phi->on_click = [&app] { ChooseTanPhi(app); };
 
-  for (ui::Control* soil : {&*c.back_soil_combo, &*c.base_soil_combo}) {
-    soil->on_click = [&app] { app.results().ClearResultsAndSlidingFactor(); };
-    // A soil name typed into the box is an edit like any other.
-    soil->on_keypress = [&app](int&) { app.results().ClearResultsAndSlidingFactor(); };
+  // A soil name typed into the box is an edit like any other; Enter moves
+  // on to the first box below the list.
+  struct Soil {
+    ui::Control* list;
+    ui::Control* next;
+  };
+  for (Soil soil :
+       {Soil{&*c.back_soil_combo, &*c.phi_text}, Soil{&*c.base_soil_combo, &*c.cohesion_text}}) {
+    soil.list->on_click = [&app] { app.results().ClearResultsAndSlidingFactor(); };
+    soil.list->on_keypress = [&app, next = soil.next](int& key) {
+      if (key == ui::kKeyEnter) {
+        key = 0;
+        FocusNext(app, *next);
+      }
+      app.results().ClearResultsAndSlidingFactor();
+    };
   }
 }
 
@@ -205,7 +217,7 @@ void WireBoxes(ConditionsWindow& c, App& app) {
   // Cohesion: a value clicked or typed into the box is a cohesion to be
   // considered.
   WireInputBox(app, c.cohesion_text,
-               {[&c] { c.cohesion_text->SelectAll(); },
+               {next(c.phi_b_text),
                 [&c] {
                   c.cohesion_considered->SetValue(true);
                   c.cohesion_text->SetBorderStyle(1);
@@ -217,15 +229,19 @@ void WireBoxes(ConditionsWindow& c, App& app) {
                 }});
 
   // φB: μ computed from the old angle no longer holds once it is edited.
-  WireInputBox(app, c.phi_b_text, {nullptr, nullptr, [&c](int key) {
+  WireInputBox(app, c.phi_b_text, {next(c.mu_text), nullptr, [&c](int key) {
                                      if (key == ui::kKeyEnter || !c.mu_tan_phi->Value()) return;
                                      c.mu_tan_phi->SetValue(false);
                                      c.mu_text->SetText("");
                                    }});
 
   // μ: a value clicked or typed into the box is a directly entered one.
+  // Enter in μ goes on to the first box of the dimension window in use.
   WireInputBox(app, c.mu_text,
-               {nullptr,
+               {[&app] {
+                  DimensionWindow& d = DimensionsInUse(app);
+                  if (d.window.Shown()) FocusNext(app, d.section_text);
+                },
                 [&c] {
                   c.mu_direct->SetValue(true);
                   c.mu_text->SetBorderStyle(1);

@@ -464,13 +464,12 @@ TEST_F(Form2Test, TypingInCohesionBoxConsidersCohesion) {
   EXPECT_EQ(t.dc().Cond[cond::kCohesion], 15);
 }
 
-TEST_F(Form2Test, EnterInCohesionBoxStaysAndDoesNotChooseCohesion) {
+TEST_F(Form2Test, EnterInCohesionBoxMovesOnAndDoesNotChooseCohesion) {
   ui::Control& c = f2()["txt8"];
   t.app.windows().SetFocus(c);
   c.SetSelStart(1);
   c.TypeKey(ui::kKeyEnter);
-  EXPECT_EQ(Focused(t), &c);
-  EXPECT_TRUE(AllSelected(c));
+  EXPECT_EQ(Focused(t), &f2()["txt9"]);
   EXPECT_EQ(c.Text(), "0");
   EXPECT_TRUE(f2()["opt7"].Value());
 }
@@ -650,7 +649,8 @@ TEST_F(Form2Test, EnterMovesAlongTheChainAndIsNotTyped) {
     const char* to;
   };
   const Case chain[] = {{"txt1", "txt2"}, {"txt2", "txt3"}, {"txt3", "txt4"}, {"txt4", "txt5"},
-                        {"txt5", "cbo1"}, {"txt6", "txt7"}, {"txt7", "cbo2"}};
+                        {"txt5", "cbo1"}, {"cbo1", "txt6"}, {"txt6", "txt7"}, {"txt7", "cbo2"},
+                        {"cbo2", "txt8"}, {"txt8", "txt9"}, {"txt9", "txt10"}};
   for (const Case& c : chain) {
     SCOPED_TRACE(c.from);
     f2()[c.from].SetText("12");
@@ -663,12 +663,11 @@ TEST_F(Form2Test, EnterMovesAlongTheChainAndIsNotTyped) {
       EXPECT_TRUE(AllSelected(f2()[c.to]));
     }
   }
-  // φB and μ have no Enter of their own.
-  for (const char* box : {"txt9", "txt10"}) {
-    f2()[box].Click();
-    f2()[box].TypeKey(ui::kKeyEnter);
-    EXPECT_EQ(Focused(t), &f2()[box]);
-  }
+  // μ goes on to the § of the dimension window on screen.
+  t.Form(kForm3).Show();
+  f2()["txt10"].Click();
+  f2()["txt10"].TypeKey(ui::kKeyEnter);
+  EXPECT_EQ(Focused(t), &t.Form(kForm3)["txt1"]);
 }
 
 TEST_F(Form2Test, EveryEditAndClickInvalidatesTheResults) {

@@ -1,6 +1,8 @@
 // Dimension and load window for level ground and a uniform slope (Form3).
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
@@ -93,35 +95,35 @@ void WireForm3(LevelDimensionsWindow& f3, App& app) {
   };
   auto invalidate_coefficient = [&app] { InvalidateComputedCoefficient(app); };
 
-  // The title boxes do not touch the results.
+  // Enter follows the drawing, top to bottom and left to right: the title
+  // boxes, then the front projection, crest width and surcharge on the
+  // crest's line, the crest height, β on a slope, h, the embedment and B,
+  // then the choice of the coefficient. The title boxes do not touch the
+  // results; a surcharge typed on level ground empties a computed
+  // coefficient as the dimensions do (on a slope the computed coefficient
+  // stays).
   WireInputBox(app, f3.section_text, {next(f3.mark_text), nullptr, nullptr, false});
-  WireInputBox(app, f3.mark_text, {next(f3.height_text), nullptr, nullptr, false});
-  ControlRef* chain[] = {&f3.height_text,      &f3.embedment_text,  &f3.crest_above_text,
-                         &f3.crest_width_text, &f3.base_width_text, &f3.front_projection_text,
-                         &f3.surcharge_text};
-  for (int i = 0; i + 1 < 7; ++i) {
-    WireInputBox(app, *chain[i],
-                 {next(*chain[i + 1]), invalidate_coefficient,
+  WireInputBox(app, f3.mark_text, {next(f3.front_projection_text), nullptr, nullptr, false});
+  auto dimension = [&app, invalidate_coefficient](ControlRef& box, std::function<void()> enter) {
+    WireInputBox(app, box,
+                 {std::move(enter), invalidate_coefficient,
                   [&app](int) { InvalidateComputedCoefficient(app); }, true});
-  }
-  // A surcharge typed on level ground empties a computed coefficient as the
-  // dimensions do; on a slope the computed coefficient stays.
+  };
+  dimension(f3.front_projection_text, next(f3.crest_width_text));
+  dimension(f3.crest_width_text, next(f3.surcharge_text));
   WireInputBox(app, f3.surcharge_text,
-               {[&app, &f3, to_coefficient] {
-                  if (Conditions(app).slope->Value()) {
-                    FocusNext(app, f3.beta_text);
-                  } else {
-                    to_coefficient();
-                  }
-                },
-                nullptr,
+               {next(f3.crest_above_text), nullptr,
                 [&app](int) {
                   if (Conditions(app).level->Value()) InvalidateComputedCoefficient(app);
                 },
                 true});
-  WireInputBox(app, f3.beta_text,
-               {to_coefficient, invalidate_coefficient,
-                [&app](int) { InvalidateComputedCoefficient(app); }, true});
+  dimension(f3.crest_above_text, [&app, &f3] {
+    FocusNext(app, Conditions(app).slope->Value() ? f3.beta_text : f3.height_text);
+  });
+  dimension(f3.beta_text, next(f3.height_text));
+  dimension(f3.height_text, next(f3.embedment_text));
+  dimension(f3.embedment_text, next(f3.base_width_text));
+  dimension(f3.base_width_text, to_coefficient);
   // A coefficient typed into the box is a directly entered one, whether the
   // box was clicked or reached with the keyboard.
   WireInputBox(app, f3.ka_text,

@@ -373,12 +373,13 @@ TEST_F(Form3Test, EnterMovesAlongTheChain) {
     const char* to;
   };
   const Case chain[] = {
-      {"opt1", "txt1", "Form3", "txt2"},  {"opt1", "txt2", "Form3", "txt3"},
-      {"opt1", "txt3", "Form3", "txt4"},  {"opt1", "txt4", "Form3", "txt5"},
-      {"opt1", "txt5", "Form3", "txt6"},  {"opt1", "txt6", "Form3", "txt7"},
-      {"opt1", "txt7", "Form3", "txt8"},  {"opt1", "txt8", "Form3", "txt9"},
-      {"opt1", "txt9", "Form3", "opt1"},  {"opt2", "txt9", "Form3", "txt10"},
-      {"opt2", "txt10", "Form3", "opt1"}, {"opt1", "txt11", "Form11", "cmd2"},
+      // As drawn: §, mark, f, b, q, crest height, (β), h, embedment, B.
+      {"opt1", "txt1", "Form3", "txt2"},  {"opt1", "txt2", "Form3", "txt8"},
+      {"opt1", "txt8", "Form3", "txt6"},  {"opt1", "txt6", "Form3", "txt9"},
+      {"opt1", "txt9", "Form3", "txt5"},  {"opt1", "txt5", "Form3", "txt3"},
+      {"opt2", "txt5", "Form3", "txt10"}, {"opt2", "txt10", "Form3", "txt3"},
+      {"opt1", "txt3", "Form3", "txt4"},  {"opt1", "txt4", "Form3", "txt7"},
+      {"opt1", "txt7", "Form3", "opt1"},  {"opt1", "txt11", "Form11", "cmd2"},
   };
   for (const Case& c : chain) {
     SCOPED_TRACE(std::string(c.shape) + " " + c.from);
@@ -399,8 +400,8 @@ TEST_F(Form3Test, EnterMovesAlongTheChain) {
 
 TEST_F(Form3Test, EnterGoesToComputeWhenDirectInputIsUnavailable) {
   f3()["opt1"].SetEnabled(false);  // as the seismic method ① leaves it
-  f3()["txt9"].Click();
-  f3()["txt9"].TypeKey(ui::kKeyEnter);
+  f3()["txt7"].Click();
+  f3()["txt7"].TypeKey(ui::kKeyEnter);
   EXPECT_EQ(Focused(t), &f3()["cmd2"]);
 }
 

@@ -287,6 +287,25 @@ void Preview::ShowPage(int page, bool draw) {
   Notify(w.name());
 }
 
+bool Preview::TurnPage(const std::string& window, int delta) {
+  const auto* it = std::find(std::begin(kWindows), std::end(kWindows), window);
+  if (it == std::end(kWindows)) return false;
+  const int page = static_cast<int>(it - std::begin(kWindows)) + 1;
+  const int last = static_cast<int>(std::size(kWindows));
+  const int target = std::clamp(page + delta, 1, last);
+  if (target == page) return false;
+  if (target < page) {
+    ShowPage(target, false);
+    return true;
+  }
+  // Forward one page after another, as 次のページ goes.
+  for (int p = page + 1; p <= target; ++p) {
+    if (p > 1 && !ReadyToDraw()) return false;
+    ShowPage(p, true);
+  }
+  return true;
+}
+
 void Preview::ClosePreview(int page) {
   // Each page closes itself and the pages before it.
   for (int p = page; p >= 1; --p) app_.windows().Unload(kWindows[p - 1]);

@@ -119,6 +119,12 @@ class Preview {
   /// nothing.
   void FilePrint();
 
+  /// Pages through the preview from the page shown in `window` as the page
+  /// menus do: by `delta` pages (clamped to the first and last page), a
+  /// later page drawn anew, an earlier one shown as it was drawn. False
+  /// when there is no such page or a page cannot be drawn.
+  bool TurnPage(const std::string& window, int delta);
+
   /// The picture of a preview window; null when nothing is drawn on it.
   const report::RecordedPage* Picture(const std::string& window) const;
   /// The steps of a preview window's scroll bar ("HScroll1" or "VScroll1").

@@ -226,6 +226,25 @@ TEST_F(PreviewTest, PagingDrawsTheNextPagesAndGoingBackKeepsThePicture) {
   EXPECT_EQ(changed, std::vector<std::string>{kForm5});
 }
 
+// Page Down / Up, Home and End of the desktop preview.
+TEST_F(PreviewTest, TurningPagesByKeysGoesAsTheMenusGo) {
+  Calculate();
+  preview.FileImage();
+  EXPECT_FALSE(preview.TurnPage(kForm4, -1));  // no page before the first
+  changed.clear();
+  ASSERT_TRUE(preview.TurnPage(kForm4, 1000));  // End: every later page drawn in turn
+  EXPECT_TRUE(Shown(kForm9));
+  EXPECT_FALSE(Shown(kForm4));
+  EXPECT_EQ(changed, (std::vector<std::string>{kForm5, kForm8, kForm9}));
+  EXPECT_FALSE(preview.TurnPage(kForm9, 1));
+  changed.clear();
+  ASSERT_TRUE(preview.TurnPage(kForm9, -1000));  // Home: shown as drawn
+  EXPECT_TRUE(Shown(kForm4));
+  EXPECT_FALSE(Shown(kForm9));
+  EXPECT_TRUE(changed.empty());
+  EXPECT_FALSE(preview.TurnPage(kForm6, 1));  // not a preview window
+}
+
 TEST_F(PreviewTest, ComputedCoefficientPutsTheEarthPressureValuesOnPageThree) {
   Calculate();
   preview.FileImage();

@@ -1,6 +1,7 @@
 #include "ui/forms/windows.h"
 
 #include "ui/forms/app.h"
+#include "ui/forms/box_guides.h"
 #include "ui/forms/numeric_boxes.h"
 #include "ui/forms/summary_window.h"
 
@@ -8,12 +9,14 @@ namespace varnholt::forms {
 
 namespace {
 
-// A window's definition, then the half-width rule of its numeric boxes.
+// A window's definition, then the half-width rule of its numeric boxes and
+// the guide texts of its input boxes.
 template <typename Define>
 void Register(App& app, const char* name, Define define) {
   app.windows().Register(name, [&app, define](ui::Window& w) {
     define(w, app);
     WireNumericBoxes(w);
+    ApplyBoxGuides(w);
   });
 }
 

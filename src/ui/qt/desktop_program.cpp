@@ -63,6 +63,7 @@ DesktopProgram::DesktopProgram(const SessionPaths& paths) {
   session_ = std::make_unique<DesktopSession>(app_, *window_, paths);
   section_commands_ = std::make_unique<SectionCommands>(app_, platform_);
   session_->section_actions = MakeSectionActions(*section_commands_, window_.get());
+  report_->painter().RememberIn(&session_->settings());
   app_.commands.quit = [this] {
     session_->End();
     window_->EndProgram();

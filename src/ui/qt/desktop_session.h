@@ -71,6 +71,8 @@ class DesktopSession : public QObject, public ui::WindowObserver {
   /// Writes the recovery file now when there are unsaved changes.
   void WriteRecovery();
 
+  /// The settings file of the desktop (tests redirect it).
+  QSettings& settings() const { return *settings_; }
   QLabel* stateLabel() const { return state_; }
   QLabel* verdictLabel() const { return verdict_; }
   QMenu* windowMenu() const { return window_menu_; }

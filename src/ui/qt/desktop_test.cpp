@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -313,6 +314,10 @@ class DesktopTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&main()));
     QVERIFY(WaitFor([&] { return QApplication::focusWidget() == fc; }));
     QCOMPARE(p_->app().windows().Focused(), &Form("Form2")["txt2"]);
+    // Every box says what it is, as its tooltip and, with the focus, in the
+    // status bar.
+    QCOMPARE(Box("Form2", "txt4")->toolTip(), Q("土の単位体積重量 γ (kN/m³)、参考表 14〜20"));
+    QCOMPARE(main().statusBar()->currentMessage(), Box("Form2", "txt2")->toolTip());
     QCOMPARE(fc->cursorPosition(), 0);
     QVERIFY(!fc->hasSelectedText());
     // Typing goes straight in.

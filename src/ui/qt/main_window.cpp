@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -123,6 +124,16 @@ MainWindow::MainWindow(forms::App& app, QtPlatform& platform, TwipScale scale)
     warnings_->setText(texts.isEmpty() ? QString()
                                        : QString::fromUtf8("注意：") + texts.join("　"));
   };
+  // The guide of the box that takes the focus stands in the status bar, so
+  // that what a box asks for is seen without the mouse.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    for (QWidget* w = now; w != nullptr && !w->isWindow(); w = w->parentWidget()) {
+      if (!w->statusTip().isEmpty()) {
+        statusBar()->showMessage(w->statusTip());
+        return;
+      }
+    }
+  });
   platform_.SetDialogParent(this);
   app_.windows().AddObserver(&platform_);
   app_.windows().AddObserver(this);
@@ -311,6 +322,13 @@ void MainWindow::Present(ui::Window& window) {
                             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                             Qt::WindowCloseButtonHint);
       mdi_->addSubWindow(child);
+      // Escape closes what is only looked at (the reference tables, the
+      // preview pages), as its close box does; the design windows keep it.
+      if (!ListedWindow(window.name())) {
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), child);
+        escape->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(escape, &QShortcut::activated, child, &QWidget::close);
+      }
       connect(view, &WindowView::CaptionChanged, child, &QWidget::setWindowTitle);
       connect(view, &WindowView::ClientSizeChanged, child, [child] { child->adjustSize(); });
       p.child = child;

@@ -16,6 +16,7 @@
 #include "ui/qt/report_devices.h"
 #include "ui/toolkit/toolkit.h"
 
+class QSettings;
 class QWidget;
 
 namespace varnholt::forms {
@@ -45,6 +46,23 @@ class PreviewPainter : public QObject, public ui::WindowObserver {
   /// for painting): the paper, white, with the page drawn on it.
   QPixmap Render(const std::string& window, QSize size, qreal device_pixel_ratio) const;
 
+  /// How large the page is shown: a percentage of its size at the screen's
+  /// scale, or fitted to the viewport's width or to the whole page.
+  enum class Fit { kNone, kWidth, kPage };
+  struct Zoom {
+    Fit fit = Fit::kNone;
+    int percent = 100;
+  };
+  /// The steps of 拡大 and 縮小 (Ctrl+wheel, Ctrl++ and Ctrl+-).
+  static constexpr int kZoomSteps[] = {50, 67, 75, 90, 100, 110, 125, 150, 175, 200};
+  Zoom zoom() const { return zoom_; }
+  /// Applies a zoom to every preview page and remembers it.
+  void SetZoom(Zoom zoom);
+  /// One step larger (+1) or smaller (-1) from the size shown now.
+  void StepZoom(const std::string& window, int direction);
+  /// The zoom is kept in these settings between runs.
+  void RememberIn(QSettings* settings);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -53,6 +71,12 @@ class PreviewPainter : public QObject, public ui::WindowObserver {
   /// Follows the picture's position and repaints it.
   void PictureChanged(const std::string& window);
   void Attach(const std::string& window);
+  /// The page menu's 表示 items and the keys of one preview page.
+  void AddKeys(const std::string& window);
+  /// Sizes and places the page picture for the zoom and the bars.
+  void Layout(const std::string& window);
+  /// The factor of the zoom for the page picture of a window.
+  double Factor(const std::string& window) const;
 
   struct Attached {
     QPointer<QWidget> picture;
@@ -66,6 +90,8 @@ class PreviewPainter : public QObject, public ui::WindowObserver {
   MainWindow& main_;
   const QtReportDevices& devices_;
   std::map<std::string, Attached> attached_;
+  Zoom zoom_;
+  QSettings* settings_ = nullptr;
 };
 
 /// Everything of the report on the desktop, for one program: the devices,

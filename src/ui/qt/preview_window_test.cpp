@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -167,6 +168,57 @@ class PreviewWindowTest : public QObject {
     main().FrameOf(forms::kForm4)->close();
     QVERIFY(!p_->app().windows().IsLoaded(forms::kForm4));
     QVERIFY(main().toolbar()->isVisibleTo(&main()));
+  }
+
+  void keysPageThroughZoomAndEscapeCloses() {
+    StartPreview();
+    main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main()));
+    auto key = [this](const char* window, QKeyCombination k) {
+      QWidget* frame = main().FrameOf(window);
+      frame->setFocus();
+      QWidget* focus = QApplication::focusWidget();
+      QVERIFY(focus != nullptr && (focus == frame || frame->isAncestorOf(focus)));
+      QTest::keyClick(focus, k.key(), k.keyboardModifiers());
+    };
+    key(forms::kForm4, QKeyCombination(Qt::Key_PageDown));
+    QVERIFY(FrameShown(forms::kForm5));
+    key(forms::kForm5, QKeyCombination(Qt::Key_End));
+    QVERIFY(FrameShown(forms::kForm9));
+    key(forms::kForm9, QKeyCombination(Qt::Key_Home));
+    QVERIFY(FrameShown(forms::kForm4) && !FrameShown(forms::kForm9));
+
+    // Zoom: a step at a time, fitted, and kept for the next run.
+    QWidget* picture = Widget(forms::kForm4, "Picture2");
+    QWidget* viewport = Widget(forms::kForm4, "Picture1");
+    const QSize actual = main().scale().Rect(0, 0, 11906, 16838).size();
+    key(forms::kForm4, QKeyCombination(Qt::CTRL, Qt::Key_Minus));
+    QCOMPARE(picture->width(), qRound(actual.width() * 0.9));
+    QWheelEvent zoom_in(QPointF(50, 50), picture->mapToGlobal(QPointF(50, 50)), QPoint(),
+                        QPoint(0, 240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                        false);
+    QApplication::sendEvent(picture, &zoom_in);
+    QCOMPARE(picture->size(), actual);
+    key(forms::kForm4, QKeyCombination(Qt::CTRL, Qt::Key_1));  // ページ全体
+    QVERIFY(viewport->rect().contains(picture->geometry()));
+    QVERIFY(picture->height() >= viewport->height() - 1);
+    key(forms::kForm4, QKeyCombination(Qt::CTRL, Qt::Key_2));  // 幅に合わせる
+    QVERIFY(qAbs(picture->width() - viewport->width()) <= 1);
+    QCOMPARE(p_->session().settings().value("preview/zoom").toString(), QString("width"));
+
+    // Escape closes the page as its close box does.
+    key(forms::kForm4, QKeyCombination(Qt::Key_Escape));
+    QVERIFY(!p_->app().windows().IsLoaded(forms::kForm4));
+    QVERIFY(main().toolbar()->isVisibleTo(&main()));
+
+    // The next run shows the page fitted to the width.
+    p_.reset();
+    p_ = std::make_unique<DesktopProgram>(scratch_.paths());
+    p_->Start();
+    Open("01_residential_level_entered_ka.vrh");
+    StartPreview();
+    QVERIFY(qAbs(Widget(forms::kForm4, "Picture2")->width() -
+                 Widget(forms::kForm4, "Picture1")->width()) <= 1);
   }
 
   void pdfOutputGoesThroughTheRangeAndSaveDialogs() {

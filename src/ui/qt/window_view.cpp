@@ -289,6 +289,10 @@ void WindowView::Build() {
       QWidget* w = CreateWidget(*c, SurfaceOf(c->container()));
       if (w == nullptr) continue;
       w->setObjectName(QString::fromStdString(c->name()));
+      if (!c->tool_tip.empty()) {
+        w->setToolTip(QString::fromStdString(c->tool_tip));
+        w->setStatusTip(w->toolTip());
+      }
       widgets_[c->name()] = w;
       if (c->kind() != ControlKind::kTextBox) {
         events->Watch(w, c->name(), c->kind() == ControlKind::kLabel);

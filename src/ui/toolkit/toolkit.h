@@ -140,6 +140,9 @@ class Control {
   int font_size = 0;  // 0: the window's default
   bool bold = false;
   int tool_index = 0;  // toolbar buttons: 1..8
+  /// What the box is, shown as its tooltip and in the status bar: the
+  /// quantity, its symbol and unit, and a guide range where there is one.
+  std::string tool_tip;
 
   // Event handlers; empty handlers do nothing.
   std::function<void()> on_click;
