@@ -15,7 +15,8 @@
 namespace varnholt::forms {
 namespace {
 
-constexpr const char* kTitle = "Varnholt";
+constexpr const char* kNormalTitle = "安定性の検討方法（常時）";
+constexpr const char* kSeismicTitle = "安定性の検討方法（地震時・短期荷重）";
 constexpr const char* kNormalHeading = "安全性の検討方法（常時）";
 constexpr const char* kOverturnFrame = "転倒に対する検討";
 constexpr const char* kBearingFrame = "地盤支持力に対する検討";
@@ -157,7 +158,7 @@ void WireForm14(SeismicChecksDialog& d, App& app) {
 }  // namespace
 
 void DefineForm12(ui::Window& w, App& app) {
-  w.SetCaption(kTitle);
+  w.SetCaption(kNormalTitle);
   w.is_dialog = true;
   w.width = 7200;
   w.height = 6600;
@@ -199,7 +200,7 @@ void DefineForm12(ui::Window& w, App& app) {
 }
 
 void DefineForm14(ui::Window& w, App& app) {
-  w.SetCaption(kTitle);
+  w.SetCaption(kSeismicTitle);
   w.is_dialog = true;
   w.width = 7200;
   w.height = 7560;

@@ -20,7 +20,7 @@
 namespace varnholt::forms {
 namespace {
 
-constexpr const char* kTitle = "Varnholt";
+constexpr const char* kTitle = "フェンス、柵、塀等の計算";
 constexpr const char* kHeading = "フェンス、柵、塀等の計算";
 constexpr const char* kNormal = "常時(水平荷重無し)";
 constexpr const char* kDistributed = "短期(等分布荷重)：風圧力等";

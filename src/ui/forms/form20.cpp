@@ -18,7 +18,7 @@
 namespace varnholt::forms {
 namespace {
 
-constexpr const char* kTitle = "Varnholt";
+constexpr const char* kTitle = "地震時水平荷重の計算方法";
 constexpr const char* kHeading = "地震時水平荷重の計算方法";
 constexpr const char* kGuideA = "Ａ 建築基礎構造設計指針";
 constexpr const char* kMethod1 = "地震時土圧による荷重";

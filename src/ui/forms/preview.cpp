@@ -10,6 +10,7 @@
 #include "ui/forms/builders.h"
 #include "ui/forms/collect.h"
 #include "ui/forms/handles.h"
+#include "ui/forms/output_files.h"
 #include "ui/forms/summary_window.h"
 #include "ui/forms/windows.h"
 
@@ -355,12 +356,9 @@ void Preview::PrintToPdf(const report::PrintJob& job) {
   request.title = kPdfTitle;
   request.filter = kPdfFilter;
   request.default_ext = kPdfExtension;
-  request.file_name = kPdfDefaultName;
-  if (!app_.current_file.empty()) {
-    const std::filesystem::path project(app_.current_file);
-    request.initial_dir = project.parent_path().string();
-    request.file_name = project.stem().string() + ".pdf";
-  }
+  const OutputStart start = OutputDialogStart(app_, ".pdf", kPdfDefaultName);
+  request.initial_dir = start.folder;
+  request.file_name = start.name;
   std::optional<std::string> path = app_.platform().SaveFileDialog(request);
   if (!path || path->empty()) return;
   if (!EndsWithPdf(*path)) *path += ".pdf";
@@ -374,7 +372,11 @@ void Preview::PrintToPdf(const report::PrintJob& job) {
   report::SilentBeeper silent;
   WriteReport(app_, doc->surface(), job, silent);
   error = doc->Finish();
-  if (!error.empty()) app_.ErrorMessage(error);
+  if (!error.empty()) {
+    app_.ErrorMessage(error);
+    return;
+  }
+  NoteOutputWritten(app_, "計算書", *path);
 }
 
 }  // namespace varnholt::forms

@@ -435,12 +435,17 @@ TEST_F(PreviewTest, APrinterThatCannotStartOrFinishSaysSo) {
 TEST_F(PreviewTest, PdfOutputAsksForAFileAndWritesTheChosenRange) {
   Calculate();
   t.app.current_file = "/data/walls/A-1.vrh";
+  std::vector<std::string> notes;
+  t.app.commands.status_note = [&notes](const std::string& n) { notes.push_back(n); };
   preview.FileImage();
   AnswerPrintRange("opt2");
   t.platform.save_answers.push_back("/tmp/report/A-1");
   t.Form(kForm4)["Men_Pdf"].Click();
   ASSERT_EQ(devices.opened, std::vector<std::string>{"/tmp/report/A-1.pdf"});
   EXPECT_EQ(devices.finished, 1);
+  // The status bar says where the file went; its folder is the last one.
+  EXPECT_EQ(notes, std::vector<std::string>{"計算書を出力しました：/tmp/report/A-1.pdf"});
+  EXPECT_EQ(t.app.last_folder, "/tmp/report");
   EXPECT_EQ(devices.document.pages().size(), 3u);  // pages 2 to 4
   // The dialog offers the project's name and folder.
   ASSERT_EQ(t.platform.calls.back().kind, ui::ScriptedPlatform::Call::kSaveFile);
@@ -461,6 +466,14 @@ TEST_F(PreviewTest, PdfOutputAsksForAFileAndWritesTheChosenRange) {
   t.platform.save_answers.push_back(std::nullopt);
   t.Form(kForm4)["Men_Pdf"].Click();
   EXPECT_EQ(devices.opened, (std::vector<std::string>{"/tmp/report/A-1.pdf", "/tmp/report/B.PDF"}));
+  EXPECT_EQ(notes.size(), 2u);
+  // A design never saved starts in the last folder with the old name.
+  t.app.current_file.clear();
+  AnswerPrintRange("opt1");
+  t.platform.save_answers.push_back(std::nullopt);
+  t.Form(kForm4)["Men_Pdf"].Click();
+  EXPECT_EQ(t.platform.calls.back().file.initial_dir, "/tmp/report");
+  EXPECT_EQ(t.platform.calls.back().file.file_name, "計算書.pdf");
 
   // After PDF出力, 印刷 goes to the printer again.
   AnswerPrintRange("opt1");

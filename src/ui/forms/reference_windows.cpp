@@ -21,7 +21,8 @@
 namespace varnholt::forms {
 namespace {
 
-constexpr const char* kTitle = "Varnholt";
+constexpr const char* kResidentialTitle = "参考表（宅地造成）";
+constexpr const char* kRoadTitle = "参考表（道路土工）";
 constexpr const char* kClose = "閉じる";
 constexpr const char* kVersionCaption = "バージョン情報";
 constexpr const char* kVersion = "Varnholt Version 3.50";
@@ -318,7 +319,7 @@ Table SeismicCoefficientTable() {
 }  // namespace
 
 void DefineForm7(ui::Window& w, App& app) {
-  w.SetCaption(kTitle);
+  w.SetCaption(kResidentialTitle);
   w.width = 13440;
   w.height = 7320;
   AddTable(w, ResidentialLandTable());
@@ -328,7 +329,7 @@ void DefineForm7(ui::Window& w, App& app) {
 }
 
 void DefineForm18(ui::Window& w, App& app) {
-  w.SetCaption(kTitle);
+  w.SetCaption(kRoadTitle);
   w.width = 14520;
   w.height = 10440;
   AddLabel(w, "lblHeading", "◎ 道路土工－擁壁工指針", 240, 120).bold = true;

@@ -17,7 +17,7 @@
 namespace varnholt::forms {
 namespace {
 
-constexpr const char* kTitle = "Varnholt";
+constexpr const char* kTitle = "突起の計算";
 constexpr const char* kHeading = "突起の計算";
 constexpr const char* kHeightGuide = "・突起の高さ(H0)：基礎底版巾(B)の１０～１５％";
 constexpr const char* kWidthGuide = "・突起の幅(Ｄ)：高さと同程度";

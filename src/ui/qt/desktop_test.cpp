@@ -362,7 +362,7 @@ class DesktopTest : public QObject {
     bool regional_shown = false;
     script.InDialog("Form20", [&](QWidget& dialog) {
       regional_shown = Widget<QWidget>(*p_, "Form20", "frm1")->isVisible();
-      QCOMPARE(dialog.windowTitle(), Q("Varnholt"));
+      QCOMPARE(dialog.windowTitle(), Q("地震時水平荷重の計算方法"));
       QTest::mouseClick(Button("Form20", "cmd2"), Qt::LeftButton);  // キャンセル
     });
     QTest::mouseClick(Button("Form2", "cmd4"), Qt::LeftButton);

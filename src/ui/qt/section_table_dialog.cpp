@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -24,6 +25,7 @@
 #include "report/section_table.h"
 #include "tables/table.h"
 #include "ui/forms/app.h"
+#include "ui/forms/output_files.h"
 #include "ui/qt/report_devices.h"
 
 namespace varnholt::desktop {
@@ -120,9 +122,9 @@ SectionTableDialog::SectionTableDialog(forms::App& app, QtPlatform& platform,
   const std::pair<const char*, std::function<void()>> outputs[] = {
       {"プレビュー", [this] { Preview(); }},
       {"印刷", [this] { Print(); }},
-      {"PDF出力", [this] { Export("PDF (*.pdf)", &SectionTableDialog::WritePdf); }},
-      {"CSV出力", [this] { Export("CSV (*.csv)", &SectionTableDialog::WriteCsv); }},
-      {"XLSX出力", [this] { Export("Excel (*.xlsx)", &SectionTableDialog::WriteXlsx); }}};
+      {"PDF出力", [this] { Export("PDF (*.pdf)", ".pdf", &SectionTableDialog::WritePdf); }},
+      {"CSV出力", [this] { Export("CSV (*.csv)", ".csv", &SectionTableDialog::WriteCsv); }},
+      {"XLSX出力", [this] { Export("Excel (*.xlsx)", ".xlsx", &SectionTableDialog::WriteXlsx); }}};
   for (const auto& [caption, act] : outputs) {
     QPushButton* b = buttons->addButton(caption, QDialogButtonBox::ActionRole);
     b->setEnabled(false);
@@ -253,10 +255,21 @@ std::string SectionTableDialog::WritePdf(const std::string& path) {
       path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
-void SectionTableDialog::Export(const char* filter,
+// The dialog starts in the project's folder with the project's name
+// ("W-1_標準断面表.xlsx"); a written file is named in the dialog and in the
+// main window's status bar.
+void SectionTableDialog::Export(const char* filter, const char* extension,
                                 std::string (SectionTableDialog::*write)(const std::string&)) {
-  const QString path = QFileDialog::getSaveFileName(this, "標準断面表の出力", QString(), filter);
-  if (!path.isEmpty()) (this->*write)(path.toStdString());
+  const std::string suffix = std::string("_標準断面表") + extension;
+  const forms::OutputStart start =
+      forms::OutputDialogStart(app_, suffix, "標準断面表" + std::string(extension));
+  const QString proposed = QDir(Q(start.folder)).filePath(Q(start.name));
+  const QString path = QFileDialog::getSaveFileName(this, "標準断面表の出力", proposed, filter);
+  if (path.isEmpty()) return;
+  const std::string chosen = path.toStdString();
+  if (!(this->*write)(chosen).empty()) return;
+  forms::NoteOutputWritten(app_, "標準断面表", chosen);
+  message_->setText(Q("出力しました：" + chosen));
 }
 
 void SectionTableDialog::Print() {

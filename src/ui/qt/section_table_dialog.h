@@ -58,7 +58,8 @@ class SectionTableDialog : public QDialog {
   void Calculate();
   void Poll();
   void Finished();
-  void Export(const char* filter, std::string (SectionTableDialog::*write)(const std::string&));
+  void Export(const char* filter, const char* extension,
+              std::string (SectionTableDialog::*write)(const std::string&));
   void Print();
   void Preview();
   std::string Refused(const std::string& message);
