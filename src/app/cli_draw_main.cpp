@@ -18,6 +18,7 @@
 #include "project/batch_platform.h"
 #include "project/cases_option.h"
 #include "project/checked_stdout.h"
+#include "project/command_line.h"
 #include "project/file_commands.h"
 #include "project/report_output.h"
 #include "project/section_dxf.h"
@@ -35,7 +36,6 @@ using varnholt::cli::Error;
 using varnholt::cli::Finish;
 using varnholt::cli::kNoResult;
 using varnholt::cli::OpenAndCalculate;
-using varnholt::cli::TakeFileArgument;
 using varnholt::cli::UsageError;
 using varnholt::project::CheckedStdout;
 
@@ -84,44 +84,37 @@ int ReportCommand(const std::vector<std::string_view>& args, CheckedStdout& out)
   std::string path;
   std::string output;
   bool dump = false;
-  bool options = true;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string_view a = args[i];
-    const bool has_value = i + 1 < args.size();
-    if (options && a == "--") {
-      options = false;
-    } else if (options && (a == "-o" || a == "--output")) {
-      if (!has_value) return UsageError("-o の後に出力ファイルを指定してください。");
-      output = args[++i];
-    } else if (options && a == "--range") {
-      if (!has_value)
-        return UsageError("--range の後に general、stability、all のいずれかを指定してください。");
-      const auto range = RangeOf(args[++i]);
-      if (!range)
-        return UsageError("--range は general、stability、all のいずれかです: " +
-                          std::string(args[i]));
-      job.range = *range;
-    } else if (options && a == "--first-page") {
-      if (!has_value) return UsageError("--first-page の後に最初のページ番号を指定してください。");
-      const auto first = varnholt::project::FirstPageNumber(args[++i]);
-      if (!first) {
-        return UsageError("最初のページ番号は 1 から 9999 までの整数で指定してください: " +
-                          std::string(args[i]));
+  varnholt::project::ArgumentReader r(args);
+  while (r.Next()) {
+    std::string wrong;
+    std::string_view range;
+    varnholt::project::CasesOption cases = varnholt::project::CasesOption::kCurrent;
+    if (r.Is("-o", "--output")) {
+      if (!r.Take(&output)) wrong = "-o の後に出力ファイルを指定してください。";
+    } else if (r.Is("--range")) {
+      if (!r.Take(&range)) {
+        wrong = "--range の後に general、stability、all のいずれかを指定してください。";
+      } else if (const auto chosen = RangeOf(range)) {
+        job.range = *chosen;
+      } else {
+        wrong = "--range は general、stability、all のいずれかです: " + std::string(range);
       }
+    } else if (r.Is("--first-page")) {
+      int first = 1;
+      wrong = r.TakeFirstPage(&first);
       job.page_numbers = true;
-      job.first_page_no = *first;
-    } else if (options && a == "--dump") {
+      job.first_page_no = first;
+    } else if (r.Is("--dump")) {
       dump = true;
-    } else if (options && a == "--no-body") {
+    } else if (r.Is("--no-body")) {
       job.body_stress = false;
-    } else if (options && a == "--cases") {
-      varnholt::project::CasesOption cases = varnholt::project::CasesOption::kCurrent;
-      const std::string wrong = varnholt::project::TakeCasesOption(args, &i, &cases);
-      if (!wrong.empty()) return UsageError(wrong);
+    } else if (r.Is("--cases")) {
+      wrong = r.TakeCases(&cases);
       job.both_cases = cases == varnholt::project::CasesOption::kBoth;
-    } else if (const auto wrong = TakeFileArgument(a, options, path)) {
-      return *wrong;
+    } else {
+      wrong = r.TakeFile(&path);
     }
+    if (!wrong.empty()) return UsageError(wrong);
   }
   if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");
   if (dump && !output.empty()) return UsageError("--dump と -o は同時に指定できません。");
@@ -173,39 +166,39 @@ int SectionCommand(const std::vector<std::string_view>& args) {
   bool forces = false;
   auto unit = varnholt::project::DxfUnit::kMillimetre;
   int width = 1600, height = 1200;
-  bool options = true;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string_view a = args[i];
-    const bool has_value = i + 1 < args.size();
-    if (options && a == "--") {
-      options = false;
-    } else if (options && (a == "-o" || a == "--output")) {
-      if (!has_value) return UsageError("-o の後に出力ファイルを指定してください。");
-      output = args[++i];
-    } else if (options && a == "--forces") {
+  varnholt::project::ArgumentReader r(args);
+  while (r.Next()) {
+    std::string wrong;
+    if (r.Is("-o", "--output")) {
+      if (!r.Take(&output)) wrong = "-o の後に出力ファイルを指定してください。";
+    } else if (r.Is("--forces")) {
       forces = true;
-    } else if (options && a == "--unit") {
-      const std::string_view u = has_value ? args[++i] : std::string_view();
+    } else if (r.Is("--unit")) {
+      std::string_view u;  // none: the message below
+      r.Take(&u);
       if (u == "mm") {
         unit = varnholt::project::DxfUnit::kMillimetre;
       } else if (u == "m") {
         unit = varnholt::project::DxfUnit::kMetre;
       } else {
-        return UsageError("--unit は mm または m です。");
+        wrong = "--unit は mm または m です。";
       }
-    } else if (options && a == "--size") {
-      const std::string v = has_value ? std::string(args[++i]) : std::string();
+    } else if (r.Is("--size")) {
+      std::string v;
+      r.Take(&v);
       int w = 0, h = 0;
       char rest = 0;
       if (std::sscanf(v.c_str(), "%dx%d%c", &w, &h, &rest) != 2 || w < 16 || h < 16 || w > 20000 ||
           h > 20000) {
-        return UsageError("--size は 幅x高さ（16〜20000 ピクセル）で指定してください: " + v);
+        wrong = "--size は 幅x高さ（16〜20000 ピクセル）で指定してください: " + v;
+      } else {
+        width = w;
+        height = h;
       }
-      width = w;
-      height = h;
-    } else if (const auto wrong = TakeFileArgument(a, options, path)) {
-      return *wrong;
+    } else {
+      wrong = r.TakeFile(&path);
     }
+    if (!wrong.empty()) return UsageError(wrong);
   }
   if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");
   if (output.empty())

@@ -26,6 +26,7 @@
 #include "project/both_cases_output.h"
 #include "project/cases_option.h"
 #include "project/checked_stdout.h"
+#include "project/command_line.h"
 #include "project/results_summary.h"
 #include "project/sizing_commands.h"
 #include "ui/forms/app.h"
@@ -38,7 +39,6 @@ using varnholt::cli::kAllOk;
 using varnholt::cli::kNoResult;
 using varnholt::cli::kSomeNg;
 using varnholt::cli::OpenAndCalculate;
-using varnholt::cli::TakeFileArgument;
 using varnholt::cli::UsageError;
 using varnholt::project::CheckedStdout;
 
@@ -126,20 +126,18 @@ constexpr const char* kUsage =
 int CalcCommand(const std::vector<std::string_view>& args, CheckedStdout& out) {
   bool json = false;
   varnholt::project::CasesOption cases = varnholt::project::CasesOption::kCurrent;
-  bool options = true;
   std::string path;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string_view a = args[i];
-    if (options && a == "--") {
-      options = false;
-    } else if (options && a == "--json") {
+  varnholt::project::ArgumentReader r(args);
+  while (r.Next()) {
+    std::string wrong;
+    if (r.Is("--json")) {
       json = true;
-    } else if (options && a == "--cases") {
-      const std::string wrong = varnholt::project::TakeCasesOption(args, &i, &cases);
-      if (!wrong.empty()) return UsageError(wrong);
-    } else if (const auto wrong = TakeFileArgument(a, options, path)) {
-      return *wrong;
+    } else if (r.Is("--cases")) {
+      wrong = r.TakeCases(&cases);
+    } else {
+      wrong = r.TakeFile(&path);
     }
+    if (!wrong.empty()) return UsageError(wrong);
   }
   if (path.empty()) return UsageError("プロジェクトファイル（.vrh）を指定してください。");
   if (cases == varnholt::project::CasesOption::kBoth) {

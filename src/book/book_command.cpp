@@ -7,6 +7,7 @@
 #include "book/book_output.h"
 #include "book/book_pages.h"
 #include "book/book_tables.h"
+#include "project/command_line.h"
 #include "project/report_output.h"
 #include "report/recording_surface.h"
 
@@ -40,28 +41,22 @@ struct Options {
 
 // Empty when the command line is right, otherwise what is wrong.
 std::string Parse(const std::vector<std::string_view>& args, Options& o) {
-  bool options = true;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string_view a = args[i];
-    const bool has_value = i + 1 < args.size();
-    if (options && a == "--") {
-      options = false;
-    } else if (options && (a == "-o" || a == "--output")) {
-      if (!has_value) return "-o の後に出力する PDF ファイルを指定してください。";
-      o.pdf = args[++i];
-    } else if (options && (a == "--xlsx" || a == "--csv")) {
-      if (!has_value) return std::string(a) + " の後に出力するファイルを指定してください。";
-      (a == "--xlsx" ? o.xlsx : o.csv) = args[++i];
-    } else if (options && a == "--title") {
-      if (!has_value) return "--title の後に工事名を指定してください。";
-      o.title = args[++i];
+  project::ArgumentReader r(args);
+  while (r.Next()) {
+    if (r.Is("-o", "--output")) {
+      if (!r.Take(&o.pdf)) return "-o の後に出力する PDF ファイルを指定してください。";
+    } else if (r.Is("--xlsx") || r.Is("--csv")) {
+      if (!r.Take(r.arg() == "--xlsx" ? &o.xlsx : &o.csv))
+        return std::string(r.arg()) + " の後に出力するファイルを指定してください。";
+    } else if (r.Is("--title")) {
+      if (!r.Take(&o.title)) return "--title の後に工事名を指定してください。";
       o.title_given = true;
-    } else if (options && a == "--dump") {
+    } else if (r.Is("--dump")) {
       o.dump = true;
-    } else if (options && a.size() > 1 && a[0] == '-') {
-      return "不明なオプションです: " + std::string(a);
+    } else if (r.IsOption()) {
+      return "不明なオプションです: " + std::string(r.arg());
     } else {
-      o.files.emplace_back(a);
+      o.files.emplace_back(r.arg());
     }
   }
   if (o.files.empty())

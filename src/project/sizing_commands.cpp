@@ -6,6 +6,7 @@
 
 #include "project/batch_platform.h"
 #include "project/both_cases_output.h"
+#include "project/command_line.h"
 #include "project/file_commands.h"
 #include "project/file_io.h"
 #include "project/report_output.h"
@@ -58,33 +59,26 @@ std::string Parse(const std::vector<std::string_view>& args, bool table, SizingO
     }
     return false;
   };
-  bool options = true;  // until "--"
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string_view a = args[i];
-    const bool has_value = i + 1 < args.size();
-    const std::string name(a);
+  ArgumentReader r(args);
+  while (r.Next()) {
+    const std::string name(r.arg());
     Given* given = nullptr;
     std::optional<double> Given::*field = nullptr;
-    if (!options || a.size() < 2 || a[0] != '-') {
-      if (!o->path.empty()) return "ファイルは一つだけ指定してください。";
-      o->path = a;
-    } else if (a == "--") {
-      options = false;
-    } else if (a == "--json") {
+    std::string_view v;
+    if (!r.IsOption()) {
+      if (const std::string wrong = r.TakeFile(&o->path); !wrong.empty()) return wrong;
+    } else if (r.Is("--json")) {
       o->json = true;
-    } else if (a == "-o" || a == "--output") {
-      if (!has_value) return "-o の後に出力ファイルを指定してください。";
-      o->output = args[++i];
-    } else if (a == "--cases") {
-      const std::string wrong = TakeCasesOption(args, &i, &o->cases);
-      if (!wrong.empty()) return wrong;
-    } else if (a == "--vary") {
-      if (!has_value) return "--vary の後に B、b、front をカンマで区切って指定してください。";
+    } else if (r.Is("-o", "--output")) {
+      if (!r.Take(&o->output)) return "-o の後に出力ファイルを指定してください。";
+    } else if (r.Is("--cases")) {
+      if (const std::string wrong = r.TakeCases(&o->cases); !wrong.empty()) return wrong;
+    } else if (r.Is("--vary")) {
+      if (!r.Take(&v)) return "--vary の後に B、b、front をカンマで区切って指定してください。";
       o->variables.base.vary = o->variables.crest.vary = o->variables.front.vary = false;
-      std::string_view list = args[++i];
       while (true) {
-        const std::size_t comma = list.find(',');
-        const std::string_view item = list.substr(0, comma);
+        const std::size_t comma = v.find(',');
+        const std::string_view item = v.substr(0, comma);
         if (item == "B") {
           o->variables.base.vary = true;
         } else if (item == "b") {
@@ -95,20 +89,19 @@ std::string Parse(const std::vector<std::string_view>& args, bool table, SizingO
           return "--vary に指定できるのは B、b、front です: " + std::string(item);
         }
         if (comma == std::string_view::npos) break;
-        list.remove_prefix(comma + 1);
+        v.remove_prefix(comma + 1);
       }
-    } else if (a == "--step" || range_option(a, &given, &field)) {
-      if (!has_value) return name + " の後に数値を指定してください。";
-      const std::optional<double> v = Number(args[++i]);
-      if (!v) return name + " は数値で指定してください: " + std::string(args[i]);
+    } else if (r.Is("--step") || range_option(r.arg(), &given, &field)) {
+      if (!r.Take(&v)) return name + " の後に数値を指定してください。";
+      const std::optional<double> number = Number(v);
+      if (!number) return name + " は数値で指定してください: " + std::string(v);
       if (given != nullptr) {
-        given->*field = v;
+        given->*field = number;
       } else {
-        step_all = v;
+        step_all = number;
       }
-    } else if (table && a == "--heights") {
-      if (!has_value) return "--heights の後に FROM:TO:STEP を指定してください。";
-      const std::string_view v = args[++i];
+    } else if (table && r.Is("--heights")) {
+      if (!r.Take(&v)) return "--heights の後に FROM:TO:STEP を指定してください。";
       const std::size_t c1 = v.find(':');
       const std::size_t c2 = c1 == std::string_view::npos ? c1 : v.find(':', c1 + 1);
       const auto from = Number(v.substr(0, c1));
@@ -120,17 +113,11 @@ std::string Parse(const std::vector<std::string_view>& args, bool table, SizingO
       }
       o->has_heights = true;
       o->heights = {*from, *to, *step};
-    } else if (table && (a == "--csv" || a == "--xlsx")) {
-      if (!has_value) return name + " の後に出力ファイルを指定してください。";
-      (a == "--csv" ? o->csv : o->xlsx) = args[++i];
-    } else if (table && a == "--first-page") {
-      if (!has_value) return "--first-page の後に最初のページ番号を指定してください。";
-      const std::optional<int> v = FirstPageNumber(args[++i]);
-      if (!v) {
-        return "最初のページ番号は 1 から 9999 までの整数で指定してください: " +
-               std::string(args[i]);
-      }
-      o->first_page = *v;
+    } else if (table && (r.Is("--csv") || r.Is("--xlsx"))) {
+      if (!r.Take(r.arg() == "--csv" ? &o->csv : &o->xlsx))
+        return name + " の後に出力ファイルを指定してください。";
+    } else if (table && r.Is("--first-page")) {
+      if (const std::string wrong = r.TakeFirstPage(&o->first_page); !wrong.empty()) return wrong;
     } else {
       return "不明なオプションです: " + name;
     }

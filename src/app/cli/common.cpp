@@ -14,14 +14,6 @@ int UsageError(const std::string& message) {
   return kNoResult;
 }
 
-std::optional<int> TakeFileArgument(std::string_view arg, bool options, std::string& path) {
-  if (options && arg.size() > 1 && arg[0] == '-')
-    return UsageError("不明なオプションです: " + std::string(arg));
-  if (!path.empty()) return UsageError("ファイルは一つだけ指定してください。");
-  path = arg;
-  return std::nullopt;
-}
-
 int Finish(project::CheckedStdout& out, int status) {
   const std::string failed = out.Finish();
   if (failed.empty()) return status;

@@ -3,9 +3,7 @@
 // (Qt Core only, so that a calculation starts fast) and varnholt-cli-draw,
 // which it runs for the commands that draw (Qt Gui and Svg).
 
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "project/batch_platform.h"
 #include "project/checked_stdout.h"
@@ -23,11 +21,6 @@ void Error(const std::string& message);
 
 /// Reports a wrong command line with the hint to --help; returns 2.
 int UsageError(const std::string& message);
-
-/// An argument that is neither an option (while options are read) nor a
-/// second file is the project file; otherwise the exit status of the usage
-/// error.
-std::optional<int> TakeFileArgument(std::string_view arg, bool options, std::string& path);
 
 /// Writes what the command printed; a failure turns any status into 2.
 int Finish(project::CheckedStdout& out, int status);
