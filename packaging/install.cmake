@@ -10,7 +10,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/varnholt-cli.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/varnholt/examples
-        FILES_MATCHING PATTERN "*.vrh")
+        FILES_MATCHING PATTERN "*.vrh" PATTERN "*.vrhbook")
 
 # The operation manual and the calculation theory, which the help window
 # reads, with the decisions the theory refers to.
