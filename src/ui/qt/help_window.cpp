@@ -31,6 +31,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/menu_binder.h"
 #include "ui/qt/section_table_dialog.h"
+#include "ui/qt/section_view.h"
 #include "ui/qt/sizing_dialog.h"
 #include "ui/qt/window_view.h"
 
@@ -57,6 +58,10 @@ constexpr const char* kNoDocuments =
 
 // Role of the tree items' data: the file, the heading and what the search
 // looks in.
+// The section view is a frame of its own in the main window, not a window
+// of the design.
+constexpr const char* kSectionViewName = "section_view";
+
 constexpr int kFileRole = Qt::UserRole;
 constexpr int kHeadingRole = Qt::UserRole + 1;
 constexpr int kTextRole = Qt::UserRole + 2;
@@ -90,6 +95,7 @@ const std::map<std::string, HelpTopic>& Topics() {
       {kBookWindowName, {"book.md", ""}},
       {kSizingDialogName, {"sizing.md", Q("断面の自動決定")}},
       {kSectionTableDialogName, {"sizing.md", Q("標準断面表")}},
+      {kSectionViewName, {"section_view.md", ""}},
   };
   return topics;
 }
@@ -416,6 +422,7 @@ std::string HelpController::WindowInUse() const {
     if (qobject_cast<SectionTableDialog*>(b) != nullptr) return kSectionTableDialogName;
     if (qobject_cast<SizingDialog*>(b) != nullptr) return kSizingDialogName;
   }
+  if (w->findChild<SectionView*>() != nullptr) return kSectionViewName;
   // A dialog frame or a sub-window holds the view of one window.
   if (auto* view = w->findChild<WindowView*>()) return view->name();
   return {};

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QTest>
 #include <QTextBlock>
@@ -22,6 +24,7 @@
 #include "ui/forms/preview.h"
 #include "ui/forms/sizing_bridge.h"
 #include "ui/forms/windows.h"
+#include "ui/qt/desktop_session.h"
 #include "ui/qt/menu_binder.h"
 #include "ui/qt/qt_test_support.h"
 #include "ui/qt/section_table_dialog.h"
@@ -46,6 +49,7 @@ class HelpWindowTest : public QObject {
   Q_OBJECT
 
  private:
+  testing::ScratchSession scratch_;  // settings of its own, never the user's
   std::unique_ptr<DesktopProgram> p_;
   HelpController& help() { return *p_->help(); }
   HelpWindow& shown() { return *help().window(); }
@@ -56,7 +60,7 @@ class HelpWindowTest : public QObject {
  private slots:
   void initTestCase() { testing::QuietOffscreenNotes(); }
   void init() {
-    p_ = std::make_unique<DesktopProgram>();
+    p_ = std::make_unique<DesktopProgram>(scratch_.paths());
     p_->Start();
   }
   void cleanup() { p_.reset(); }
@@ -119,6 +123,16 @@ class HelpWindowTest : public QObject {
     });
     QTest::mouseClick(Widget<QAbstractButton>(*p_, forms::kForm2, "cmd3"), Qt::LeftButton);
     QVERIFY(script.Done());
+
+    // The section view, a frame of the main window beside the design's.
+    shown().close();
+    p_->session().ShowSection(true);
+    p_->window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&p_->window()));
+    p_->window().mdiArea()->setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(p_->session().sectionFrame()));
+    QTest::keyClick(&p_->window(), Qt::Key_F1);
+    QCOMPARE(ShownFile(), Q("section_view.md"));
   }
 
   // The sizing dialog and the table dialog it opens (a child of it, as the
