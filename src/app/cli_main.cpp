@@ -56,7 +56,7 @@ constexpr const char* kUsage =
     "                          [--first-page N] [--json] [--]\n"
     "        varnholt-cli book BOOK.vrhbook -o OUT.pdf [--xlsx OUT.xlsx] [--csv OUT.csv] [--]\n"
     "        varnholt-cli book FILE.vrh ... [--title T] -o OUT.pdf [--xlsx ...] [--csv ...]\n"
-    "        varnholt-cli --help | --version\n"
+    "        varnholt-cli --help | -h | --version、varnholt-cli COMMAND --help\n"
     "\n"
     "calc    プロジェクトファイルを開いて安定性の検討をやり直し、結果（転倒・支持力・\n"
     "        滑動の判定と躯体の応力度照査）を表示します。デスクトップ版の「開く」と\n"
@@ -194,13 +194,19 @@ int RunDrawProgram(char** argv) {
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   if (args.empty()) return UsageError("コマンドがありません。");
+  // "varnholt-cli report --help" asks for the same usage as "--help" alone.
+  const auto is_help = [](std::string_view a) { return a == "--help" || a == "-h"; };
+  const bool command = args[0] == "calc" || args[0] == "report" || args[0] == "section" ||
+                       args[0] == "size" || args[0] == "table" || args[0] == "book";
+  const bool help = is_help(args[0]) || (command && args.size() == 2 && is_help(args[1]));
   // Before anything touches the standard descriptors: the drawing program
   // must see them as they were given.
-  if (args[0] == "report" || args[0] == "section" || args[0] == "table" || args[0] == "book") {
+  if (!help &&
+      (args[0] == "report" || args[0] == "section" || args[0] == "table" || args[0] == "book")) {
     return RunDrawProgram(argv);
   }
   CheckedStdout out;
-  if (args[0] == "--help" || args[0] == "-h") {
+  if (help) {
     out.Write(kUsage);
     return Finish(out, 0);
   }

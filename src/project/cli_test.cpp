@@ -139,10 +139,14 @@ TEST(Cli, UnreadableFileAndBadCommandLinesExitWithTwo) {
     EXPECT_NE(r.err.find("varnholt-cli: "), std::string::npos);
     EXPECT_NE(r.err.find("--help"), std::string::npos);
   }
-  const CliRun help = Cli("--help");
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("varnholt-cli calc [--json] [--cases current|both] [--] FILE.vrh"),
-            std::string::npos);
+  // The usage, asked for alone or after any command.
+  for (const char* args : {"--help", "-h", "calc --help", "report -h", "book --help"}) {
+    SCOPED_TRACE(args);
+    const CliRun help = Cli(args);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("varnholt-cli calc [--json] [--cases current|both] [--] FILE.vrh"),
+              std::string::npos);
+  }
   const CliRun version = Cli("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "varnholt-cli 3.50\n");
