@@ -31,11 +31,13 @@ std::string ReportTargetProblem(const std::string& output, const std::string& pr
 
 std::string SizedProjectTargetProblem(const std::string& output, const std::string& project) {
   if (!HasProjectExtension(output)) {
-    return "出力先「" + output + "」は .vrh ファイルの名前ではありません。決定した断面の" +
+    return "出力先「" + output +
+           "」は .vrh ファイルの名前ではありません。決定した断面の"
            "プロジェクトは .vrh ファイルに保存してください。";
   }
   if (SameFile(output, project)) {
-    return "出力先「" + output + "」は読み込んだプロジェクトファイルです。決定した断面の" +
+    return "出力先「" + output +
+           "」は読み込んだプロジェクトファイルです。決定した断面の"
            "プロジェクトは別の名前で保存してください（元の断面が失われます）。";
   }
   return {};

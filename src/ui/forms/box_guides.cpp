@@ -72,7 +72,7 @@ constexpr Guide<FenceDialog> kFence[] = {
 };
 
 constexpr Guide<SeismicDialog> kSeismic[] = {
-    {&SeismicDialog::kh_text, "設計水平震度 Kh（道路土工では標準値 Kho）、参考表 0.12〜0.24"},
+    {&SeismicDialog::kh_text, "設計水平震度 Kh（道路土工では標準値 Kho、参考表 0.12〜0.24）"},
     {&SeismicDialog::kv_text, "設計鉛直震度 Kv"},
 };
 
