@@ -21,6 +21,7 @@
 
 #include "ui/forms/summary_window.h"
 #include "ui/forms/windows.h"
+#include "ui/qt/book_window.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/menu_binder.h"
 #include "ui/qt/qt_test_support.h"
@@ -400,6 +401,12 @@ class ScreenshotsTest : public QObject {
     main().close();
     QVERIFY(script.Done());
     QCOMPARE(script.titles, (std::vector<std::string>{"エラーメッセージ", "Varnholt"}));
+  }
+
+  // The design book's window, which the desktop builds of its own.
+  void bookWindow() {
+    p_->session().ShowBook();
+    Save(p_->session().book_window(false), "book_window");
   }
 
   void everyWindowWasGrabbed() {
