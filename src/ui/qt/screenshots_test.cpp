@@ -389,6 +389,32 @@ class ScreenshotsTest : public QObject {
     // The help window at the chapter of the results window.
     p_->help()->OpenManual("Form11");
     Save(p_->help()->window(), "help");
+
+    // The chapter's last section: the seismic case set beside the normal
+    // one, after which every calculation shows both in the summary.
+    QTest::mouseClick(Button("Form2", "cmd2"), Qt::LeftButton);  // 地震時
+    ModalScript seismic;
+    seismic.InDialog("Form20", [this](QWidget&) {
+      Button("Form20", "opt_K1")->click();
+      TypeInto(Widget<QLineEdit>(*p_, "Form20", "txt1"), "0.2");
+      TypeInto(Widget<QLineEdit>(*p_, "Form20", "txt2"), "0");
+      QTest::mouseClick(Button("Form20", "cmd1"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Button("Form2", "cmd4"), Qt::LeftButton);
+    QVERIFY(seismic.Done());
+    QTest::mouseClick(Button("Form3", "cmd2"), Qt::LeftButton);  // 計算する: KAE
+    ModalScript methods;
+    methods.Answer();
+    methods.InDialog("Form14", [this](QWidget&) {
+      Button("Form14", "opt9")->click();
+      Button("Form14", "opt5")->click();
+      QTest::mouseClick(Button("Form14", "cmd1"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
+    QVERIFY(methods.Done());
+    QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
+    QVERIFY(main().FrameOf(forms::kForm21)->isVisible());
+    Shoot(forms::kForm21, "first_summary");
   }
 
   void messageBoxes() {
