@@ -4,11 +4,12 @@
 Every program text the manual quotes (「…」) is one the program has: a
 window caption, a menu item, a message, a report literal. A quote may
 stand for a message with a variable part written "…"; each part around it
-must be in the program. Every option, subcommand and value the
+must be in the program, and every reference range a box's guide gives is
+in the manual. Every option, subcommand and value the
 command-line tools accept is named in the command-line chapter, and every
 option that chapter names is accepted. Every link between the documents
 leads to a file and, with "#", to a heading there; every picture the manual
-shows is one the screenshot test writes.
+shows is one the Qt tests write.
 
 Usage: honesty_test.py SOURCE_DIR [SCREENSHOT_DIR]
 """
@@ -146,6 +147,13 @@ def main():
                 missing = [p for p in parts if p not in corpus]
                 if missing:
                     failures.append(f"{chapter.name}:{number}: 「{q}」 is not a text of the program")
+
+    # The reference ranges the boxes' guides give are the manual's ranges.
+    manual = "\n".join(c.read_text(encoding="utf-8") for c in chapters)
+    guides = (ROOT / "src" / "ui" / "forms" / "box_guides.cpp").read_text(encoding="utf-8")
+    for lo, hi in re.findall(r"参考表 ([0-9.]+)〜([0-9.]+)", guides):
+        if not re.search(re.escape(lo) + "[～〜]" + re.escape(hi), manual):
+            failures.append(f"box_guides.cpp: the range {lo}〜{hi} of a box's guide is not in the manual")
 
     # The command-line tools: what they accept and what the chapter names.
     cli_doc = (MANUAL / "cli.md").read_text(encoding="utf-8")
