@@ -415,6 +415,19 @@ class ScreenshotsTest : public QObject {
     QTest::mouseClick(Button("Form11", "cmd1"), Qt::LeftButton);
     QVERIFY(main().FrameOf(forms::kForm21)->isVisible());
     Shoot(forms::kForm21, "first_summary");
+    // The chapter names the governing method and the sliding factors it
+    // compares.
+    ui::Window& summary = Form(forms::kForm21);
+    QCOMPARE(summary["lblH2"].Caption(), std::string("地震時 ②（決定）"));
+    int sliding = 0;
+    while (sliding < forms::kSummaryRows &&
+           summary["lblR" + std::to_string(sliding)].Caption() != "滑動 Fs") {
+      ++sliding;
+    }
+    QVERIFY(sliding < forms::kSummaryRows);
+    const std::string row = std::to_string(sliding);
+    QCOMPARE(summary["lblV" + row + "_1"].Caption(), std::string("1.288"));
+    QCOMPARE(summary["lblV" + row + "_2"].Caption(), std::string("1.114"));
   }
 
   void messageBoxes() {
