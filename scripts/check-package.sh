@@ -61,6 +61,9 @@ done
 cli="$root/usr/bin/varnholt-cli"
 "$cli" --version | grep -qxF "varnholt-cli $(dpkg-deb -f "$deb" Version)"
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/varnholt" --version
+status=0
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/varnholt" --no-such-option 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || { echo "varnholt took an unknown option for a file (exit $status)" >&2; exit 1; }
 "$cli" calc "$root/usr/share/varnholt/examples/01_residential_level_entered_ka.vrh"
 "$cli" table "$root/usr/share/varnholt/examples/01_residential_level_entered_ka.vrh" \
   --heights 2:4:1 --xlsx "$root/table.xlsx" >/dev/null

@@ -70,7 +70,7 @@ class SizingDialogTest : public QObject {
  private slots:
   void initTestCase() { testing::QuietOffscreenNotes(); }
   void init() {
-    p_ = std::make_unique<DesktopProgram>();
+    p_ = std::make_unique<DesktopProgram>(scratch_.paths());
     p_->Start();
   }
   void cleanup() { p_.reset(); }
@@ -177,6 +177,7 @@ class SizingDialogTest : public QObject {
   }
 
  private:
+  testing::ScratchSession scratch_;  // settings of its own, never the user's
   std::unique_ptr<DesktopProgram> p_;
 };
 
