@@ -7,6 +7,7 @@
 #include "report/drawing.h"
 #include "report/number_format.h"
 #include "report/page_plan.h"
+#include "report/text_columns.h"
 #include "sizing/messages.h"
 
 namespace varnholt::report {
@@ -163,26 +164,6 @@ std::vector<std::string> DesignLines(const sizing::SectionTable& table,
   return lines;
 }
 
-// Splits a text into lines of at most `columns` half-width columns, full-
-// width characters counting two.
-std::vector<std::string> Wrap(const std::string& text, int columns) {
-  std::vector<std::string> lines(1);
-  int width = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    const std::size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-    const int w = n == 1 ? 1 : 2;
-    if (width + w > columns) {
-      lines.emplace_back();
-      width = 0;
-    }
-    lines.back() += text.substr(i, n);
-    width += w;
-    i += n;
-  }
-  return lines;
-}
-
 class TablePrinter {
  public:
   TablePrinter(ReportSurface& out, const sizing::SectionTable& table,
@@ -263,7 +244,7 @@ void TablePrinter::Run() {
   StartPage(true);
   double y = kFirstLineY;
   for (const std::string& text : DesignLines(table_, r_)) {
-    for (const std::string& line : Wrap(text, kNoteColumns)) {
+    for (const std::string& line : WrapColumns(text, kNoteColumns, WideColumns)) {
       PrintAt(out_, kBorders[0], y, {line});
       y += kRowPitch;
     }
@@ -291,7 +272,7 @@ void TablePrinter::Run() {
   for (const sizing::TableRow& row : rows) {
     if (row.outcome == sizing::SizingOutcome::kFound) continue;
     const std::string note = kNote + F2(row.h) + kNoteSep + NoteOf(row, r_);
-    for (const std::string& line : Wrap(note, kNoteColumns)) {
+    for (const std::string& line : WrapColumns(note, kNoteColumns, WideColumns)) {
       if (y + kRowPitch > kPageBottom) {
         StartPage(false);
         y = kContinuedTableTop;

@@ -3,6 +3,9 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "calc/body_stress.h"
 #include "calc/loads.h"
@@ -10,6 +13,7 @@
 #include "report/drawing.h"
 #include "report/number_format.h"
 #include "report/page_plan.h"
+#include "report/text_columns.h"
 
 namespace varnholt::report {
 namespace {
@@ -212,53 +216,19 @@ bool CaseCells(const SummaryCase& c, Cells& cells, Present& present) {
   return ok;
 }
 
-// Width of a text in half ems: ASCII and half-width katakana one, every
-// other character two.
-int HalfEms(const std::string& text) {
-  int n = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c < 0x80) {
-      n += 1;
-      i += 1;
-      continue;
-    }
-    const std::size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-    unsigned cp = 0;
-    if (len == 3 && i + 2 < text.size()) {
-      cp = ((c & 0x0Fu) << 12) | ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
-           (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
-    }
-    n += (cp >= 0xFF61 && cp <= 0xFF9F) ? 1 : 2;
-    i += len;
-  }
-  return n;
-}
-
 // A text cut into lines of at most `half_ems`, at its line breaks and
 // wherever a line is full.
 std::vector<std::string> Wrapped(const std::string& text, int half_ems) {
-  std::vector<std::string> lines(1);
-  int used = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    const std::size_t len = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-    const std::string ch = text.substr(i, len);
-    i += len;
-    if (ch == "\n") {
-      lines.emplace_back();
-      used = 0;
-      continue;
-    }
-    const int w = HalfEms(ch);
-    if (used + w > half_ems) {
-      lines.emplace_back();
-      used = 0;
-    }
-    lines.back() += ch;
-    used += w;
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = text.find('\n', start);
+    for (std::string& line :
+         WrapColumns(std::string_view(text).substr(start, end - start), half_ems))
+      lines.push_back(std::move(line));
+    if (end == std::string::npos) return lines;
+    start = end + 1;
   }
-  return lines;
 }
 
 void TextAt(ReportSurface& out, double x, double y, const std::string& text) {
