@@ -10,50 +10,65 @@ namespace {
 using tables::Cell;
 using tables::Column;
 
+// The section, loads and ground reaction of a row as both the summary and a
+// member's sheet show them, in order; `given` names the flag without which
+// a row has no such value.
+struct RowValue {
+  const char* name;
+  const char* unit;
+  int decimals;
+  double BookRow::*value;
+  bool BookRow::*given = nullptr;
+};
+constexpr RowValue kRowValues[] = {
+    {"H", "m", 3, &BookRow::height},
+    {"天端幅 b", "m", 3, &BookRow::crest_width},
+    {"底版幅 B", "m", 3, &BookRow::base_width},
+    {"つま先 f", "m", 3, &BookRow::front_projection},
+    {"断面積", "m2", 3, &BookRow::area},
+    {"体積", "m3/m", 3, &BookRow::area},
+    {"KA", "", 3, &BookRow::coefficient, &BookRow::has_coefficient},
+    {"PAH", "kN/m", 2, &BookRow::pah},
+    {"PAV", "kN/m", 2, &BookRow::pav},
+    {"ΣV", "kN/m", 2, &BookRow::sum_v},
+    {"ΣH", "kN/m", 2, &BookRow::sum_h},
+    {"Mr", "kN･m/m", 2, &BookRow::mr},
+    {"Mo", "kN･m/m", 2, &BookRow::mo},
+    {"e", "m", 3, &BookRow::e},
+    {"σmax", "kN/m2", 1, &BookRow::sigma_max},
+    {"σmin", "kN/m2", 1, &BookRow::sigma_min},
+};
+
+bool Has(const BookRow& r, const RowValue& v) { return v.given == nullptr || r.*v.given; }
+
 // Columns of the summary, in order.
 const std::vector<Column>& SummaryColumns() {
-  static const std::vector<Column> columns = {
-      {"No.", "", 0},
-      {"記号", "", -1},
-      {"ファイル", "", -1},
-      {"ケース", "", -1},
-      {"規準", "", -1},
-      {"地盤", "", -1},
-      {"Kh", "", 2},
-      {"H", "m", 3},
-      {"天端幅 b", "m", 3},
-      {"底版幅 B", "m", 3},
-      {"つま先 f", "m", 3},
-      {"断面積", "m2", 3},
-      {"体積", "m3/m", 3},
-      {"KA", "", 3},
-      {"PAH", "kN/m", 2},
-      {"PAV", "kN/m", 2},
-      {"ΣV", "kN/m", 2},
-      {"ΣH", "kN/m", 2},
-      {"Mr", "kN･m/m", 2},
-      {"Mo", "kN･m/m", 2},
-      {"e", "m", 3},
-      {"σmax", "kN/m2", 1},
-      {"σmin", "kN/m2", 1},
-      {"転倒 照査", "", -1},
-      {"転倒 値", "", 3},
-      {"転倒 許容値", "", 3},
-      {"転倒 判定", "", -1},
-      {"支持力 σmax", "kN/m2", 1},
-      {"支持力 許容値", "kN/m2", 1},
-      {"支持力 判定", "", -1},
-      {"滑動 照査", "", -1},
-      {"滑動 値", "", 2},
-      {"滑動 許容値", "", 2},
-      {"滑動 判定", "", -1},
-      {"躯体 応力度比", "", 3},
-      {"躯体 判定", "", -1},
-      {"決定", "", -1},
-      {"余裕", "", 2},
-      {"判定", "", -1},
-      {"計算できない理由", "", -1},
-  };
+  static const std::vector<Column> columns = [] {
+    std::vector<Column> c = {{"No.", "", 0},     {"記号", "", -1}, {"ファイル", "", -1},
+                             {"ケース", "", -1}, {"規準", "", -1}, {"地盤", "", -1},
+                             {"Kh", "", 2}};
+    for (const RowValue& v : kRowValues) c.push_back({v.name, v.unit, v.decimals});
+    c.insert(c.end(), {
+                          {"転倒 照査", "", -1},
+                          {"転倒 値", "", 3},
+                          {"転倒 許容値", "", 3},
+                          {"転倒 判定", "", -1},
+                          {"支持力 σmax", "kN/m2", 1},
+                          {"支持力 許容値", "kN/m2", 1},
+                          {"支持力 判定", "", -1},
+                          {"滑動 照査", "", -1},
+                          {"滑動 値", "", 2},
+                          {"滑動 許容値", "", 2},
+                          {"滑動 判定", "", -1},
+                          {"躯体 応力度比", "", 3},
+                          {"躯体 判定", "", -1},
+                          {"決定", "", -1},
+                          {"余裕", "", 2},
+                          {"判定", "", -1},
+                          {"計算できない理由", "", -1},
+                      });
+    return c;
+  }();
   return columns;
 }
 
@@ -127,17 +142,12 @@ tables::Table SummaryTable(const BookResult& book) {
       t.rows.push_back(std::move(row));
       continue;
     }
+    row.push_back(Cell::Text(StandardLabel(r.standard)));
+    row.push_back(Cell::Text(ShapeLabel(r.shape)));
     const bool seismic = r.load_case == LoadCase::kSeismic;
-    for (Cell c : {Cell::Text(StandardLabel(r.standard)), Cell::Text(ShapeLabel(r.shape)),
-                   seismic ? Cell::Number(r.kh) : Cell::Empty(), Cell::Number(r.height),
-                   Cell::Number(r.crest_width), Cell::Number(r.base_width),
-                   Cell::Number(r.front_projection), Cell::Number(r.area), Cell::Number(r.area),
-                   r.has_coefficient ? Cell::Number(r.coefficient) : Cell::Empty(),
-                   Cell::Number(r.pah), Cell::Number(r.pav), Cell::Number(r.sum_v),
-                   Cell::Number(r.sum_h), Cell::Number(r.mr), Cell::Number(r.mo), Cell::Number(r.e),
-                   Cell::Number(r.sigma_max), Cell::Number(r.sigma_min)}) {
-      row.push_back(std::move(c));
-    }
+    row.push_back(seismic ? Cell::Number(r.kh) : Cell::Empty());
+    for (const RowValue& v : kRowValues)
+      row.push_back(Has(r, v) ? Cell::Number(r.*v.value) : Cell::Empty());
     CheckCells(r.Check(VerdictRow::kOverturning), true, row);
     CheckCells(r.Check(VerdictRow::kBearing), false, row);
     CheckCells(r.SlidingCheck(), true, row);
@@ -180,22 +190,8 @@ std::vector<tables::Table> MemberTables(const BookResult& book) {
       add("Kh", Cell::Number(r.kh), "");
       add("Kv", Cell::Number(r.kv), "");
     }
-    add("H", Cell::Number(r.height), "m");
-    add("天端幅 b", Cell::Number(r.crest_width), "m");
-    add("底版幅 B", Cell::Number(r.base_width), "m");
-    add("つま先 f", Cell::Number(r.front_projection), "m");
-    add("断面積", Cell::Number(r.area), "m2");
-    add("体積", Cell::Number(r.area), "m3/m");
-    if (r.has_coefficient) add("KA", Cell::Number(r.coefficient), "");
-    add("PAH", Cell::Number(r.pah), "kN/m");
-    add("PAV", Cell::Number(r.pav), "kN/m");
-    add("ΣV", Cell::Number(r.sum_v), "kN/m");
-    add("ΣH", Cell::Number(r.sum_h), "kN/m");
-    add("Mr", Cell::Number(r.mr), "kN･m/m");
-    add("Mo", Cell::Number(r.mo), "kN･m/m");
-    add("e", Cell::Number(r.e), "m");
-    add("σmax", Cell::Number(r.sigma_max), "kN/m2");
-    add("σmin", Cell::Number(r.sigma_min), "kN/m2");
+    for (const RowValue& v : kRowValues)
+      if (Has(r, v)) add(v.name, Cell::Number(r.*v.value), v.unit);
     for (const BookCheck& c : r.checks) {
       const bool ng = !c.verdict.ok;
       const std::string name = std::string(CheckName(c.row)) + " " + Quantity(c);
