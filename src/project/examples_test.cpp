@@ -22,6 +22,10 @@
 namespace varnholt::project {
 namespace {
 
+using forms::testing::Calculate;
+using forms::testing::EnterSeismicCase;
+using forms::testing::InDialog;
+using forms::testing::Set;
 using forms::testing::TestApp;
 using testing::ReadAll;
 using testing::TempDir;
@@ -29,10 +33,6 @@ using testing::WriteAll;
 
 std::filesystem::path ExamplesDir() {
   return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
-}
-
-void Set(ui::Window& w, std::initializer_list<std::pair<const char*, const char*>> texts) {
-  for (const auto& [box, text] : texts) w[box].SetText(text);
 }
 
 // Design conditions common to the examples: 宅地造成, sandy soil.
@@ -64,13 +64,6 @@ void Dimensions(ui::Window& dim, const char* mark) {
             {"txt7", "4"},
             {"txt8", "1"},
             {"txt9", "10"}});
-}
-
-void Calculate(TestApp& t) { t.Form(forms::kForm11)["cmd1"].Click(); }
-
-// Runs `act` inside the next modal dialog.
-void InDialog(TestApp& t, std::function<void(ui::Window&)> act) {
-  t.platform.modal_actions.push_back(std::move(act));
 }
 
 // A fence 1.2 m high and 0.5 kN/m, its centre `x` behind the crest's front
@@ -154,13 +147,7 @@ std::vector<Example> Examples() {
          ui::Window& f16 = t.Form(forms::kForm16);
          Dimensions(f16, "W-3");
          Set(f16, {{"txt10", "30"}, {"txt11", "1"}});
-         f2["cmd2"].Click();  // 地震時
-         InDialog(t, [](ui::Window& f20) {
-           f20["opt_K2"].Click();
-           Set(f20, {{"txt1", "0.2"}, {"txt2", "0"}});
-           f20["cmd1"].Click();
-         });
-         f2["cmd4"].Click();
+         EnterSeismicCase(t, "opt_K2", "0.2", "0");
          ui::Window& f14 = t.Form(forms::kForm14);
          f14["opt2"].Click();
          f14["opt5"].Click();
@@ -181,14 +168,7 @@ std::vector<Example> Examples() {
          f2["opt_D"].Click();
          ui::Window& f3 = t.Form(forms::kForm3);
          Dimensions(f3, "W-4");
-         f2["cmd2"].Click();  // 地震時
-         InDialog(t, [](ui::Window& f20) {
-           f20["opt_D1"].Click();
-           Set(f20, {{"txt1", "0.2"}, {"txt2", "0"}});
-           f20["opt_A"].Click();
-           f20["cmd1"].Click();
-         });
-         f2["cmd4"].Click();
+         EnterSeismicCase(t, "opt_D1", "0.2", "0", "opt_A");
          f3["cmd2"].Click();  // 計算する: KAE
          f3["opt6"].Click();  // 突起 有り
          InDialog(t, [](ui::Window& key) {
@@ -286,13 +266,7 @@ std::vector<Example> Examples() {
          Dimensions(f3, "W-8");
          f3["txt10"].SetText("15");
          t.Form(forms::kForm12)["opt1"].Click();
-         f2["cmd2"].Click();  // 地震時
-         InDialog(t, [](ui::Window& f20) {
-           f20["opt_K2"].Click();
-           Set(f20, {{"txt1", "0.2"}, {"txt2", "0"}});
-           f20["cmd1"].Click();
-         });
-         f2["cmd4"].Click();
+         EnterSeismicCase(t, "opt_K2", "0.2", "0");
          ui::Window& f14 = t.Form(forms::kForm14);
          f14["opt2"].Click();
          f14["opt5"].Click();

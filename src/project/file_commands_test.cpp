@@ -50,15 +50,7 @@ void SaveAs(TestApp& t, const std::string& path) {
 // 地震時 chosen and calculated with method ①, Kh = 0.2 and the given Kv,
 // the computed coefficient and the criteria F ≧ 1.0 and Fs ≧ 1.0.
 void CalculateSeismicCase(TestApp& t, const char* kv) {
-  ui::Window& f2 = t.Form(forms::kForm2);
-  f2["cmd2"].Click();  // 地震時
-  t.platform.modal_actions.push_back([kv](ui::Window& f20) {
-    f20["opt_K1"].Click();
-    f20["txt1"].SetText("0.2");
-    f20["txt2"].SetText(kv);
-    f20["cmd1"].Click();
-  });
-  f2["cmd4"].Click();
+  forms::testing::EnterSeismicCase(t, "opt_K1", "0.2", kv);
   t.Form(forms::kForm3)["cmd2"].Click();  // 計算する
   t.Form(forms::kForm14)["opt1"].Click();
   t.Form(forms::kForm14)["opt5"].Click();

@@ -132,9 +132,6 @@ bool RandomDesign(TestApp& t, std::mt19937& rng) {
     std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
     return std::string(buf);
   };
-  auto in_dialog = [&t](std::function<void(ui::Window&)> act) {
-    t.platform.modal_actions.push_back(std::move(act));
-  };
   ui::Window& f2 = t.Form(forms::kForm2);
   const bool road = pick(2) == 0;
   if (road) f2["opt_D"].Click();
@@ -180,18 +177,15 @@ bool RandomDesign(TestApp& t, std::mt19937& rng) {
   bool method2 = false;
   if (seismic) {
     method2 = !road && pick(2) == 0;
-    f2["cmd2"].Click();
-    in_dialog([road, method2, &text, &real](ui::Window& f20) {
-      f20[road ? "opt_D1" : method2 ? "opt_K2" : "opt_K1"].Click();
-      Set(f20, {{"txt1", text(real(0.1, 0.25))}, {"txt2", "0"}});
-      if (road) f20["opt_A"].Click();
-      f20["cmd1"].Click();
-    });
-    f2["cmd4"].Click();
+    forms::testing::EnterSeismicCase(t,
+                                     road      ? "opt_D1"
+                                     : method2 ? "opt_K2"
+                                               : "opt_K1",
+                                     text(real(0.1, 0.25)), "0", road ? "opt_A" : nullptr);
   }
   if (fence <= 2) {
     f2["opt11"].Click();
-    in_dialog([fence](ui::Window& f17) {
+    forms::testing::InDialog(t, [fence](ui::Window& f17) {
       f17[fence == 0 ? "opt1" : fence == 1 ? "opt2" : "opt3"].Click();
       Set(f17, {{"txt1", "1.2"},
                 {"txt2", "0.2"},
@@ -213,7 +207,7 @@ bool RandomDesign(TestApp& t, std::mt19937& rng) {
   }
   if (pick(4) == 0) {
     dim["opt6"].Click();
-    in_dialog([&text, &real](ui::Window& key) {
+    forms::testing::InDialog(t, [&text, &real](ui::Window& key) {
       Set(key, {{"txt1", text(real(0.3, 0.6))}, {"txt2", text(real(0.3, 1.0))}, {"txt3", "0.5"}});
       key["cmd1"].Click();
     });

@@ -33,6 +33,10 @@
 namespace varnholt::project {
 namespace {
 
+using forms::testing::Calculate;
+using forms::testing::EnterSeismicCase;
+using forms::testing::InDialog;
+using forms::testing::Set;
 using forms::testing::TestApp;
 using testing::ReadAll;
 using testing::TempDir;
@@ -45,14 +49,6 @@ const std::filesystem::path kDocument = kRoot / "docs" / "theory" / "verificatio
 const std::filesystem::path kScripts = kRoot / "docs" / "theory" / "verify";
 
 // ---- The projects, entered through the windows ----
-
-void Set(ui::Window& w, std::initializer_list<std::pair<const char*, const char*>> texts) {
-  for (const auto& [box, text] : texts) w[box].SetText(text);
-}
-
-void InDialog(TestApp& t, std::function<void(ui::Window&)> act) {
-  t.platform.modal_actions.push_back(std::move(act));
-}
 
 // Sandy soil, Fc 18, γ 18, γc 23, φ 30, δ 20, φB 30, μ typed.
 void Conditions(TestApp& t, const char* site, const char* fe, const char* mu) {
@@ -83,8 +79,6 @@ void Wall(ui::Window& dim, const char* mark, std::initializer_list<const char*> 
   for (const char* text : v) dim[boxes[i++]].SetText(text);
 }
 
-void Calculate(TestApp& t) { t.Form(forms::kForm11)["cmd1"].Click(); }
-
 struct Project {
   const char* name;
   std::function<void(TestApp&)> build;
@@ -112,14 +106,7 @@ std::vector<Project> Projects() {
          ui::Window& f3 = t.Form(forms::kForm3);
          Wall(f3, "V-2", {"3.5", "0.5", "0.4", "0.8", "3.0", "0.6", "5"});
          f3["txt10"].SetText("10");
-         f2["cmd2"].Click();  // 地震時
-         InDialog(t, [](ui::Window& f20) {
-           f20["opt_D1"].Click();
-           Set(f20, {{"txt1", "0.2"}, {"txt2", "0"}});
-           f20["opt_B"].Click();
-           f20["cmd1"].Click();
-         });
-         f2["cmd4"].Click();
+         EnterSeismicCase(t, "opt_D1", "0.2", "0", "opt_B");
          f3["cmd2"].Click();  // 計算する: KAE
          ui::Window& f14 = t.Form(forms::kForm14);
          f14["opt10"].Click();

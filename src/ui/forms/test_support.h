@@ -1,8 +1,12 @@
 #pragma once
 // Helpers for tests of the windows: an application on the scripted
-// platform, and a complete design typed into the boxes.
+// platform, a complete design typed into the boxes, and the steps an
+// engineer takes to enter a design.
 
+#include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "ui/forms/app.h"
 #include "ui/forms/windows.h"
@@ -48,6 +52,35 @@ inline void FillLevelDesign(App& app) {
   f3["txt8"].SetText("1");
   f3["txt9"].SetText("10");
   f3["txt11"].SetText("0.297");
+}
+
+/// Types each text into its box of `w`, in order.
+inline void Set(ui::Window& w, std::initializer_list<std::pair<const char*, const char*>> texts) {
+  for (const auto& [box, text] : texts) w[box].SetText(text);
+}
+
+/// Runs `act` inside the next modal dialog.
+inline void InDialog(TestApp& t, std::function<void(ui::Window&)> act) {
+  t.platform.modal_actions.push_back(std::move(act));
+}
+
+/// The calculate command of the results window.
+inline void Calculate(TestApp& t) { t.Form(kForm11)["cmd1"].Click(); }
+
+/// Chooses 地震時 and enters its horizontal load in the dialog of
+/// "水平荷重の計算方法震度の入力": the method's option, Kh and Kv, then `also`
+/// (one more option of the dialog, or none) and OK.
+inline void EnterSeismicCase(TestApp& t, const char* method, std::string kh, std::string kv,
+                             const char* also = nullptr) {
+  ui::Window& f2 = t.Form(kForm2);
+  f2["cmd2"].Click();  // 地震時
+  InDialog(t, [=](ui::Window& f20) {
+    f20[method].Click();
+    Set(f20, {{"txt1", kh.c_str()}, {"txt2", kv.c_str()}});
+    if (also != nullptr) f20[also].Click();
+    f20["cmd1"].Click();
+  });
+  f2["cmd4"].Click();
 }
 
 }  // namespace varnholt::forms::testing
