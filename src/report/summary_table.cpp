@@ -216,21 +216,6 @@ bool CaseCells(const SummaryCase& c, Cells& cells, Present& present) {
   return ok;
 }
 
-// A text cut into lines of at most `half_ems`, at its line breaks and
-// wherever a line is full.
-std::vector<std::string> Wrapped(const std::string& text, int half_ems) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t end = text.find('\n', start);
-    for (std::string& line :
-         WrapColumns(std::string_view(text).substr(start, end - start), half_ems))
-      lines.push_back(std::move(line));
-    if (end == std::string::npos) return lines;
-    start = end + 1;
-  }
-}
-
 void TextAt(ReportSurface& out, double x, double y, const std::string& text) {
   if (!text.empty()) PrintAt(out, x, y, {text});
 }
@@ -350,7 +335,7 @@ void DrawSummaryPage(const SummaryTable& table, ReportSurface& out) {
     if (c.computed) continue;
     TextAt(out, kLeft, y, c.heading + " " + kNotComputed);
     y += kRowHeight;
-    for (const std::string& line : Wrapped(c.reason, kReasonHalfEms)) {
+    for (const std::string& line : WrapColumns(c.reason, kReasonHalfEms)) {
       TextAt(out, kLeft + 400, y, line);
       y += kRowHeight;
     }

@@ -43,6 +43,11 @@ std::vector<std::string> WrapColumns(std::string_view text, int width,
   for (std::size_t i = 0; i < text.size();) {
     const std::string_view ch = text.substr(i, CharacterBytes(static_cast<unsigned char>(text[i])));
     i += ch.size();
+    if (ch == "\n") {  // a message's own line break ends the printed line
+      lines.emplace_back();
+      used = 0;
+      continue;
+    }
     const int w = measure(ch);
     if (used + w > width) {
       lines.emplace_back();

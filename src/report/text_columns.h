@@ -16,8 +16,7 @@ int HalfEms(std::string_view text);
 int WideColumns(std::string_view text);
 
 /// The text cut into lines no wider than `width` as `measure` counts them,
-/// wherever the next character would not fit; a line break is a character
-/// like any other.
+/// wherever the next character would not fit and at every line break.
 std::vector<std::string> WrapColumns(std::string_view text, int width,
                                      int (*measure)(std::string_view) = HalfEms);
 

@@ -21,7 +21,7 @@ TEST(TextColumnsTest, WidthsAndLinesOfMixedText) {
       {"a高さです", 4, HalfEms, {"a高", "さで", "す"}},
       {"ｱｲｳｴｵ", 4, HalfEms, {"ｱｲｳｴ", "ｵ"}},
       {"ｱｲｳｴｵ", 4, WideColumns, {"ｱｲ", "ｳｴ", "ｵ"}},
-      {"ab\ncd", 4, WideColumns, {"ab\nc", "d"}},  // a line break is one more character
+      {"ab\ncdefg", 4, WideColumns, {"ab", "cdef", "g"}},  // a message's two lines
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WrapColumns(c.text, c.width, c.measure), c.lines) << c.text;
