@@ -212,8 +212,10 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
         {{tail.x + 0.2 * th, tail.y}, "R", th, Anchor::kLeft, Layer::kForce, resultant_tone, tip});
   }
 
-  // The middle third (e ≦ B/6) and middle half (e ≦ B/4) on the base.
+  // The middle third (e ≦ B/6) and middle half (e ≦ B/4) on the base, their
+  // names on the side away from d so that e has the other side to itself.
   const double mark = 1.2 * th;
+  const double away = d <= B / 2 ? 1 : -1;
   for (const auto& [share, text] :
        {std::pair<double, const char*>{6, "B/6"}, std::pair<double, const char*>{4, "B/4"}}) {
     const std::string tip =
@@ -227,7 +229,7 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
                               Stroke::kDashDot,
                               tip});
     }
-    out.labels.push_back({{B / 2 + B / share, (share == 6 ? mark : 0.6 * mark) + 0.1 * th},
+    out.labels.push_back({{B / 2 + away * B / share, (share == 6 ? mark : 0.6 * mark) + 0.1 * th},
                           text,
                           0.7 * th,
                           Anchor::kAbove,
@@ -236,23 +238,26 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
                           tip});
   }
 
-  // e from the middle of the base to d.
+  // e from the middle of the base to d, drawn above the tops of the B/6 and
+  // B/4 marks and named beyond d, clear of the marks and of R.
   {
     const std::string tip =
         "偏心距離 e = B/2 − d = " + Metres(e) + "（B/6 = " + Metres(B / 6) + "）";
-    const double y = 0.5 * th;
+    const double y = mark + 0.7 * th;
     out.segments.push_back({{B / 2, -0.2 * th},
-                            {B / 2, 0.9 * th},
+                            {B / 2, y + 0.3 * th},
                             Layer::kForce,
                             resultant_tone,
                             Stroke::kSolid,
                             tip});
     out.segments.push_back(
         {{B / 2, y}, {d, y}, Layer::kForce, resultant_tone, Stroke::kSolid, tip});
-    out.labels.push_back({{(B / 2 + d) / 2, y + 0.6 * th},
+    out.segments.push_back(
+        {{d, 0}, {d, y + 0.3 * th}, Layer::kForce, resultant_tone, Stroke::kSolid, tip});
+    out.labels.push_back({{d - away * 0.2 * th, y},
                           "e=" + report::FormatNumber(e, "0.000"),
                           0.8 * th,
-                          Anchor::kAbove,
+                          away > 0 ? Anchor::kRight : Anchor::kLeft,
                           Layer::kForce,
                           resultant_tone,
                           tip});
@@ -272,25 +277,38 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
     std::vector<Point> poly;
     std::string tip = "地盤反力 σmax = " + Kpa(smax);
     const double x_max = toe_loaded ? 0 : B;
-    // Values hang under the diagram's corners; written once the tip is whole.
-    std::vector<std::pair<Point, std::string>> values{
-        {{x_max, y0 - smax / kpa - 0.3 * th}, "σmax=" + report::FormatNumber(smax, "0.00")}};
+    // σmax and σmin stand beside the diagram's outer corners, outside it and
+    // below the base line (the ground and the slip plane start at the heel);
+    // X hangs under the end of the loaded length.
+    struct Value {
+      Point at;
+      Anchor anchor;
+      std::string text;
+    };
+    const auto beside = [&](double x, double sigma) {
+      const double outward = x < B / 2 ? -1 : 1;
+      return Point{x + outward * 0.3 * th, std::min(y0 - sigma / kpa, y0 - 0.5 * th)};
+    };
+    const auto side = [&](double x) { return x < B / 2 ? Anchor::kRight : Anchor::kLeft; };
+    std::vector<Value> values{
+        {beside(x_max, smax), side(x_max), "σmax=" + report::FormatNumber(smax, "0.00")}};
     if (trapezoid) {
       const double x_min = toe_loaded ? B : 0;
       poly = {{x_max, y0}, {x_min, y0}, {x_min, y0 - smin / kpa}, {x_max, y0 - smax / kpa}};
       tip += "、σmin = " + Kpa(smin);
       values.push_back(
-          {{x_min, y0 - smin / kpa - 0.3 * th}, "σmin=" + report::FormatNumber(smin, "0.00")});
+          {beside(x_min, smin), side(x_min), "σmin=" + report::FormatNumber(smin, "0.00")});
     } else {
       const double reach = std::min(std::fabs(x_len), B);
       const double x_end = toe_loaded ? reach : B - reach;
       poly = {{x_max, y0}, {x_end, y0}, {x_max, y0 - smax / kpa}};
       tip += "、X = " + Metres(x_len);
-      values.push_back({{x_end, y0 - 0.3 * th}, "X=" + report::FormatNumber(x_len, "0.000")});
+      values.push_back(
+          {{x_end, y0 - 0.3 * th}, Anchor::kBelow, "X=" + report::FormatNumber(x_len, "0.000")});
     }
     out.polygons.push_back({poly, Layer::kForce, tone, true, tip});
-    for (const auto& [at, text] : values) {
-      out.labels.push_back({at, text, 0.8 * th, Anchor::kBelow, Layer::kForce, tone, tip});
+    for (const Value& v : values) {
+      out.labels.push_back({v.at, v.text, 0.8 * th, v.anchor, Layer::kForce, tone, tip});
     }
   }
 
@@ -308,7 +326,7 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
     const double factor = dc.Calc[key ? calc::kKeyFk : calc::kSlidingF];
     const std::string name = key ? "Fk" : "Fs";
     const std::string text = name + "=" + report::FormatNumber(factor, "0.00");
-    out.labels.push_back({{-0.3 * th, 0.3 * th},
+    out.labels.push_back({{-0.3 * th, 0.7 * th},
                           text,
                           0.8 * th,
                           Anchor::kRight,

@@ -432,7 +432,9 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
   HorizontalDim(f.v, f.v + b.v, Hw, y_top, value_text(b.v, b.ok, in.crest_width),
                 Field::kCrestWidth, std::string(kNameCrestWidth) + " = " + Metres(b.v));
   if (std::fabs(B - f.v - b.v) > 1e-9) {
-    HorizontalDim(f.v + b.v, B, 0, y_top, Millimetres(B - f.v - b.v), Field::kNone,
+    // From the crest as the others: an extension line up from the base
+    // would cross the wall at the crest's back corner.
+    HorizontalDim(f.v + b.v, B, Hw, y_top, Millimetres(B - f.v - b.v), Field::kNone,
                   std::string(kNameBackProjection) + " = " + Metres(B - f.v - b.v));
   }
 

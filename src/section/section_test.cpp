@@ -10,6 +10,7 @@
 #include "calc/keisan.h"
 #include "calc/test_walls.h"
 #include "calc/verdicts.h"
+#include "section/section_internal.h"
 
 namespace varnholt::section {
 namespace {
@@ -371,6 +372,60 @@ TEST(SectionForces, SlipPlaneAndInertia) {
   const SectionDrawing d1 = BuildSection(c1.in, &c1.dc);
   EXPECT_TRUE(std::none_of(d1.arrows.begin(), d1.arrows.end(),
                            [](const Arrow& a) { return a.tip.starts_with("慣性力"); }));
+}
+
+// The box a label's text covers (the section's own estimate of it).
+Bounds BoxBounds(const Label& l) {
+  const LabelBox b = BoxOf(l);
+  return {b.left, b.bottom, b.left + b.width, b.bottom + b.height};
+}
+
+bool Covers(const Bounds& b, Point p) {
+  return p.x > b.min_x && p.x < b.max_x && p.y > b.min_y && p.y < b.max_y;
+}
+
+bool Crosses(const Bounds& b, const Segment& s) {
+  for (int i = 0; i <= 100; ++i) {
+    const double t = i / 100.0;
+    if (Covers(b, {s.a.x + t * (s.b.x - s.a.x), s.a.y + t * (s.b.y - s.a.y)})) return true;
+  }
+  return false;
+}
+
+TEST(SectionForces, BaseMarksAndValuesLeaveEachOtherRoom) {
+  const Calculated level =
+      Calculate(testing::Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal));
+  const Calculated raised = Calculate(testing::Options(
+      Standard::kResidential, GroundShape::kRaisedSoil, LoadCase::kSeismic, SeismicMethod::kK2));
+  Calculated behind_middle = level;  // d beyond the middle: e < 0
+  behind_middle.dc.Calc[calc::kD] = 1.25;
+  behind_middle.dc.Calc[calc::kE] = -0.25;
+  for (const Calculated* c :
+       std::initializer_list<const Calculated*>{&level, &raised, &behind_middle}) {
+    const SectionDrawing d = BuildSection(c->in, &c->dc);
+    std::vector<const Label*> values;
+    for (const Label& l : d.labels)
+      if (l.layer == Layer::kForce) values.push_back(&l);
+    for (const Label* l : values) {
+      if (!l->text.starts_with("e=") && !l->text.starts_with("σ") && !l->text.starts_with("F"))
+        continue;
+      SCOPED_TRACE(l->text);
+      const Bounds box = BoxBounds(*l);
+      for (const Segment& s : d.segments) {
+        // The middle third and half marks and the ground lines.
+        if (s.tip.starts_with("中央") || s.layer == Layer::kGround) {
+          EXPECT_FALSE(Crosses(box, s)) << s.tip;
+        }
+      }
+      for (const Label* other : values) {
+        if (other == l) continue;
+        const Bounds o = BoxBounds(*other);
+        EXPECT_FALSE(o.min_x < box.max_x && box.min_x < o.max_x && o.min_y < box.max_y &&
+                     box.min_y < o.max_y)
+            << other->text;
+      }
+    }
+  }
 }
 
 TEST(SectionGeometry, TipsUnderThePointer) {
