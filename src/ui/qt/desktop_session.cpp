@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QUrl>
 #include <algorithm>
 
@@ -42,6 +43,7 @@ constexpr const char* kListed[] = {forms::kForm2, forms::kForm3, forms::kForm16,
 
 constexpr const char* kWindowMenu = "ウィンドウ(&W)";
 constexpr const char* kSectionCaption = "断面図";
+constexpr const char* kSectionPath = "[ウィンドウ]-[断面図]";
 constexpr const char* kBookCaption = "計算書一式";
 constexpr const char* kBookItem = "計算書一式(&B)…";
 constexpr const char* kCascade = "重ねて表示(&C)";
@@ -239,6 +241,16 @@ void DesktopSession::BuildMenus() {
   }
   connect(window_menu_, &QMenu::aboutToShow, this, &DesktopSession::FillWindowMenu);
   FillWindowMenu();
+
+  // 断面図 on the toolbar, pressed while the view is shown.
+  if (QToolBar* bar = window_.toolbar()) {
+    bar->addSeparator();
+    section_button_ = bar->addAction(SectionViewIcon(), Q(kSectionCaption));
+    section_button_->setObjectName("section_button");
+    section_button_->setCheckable(true);
+    section_button_->setStatusTip(Q(kSectionPath));
+    connect(section_button_, &QAction::triggered, this, [this](bool on) { ShowSection(on); });
+  }
 }
 
 void DesktopSession::FillWindowMenu() {
@@ -292,6 +304,8 @@ void DesktopSession::ShowSection(bool shown) {
     frame->setWindowTitle(Q(kSectionCaption));
     frame->setWindowIcon(ProgramIcon());
     window_.mdiArea()->addSubWindow(frame);
+    // Its close box hides it: the toolbar button follows.
+    frame->installEventFilter(this);
     const QRect remembered = settings_->value(kKeySectionGeometry).toRect();
     if (remembered.isValid()) frame->setGeometry(remembered);
     section_frame_ = frame;
@@ -301,6 +315,7 @@ void DesktopSession::ShowSection(bool shown) {
     section_frame_->raise();
     Refresh();
   }
+  if (section_button_ != nullptr) section_button_->setChecked(section_frame_->isVisible());
   settings_->setValue(kKeySection, shown);
 }
 
@@ -359,6 +374,10 @@ void DesktopSession::Note(const QString& text) { window_.statusBar()->showMessag
 // ------------------------------------------------------------ drag and drop
 
 bool DesktopSession::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == section_frame_ && section_button_ != nullptr &&
+      (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+    section_button_->setChecked(event->type() == QEvent::Show);
+  }
   if (watched == &window_) {
     if (event->type() == QEvent::DragEnter) {
       auto* e = static_cast<QDragEnterEvent*>(event);

@@ -77,6 +77,7 @@ class DesktopSession : public QObject, public ui::WindowObserver {
   QLabel* verdictLabel() const { return verdict_; }
   QMenu* windowMenu() const { return window_menu_; }
   QMenu* recentMenu() const { return recent_menu_; }
+  QAction* sectionButton() const { return section_button_; }
   SectionView* sectionView() const { return section_; }
   QWidget* sectionFrame() const;
   const project::RecoveryFile& recovery() const { return recovery_; }
@@ -121,6 +122,7 @@ class DesktopSession : public QObject, public ui::WindowObserver {
   QMenu* recent_menu_ = nullptr;
   QMdiSubWindow* section_frame_ = nullptr;  // owned by the MDI area
   SectionView* section_ = nullptr;
+  QAction* section_button_ = nullptr;  // on the main window's toolbar
   QTimer refresh_;
   QTimer burst_;
   QTimer interval_;

@@ -143,17 +143,16 @@ class DesktopTest : public QObject {
                                  Q("最近使ったファイル(&R)"), "-", Q("終了(&X)")}));
     QCOMPARE(main().menus()->MenuOf("Men_H")->actions().last()->text(), Q("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 
-    // Eight toolbar places, the fourth and seventh separators; tool tips are
-    // the command names, status tips the menu paths; one action shared with
-    // the menu.
+    // Ten toolbar places, the fourth, seventh and ninth separators; tool
+    // tips are the command names, status tips the menu paths; one action
+    // shared with the menu. The last shows the section view.
     const QList<QAction*> tools = main().toolbar()->actions();
-    QCOMPARE(tools.size(), 8);
-    QVERIFY(tools[3]->isSeparator());
-    QVERIFY(tools[6]->isSeparator());
-    const char* tips[] = {"新規作成",  "開く", "上書き保存", "",
-                          "印刷ｲﾒｰｼﾞ", "印刷", "",           "両ケース計算"};
-    for (int i = 0; i < 8; ++i) {
-      if (i == 3 || i == 6) continue;
+    QCOMPARE(tools.size(), 10);
+    const char* tips[] = {"新規作成", "開く", "上書き保存",   "", "印刷ｲﾒｰｼﾞ",
+                          "印刷",     "",     "両ケース計算", "", "断面図"};
+    for (int i = 0; i < 10; ++i) {
+      QCOMPARE(tools[i]->isSeparator(), tips[i][0] == '\0');
+      if (tools[i]->isSeparator()) continue;
       QCOMPARE(tools[i]->toolTip(), Q(tips[i]));
       QVERIFY(!tools[i]->icon().isNull());
     }
@@ -162,6 +161,8 @@ class DesktopTest : public QObject {
     QCOMPARE(tools[5], main().menus()->ActionOf("Men_FPrn"));
     QCOMPARE(tools[7], main().menus()->ActionOf("Men_CBoth"));
     QCOMPARE(tools[7]->statusTip(), Q("[計算]-[両ケース計算]"));
+    QCOMPARE(tools[9], p_->session().sectionButton());
+    QCOMPARE(tools[9]->statusTip(), Q("[ウィンドウ]-[断面図]"));
     // Nothing to save, preview or print yet.
     for (int i : {1, 2}) QVERIFY(ToolButton(i)->isEnabled());
     for (int i : {3, 5, 6}) QVERIFY(!ToolButton(i)->isEnabled());

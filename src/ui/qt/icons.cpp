@@ -187,7 +187,38 @@ void DrawBothCases(QPainter& p) {
   p.drawLine(QPointF(21, 9.5), QPointF(26, 6.5));
 }
 
+// 断面図: the wall's section with its dimension line above and the weight
+// acting at the centroid.
+void DrawSectionView(QPainter& p) {
+  p.setPen(OutlinePen());
+  p.setBrush(QColor(205, 205, 205));
+  QPainterPath wall;
+  wall.moveTo(3, 29);
+  wall.lineTo(10, 11);
+  wall.lineTo(21, 11);
+  wall.lineTo(29, 29);
+  wall.closeSubpath();
+  p.drawPath(wall);
+  p.drawLine(QPointF(1, 29), QPointF(31, 29));
+  // The dimension line over the crest with its oblique ticks.
+  p.setPen(QPen(kOutline, 1.4));
+  p.drawLine(QPointF(10, 5), QPointF(21, 5));
+  for (qreal x : {10.0, 21.0}) {
+    p.drawLine(QPointF(x, 2.5), QPointF(x, 8.5));
+    p.drawLine(QPointF(x - 2, 7), QPointF(x + 2, 3));
+  }
+  // The weight, in the colour of a force.
+  const QColor force(30, 80, 200);
+  p.setPen(QPen(force, 2.6, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(15.5, 14), QPointF(15.5, 22));
+  p.setPen(Qt::NoPen);
+  p.setBrush(force);
+  p.drawPolygon(QPolygonF({QPointF(11.5, 21), QPointF(19.5, 21), QPointF(15.5, 27)}));
+}
+
 }  // namespace
+
+QIcon SectionViewIcon() { return Render(DrawSectionView); }
 
 QIcon ToolbarIcon(int index) {
   switch (index) {

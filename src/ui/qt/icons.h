@@ -12,6 +12,9 @@ namespace varnholt::desktop {
 /// 5 印刷ｲﾒｰｼﾞ, 6 印刷); an empty icon for any other index.
 QIcon ToolbarIcon(int index);
 
+/// The image of the toolbar button that shows the section view (断面図).
+QIcon SectionViewIcon();
+
 /// The program's icon: a gravity wall section with the retained soil.
 QIcon ProgramIcon();
 

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QUrl>
 #include <cstdio>
 #include <filesystem>
@@ -139,12 +140,36 @@ class SessionTest : public QObject {
 
   void sectionViewRedrawsOnEveryEditAndInvalidation() {
     Open(kLevel);
-    session().ShowSection(true);
+    // The toolbar's 断面図 shows it and stays pressed while it is shown.
+    QAction* button = session().sectionButton();
+    QVERIFY(main().toolbar()->actions().contains(button));
+    QVERIFY(!button->icon().isNull());
+    button->trigger();
     QVERIFY(session().sectionFrame()->isVisible());
-    QVERIFY(session().sectionView()->drawing().drawable);
-    QVERIFY(session().sectionView()->drawing().forces.has_value());
-    testing::TypeInto(testing::Widget<QLineEdit>(*p_, "Form3", "txt3"), "4.5");
-    QVERIFY(testing::WaitFor([this] { return !session().sectionView()->drawing().forces; }));
+    QVERIFY(button->isChecked());
+    const SectionView& view = *session().sectionView();
+    QVERIFY(view.drawing().drawable);
+    QVERIFY(view.drawing().forces.has_value());
+    // Every keystroke redraws while the box keeps the focus: h 4 m typed
+    // over as 6 m, then emptied, drawn flagged with its reason.
+    QLineEdit* h = testing::Widget<QLineEdit>(*p_, "Form3", "txt3");
+    const double top = view.drawing().Extent().max_y;
+    h->setFocus();
+    h->selectAll();
+    QTest::keyClick(h, '6');
+    QVERIFY(testing::WaitFor([&] { return !view.drawing().forces; }));
+    QVERIFY(testing::WaitFor([&] { return view.drawing().Extent().max_y > top + 1.9; }));
+    QVERIFY(view.drawing().problems.empty());
+    QTest::keyClick(h, Qt::Key_Backspace);
+    QVERIFY(testing::WaitFor([&] { return !view.drawing().problems.empty(); }));
+    QCOMPARE(view.drawing().problems[0].field, section::Field::kHeightH);
+    QVERIFY(view.drawing().drawable);
+    QVERIFY(h->hasFocus());
+    // Its close box hides it and lets the button up.
+    session().sectionFrame()->close();
+    QVERIFY(!button->isChecked());
+    button->trigger();
+    QVERIFY(session().sectionFrame()->isVisible());
     // Remembered for the next run, with the print-range dialog's 躯体の照査.
     p_->app().print_body_stress = false;  // as the dialog's ＯＫ leaves it
     session().Refresh();
