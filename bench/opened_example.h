@@ -11,8 +11,14 @@
 
 namespace varnholt::bench {
 
+// The build names the examples' folder: with ccache's base directory
+// __FILE__ is relative to the build folder, not to where a benchmark runs.
 inline std::string Example(const char* name) {
+#ifdef VARNHOLT_EXAMPLES_DIR
+  return (std::filesystem::path(VARNHOLT_EXAMPLES_DIR) / name).string();
+#else
   return (std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / name).string();
+#endif
 }
 
 struct Opened {
