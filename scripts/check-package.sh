@@ -20,6 +20,8 @@ expected=(
   ./usr/share/man/man1/varnholt-cli.1
   ./usr/share/varnholt/examples/01_residential_level_entered_ka.vrh
   ./usr/share/varnholt/examples/06_residential_cohesion_eccentricity_deduction.vrh
+  ./usr/share/varnholt/examples/examples.vrhbook
+  ./usr/share/varnholt/examples/book/both_cases.vrhbook
   ./usr/share/varnholt/doc/manual/README.md
   ./usr/share/varnholt/doc/manual/cli.md
   ./usr/share/varnholt/doc/theory/README.md
@@ -71,6 +73,9 @@ QT_QPA_PLATFORM=offscreen "$root/usr/bin/varnholt" --no-such-option 2>/dev/null 
 "$cli" report "$root/usr/share/varnholt/examples/01_residential_level_entered_ka.vrh" \
   -o "$root/report.pdf"
 head -c 5 "$root/report.pdf" | grep -qxF '%PDF-'
+"$cli" section "$root/usr/share/varnholt/examples/03_residential_raised_seismic_method2.vrh" \
+  -o "$root/wall.dxf" --forces
+grep -q 'AC1009' "$root/wall.dxf"  # lines end in CR LF
 # calc loads no Qt Gui.
 if ldd "$cli" | grep -q libQt6Gui; then echo "varnholt-cli links Qt Gui"; exit 1; fi
 echo "package: all checks passed"
