@@ -291,9 +291,10 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
 
   // β of the slope.
   if (beta.ok && beta.v > 0 && (shape == GroundShape::kUniformSlope || raised)) {
+    // The level reference ends short of the value written after it.
     const Point at{x_back_ground + 4 * text_h, H};
     out.segments.push_back({{x_back_ground, H},
-                            {x_back_ground + 6 * text_h, H},
+                            {at.x + 0.6 * text_h, H},
                             Layer::kGround,
                             Tone::kPlain,
                             Stroke::kDashDot,

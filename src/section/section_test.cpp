@@ -392,7 +392,7 @@ bool Crosses(const Bounds& b, const Segment& s) {
   return false;
 }
 
-TEST(SectionForces, BaseMarksAndValuesLeaveEachOtherRoom) {
+TEST(SectionForces, ValuesLeaveTheMarksAndLinesRoom) {
   const Calculated level =
       Calculate(testing::Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal));
   const Calculated raised = Calculate(testing::Options(
@@ -405,9 +405,10 @@ TEST(SectionForces, BaseMarksAndValuesLeaveEachOtherRoom) {
     const SectionDrawing d = BuildSection(c->in, &c->dc);
     std::vector<const Label*> values;
     for (const Label& l : d.labels)
-      if (l.layer == Layer::kForce) values.push_back(&l);
+      if (l.layer == Layer::kForce || l.text.starts_with("β")) values.push_back(&l);
     for (const Label* l : values) {
-      if (!l->text.starts_with("e=") && !l->text.starts_with("σ") && !l->text.starts_with("F"))
+      if (!l->text.starts_with("e=") && !l->text.starts_with("σ") && !l->text.starts_with("F") &&
+          !l->text.starts_with("β"))
         continue;
       SCOPED_TRACE(l->text);
       const Bounds box = BoxBounds(*l);
