@@ -249,7 +249,7 @@ void DesktopSession::BuildMenus() {
     section_button_->setObjectName("section_button");
     section_button_->setCheckable(true);
     section_button_->setStatusTip(Q(kSectionPath));
-    connect(section_button_, &QAction::triggered, this, [this](bool on) { ShowSection(on); });
+    connect(section_button_, &QAction::triggered, this, &DesktopSession::PressSection);
   }
 }
 
@@ -272,7 +272,7 @@ void DesktopSession::FillWindowMenu() {
   QAction* section = window_menu_->addAction(Q(kSectionCaption));
   section->setCheckable(true);
   section->setChecked(section_frame_ != nullptr && section_frame_->isVisible());
-  connect(section, &QAction::triggered, this, [this](bool on) { ShowSection(on); });
+  connect(section, &QAction::triggered, this, &DesktopSession::PressSection);
   QWidget* book = book_window ? book_window(false) : nullptr;
   QAction* book_item = window_menu_->addAction(Q(kBookCaption));
   book_item->setCheckable(true);
@@ -312,11 +312,22 @@ void DesktopSession::ShowSection(bool shown) {
   }
   section_frame_->setVisible(shown);
   if (shown) {
+    window_.mdiArea()->setActiveSubWindow(section_frame_);
     section_frame_->raise();
     Refresh();
   }
   if (section_button_ != nullptr) section_button_->setChecked(section_frame_->isVisible());
   settings_->setValue(kKeySection, shown);
+}
+
+void DesktopSession::PressSection(bool on) {
+  // A view that is open behind the design windows comes to the front: the
+  // press that would hide it was meant to show it.
+  if (!on && section_frame_ != nullptr && section_frame_->isVisible() &&
+      window_.mdiArea()->currentSubWindow() != section_frame_) {
+    on = true;
+  }
+  ShowSection(on);
 }
 
 void DesktopSession::ShowBook() {

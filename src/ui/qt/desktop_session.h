@@ -84,6 +84,10 @@ class DesktopSession : public QObject, public ui::WindowObserver {
   QStringList RecentFiles() const;
   /// Shows or hides the section view (断面図), remembered for the next run.
   void ShowSection(bool shown);
+  /// The toolbar button's and the ウィンドウ menu's 断面図: shows the view,
+  /// brings it to the front when it is open behind other windows, and hides
+  /// it when it is the window in front.
+  void PressSection(bool on);
   /// The design book's window (計算書一式) of ファイル and ウィンドウ: made
   /// when `create`, else null until it was.
   std::function<BookWindow*(bool create)> book_window;

@@ -165,7 +165,17 @@ class SessionTest : public QObject {
     QCOMPARE(view.drawing().problems[0].field, section::Field::kHeightH);
     QVERIFY(view.drawing().drawable);
     QVERIFY(h->hasFocus());
-    // Its close box hides it and lets the button up.
+    // Behind another window a press brings it to the front; in front a
+    // press hides it; its close box lets the button up.
+    QMdiArea* mdi = main().mdiArea();
+    mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(main().FrameOf("Form3")));
+    button->trigger();
+    QVERIFY(button->isChecked());
+    QCOMPARE(mdi->currentSubWindow(), session().sectionFrame());
+    button->trigger();
+    QVERIFY(!session().sectionFrame()->isVisible());
+    QVERIFY(!button->isChecked());
+    button->trigger();
     session().sectionFrame()->close();
     QVERIFY(!button->isChecked());
     button->trigger();
