@@ -180,13 +180,26 @@ void PaintSection(QPainter& p, const SectionDrawing& d, const Placement& place,
     DrawText(p, style.family, px, place.ToDevice(l.at), l.anchor, QString::fromStdString(l.text),
              LineColour(l.tone));
   }
-  // Title, legend and reason in device space.
+  // Title, legend and reason in device space, each on white so that a
+  // zoomed drawing behind them does not run through the text.
   const double line = std::max(12.0 * pen, frame.height() / 45);
+  const auto clear = [&](double centre, double px, const std::string& text, double before) {
+    QFont font(style.family);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(px))));
+    const double w = QFontMetricsF(font).horizontalAdvance(QString::fromStdString(text));
+    p.fillRect(QRectF(frame.left(), centre - line * 0.7, before + w + line, line * 1.4), Qt::white);
+  };
+  if (!d.title.empty()) clear(frame.top() + line, line, d.title, line * 0.5);
+  double y = frame.bottom() - line * 0.6;
+  if (!d.problems.empty()) clear(y, line, d.Reason(), line * 0.5);
+  if (d.forces) {
+    clear(d.problems.empty() ? y : y - line * 1.4, line * 0.9, d.forces->legend,
+          line + place.scale);
+  }
   if (!d.title.empty()) {
     DrawText(p, style.family, line, frame.topLeft() + QPointF(line * 0.5, line), Anchor::kLeft,
              QString::fromStdString(d.title), Qt::black);
   }
-  double y = frame.bottom() - line * 0.6;
   if (!d.problems.empty()) {
     DrawText(p, style.family, line, QPointF(frame.left() + line * 0.5, y), Anchor::kLeft,
              QString::fromStdString(d.Reason()), LineColour(Tone::kFlagged));
