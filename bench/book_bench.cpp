@@ -26,9 +26,7 @@ const char* const kExamples[] = {
     "07_road_thin_crest_body_ng.vrh",
 };
 
-std::filesystem::path ExamplesDir() {
-  return std::filesystem::path(__FILE__).parent_path().parent_path() / "examples";
-}
+std::filesystem::path ExamplesDir() { return std::filesystem::path(VARNHOLT_EXAMPLES_DIR); }
 
 // A book of `count` members cycling through the examples.
 varnholt::book::Book ExampleBook(int count) {

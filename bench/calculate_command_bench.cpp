@@ -15,7 +15,7 @@
 namespace {
 
 std::string Example(const char* name) {
-  return (std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / name).string();
+  return (std::filesystem::path(VARNHOLT_EXAMPLES_DIR) / name).string();
 }
 
 void Calculate(benchmark::State& state, const char* name) {

@@ -15,7 +15,7 @@ namespace {
 using varnholt::bench::RunCli;
 
 std::string Example(const char* name) {
-  return (std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / name).string();
+  return (std::filesystem::path(VARNHOLT_EXAMPLES_DIR) / name).string();
 }
 
 void CalcProcess(benchmark::State& state, const char* name, std::vector<std::string> options) {

@@ -14,7 +14,7 @@
 namespace {
 
 std::string Example(const char* name) {
-  return (std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / name).string();
+  return (std::filesystem::path(VARNHOLT_EXAMPLES_DIR) / name).string();
 }
 
 void OpenAndRecalculate(benchmark::State& state, const char* name) {
