@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/forms/app.h"
 #include "ui/forms/builders.h"
@@ -54,6 +55,9 @@ void WireForm16(RaisedDimensionsWindow& f16, App& app) {
                          &f16.front_projection_text, &f16.crest_width_text, &f16.slope_height_text,
                          &f16.crest_above_text,      &f16.beta_text,        &f16.height_text,
                          &f16.embedment_text,        &f16.base_width_text};
+  std::vector<ui::Control*> tab_order;
+  for (ControlRef* box : chain) tab_order.push_back(&**box);
+  f16.window.SetTabOrder(std::move(tab_order));
   for (int i = 0; i + 1 < 11; ++i) {
     ControlRef& target = *chain[i + 1];
     WireInputBox(app, *chain[i], {[&app, &target] { FocusNext(app, target); }});

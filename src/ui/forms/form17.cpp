@@ -292,6 +292,8 @@ void DefineForm17(ui::Window& w, App& app) {
   // FenceLoadType.
   f.cancel_button->on_click = [&app] { app.windows().Unload(kForm17); };
 
+  w.SetTabOrder({&*f.height_text, &*f.distance_text, &*f.load_text, &*f.load_height_text,
+                 &*f.weight_text, &*f.compute_button});
   for (ControlRef* box :
        {&f.height_text, &f.distance_text, &f.load_text, &f.load_height_text, &f.weight_text}) {
     ui::Control& b = *box;

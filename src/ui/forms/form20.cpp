@@ -175,6 +175,7 @@ void DefineForm20(ui::Window& w, App& app) {
   // キャンセル keeps the choices and texts; the coefficients stay as the
   // last ＯＫ left them.
   d.cancel_button->on_click = [&w] { w.Hide(); };
+  w.SetTabOrder({&*d.kh_text, &*d.kv_text, &*d.ok_button});
   WireDialogTextBox(d.kh_text, {{}, {}, [&d, &app] { app.windows().SetFocus(d.kv_text); }});
   WireDialogTextBox(d.kv_text, {{}, {}, [&d, &app] { app.windows().SetFocus(d.ok_button); }});
 }

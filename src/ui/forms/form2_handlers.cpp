@@ -197,6 +197,9 @@ void WireOptions(ConditionsWindow& c, App& app) {
 
 void WireBoxes(ConditionsWindow& c, App& app) {
   auto next = [&app](ControlRef& target) { return [&app, &target] { FocusNext(app, target); }; };
+  c.window.SetTabOrder({&*c.site_text, &*c.fc_text, &*c.fe_text, &*c.gamma_text, &*c.gamma_c_text,
+                        &*c.back_soil_combo, &*c.phi_text, &*c.delta_text, &*c.base_soil_combo,
+                        &*c.cohesion_text, &*c.phi_b_text, &*c.mu_text});
   WireInputBox(app, c.site_text, {next(c.fc_text)});
   WireInputBox(app, c.fc_text, {next(c.fe_text)});
   WireInputBox(app, c.fe_text, {next(c.gamma_text)});

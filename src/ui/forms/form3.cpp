@@ -102,6 +102,13 @@ void WireForm3(LevelDimensionsWindow& f3, App& app) {
   // results; a surcharge typed on level ground empties a computed
   // coefficient as the dimensions do (on a slope the computed coefficient
   // stays).
+  // Tab takes the same way; after B, "計算する" comes right after 直接入力,
+  // where Enter goes when 直接入力 is not available.
+  f3.window.SetTabOrder({&*f3.section_text, &*f3.mark_text, &*f3.front_projection_text,
+                         &*f3.crest_width_text, &*f3.surcharge_text, &*f3.crest_above_text,
+                         &*f3.beta_text, &*f3.height_text, &*f3.embedment_text,
+                         &*f3.base_width_text, &*f3.ka_entered, &*f3.compute_button,
+                         &*f3.ka_computed, &*f3.ka_text});
   WireInputBox(app, f3.section_text, {next(f3.mark_text), nullptr, nullptr, false});
   WireInputBox(app, f3.mark_text, {next(f3.front_projection_text), nullptr, nullptr, false});
   auto dimension = [&app, invalidate_coefficient](ControlRef& box, std::function<void()> enter) {

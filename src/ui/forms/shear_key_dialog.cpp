@@ -136,6 +136,7 @@ void DefineShearKeyDialog(ui::Window& w, App& app, bool road) {
   const std::pair<ControlRef*, ControlRef*> chain[] = {{&d.height_text, &d.width_text},
                                                        {&d.width_text, &d.position_text},
                                                        {&d.position_text, &d.compute_button}};
+  d.window.SetTabOrder({&*d.height_text, &*d.width_text, &*d.position_text, &*d.compute_button});
   for (const auto& [box, next] : chain) {
     ControlRef& target = *next;
     // A changed key dimension leaves the displayed results behind: the key

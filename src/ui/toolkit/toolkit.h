@@ -212,6 +212,11 @@ class Window {
   const Control& operator[](const std::string& name) const;
   bool Has(const std::string& name) const;
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+  /// The order Tab moves through the window, that of Enter: these controls
+  /// follow one another from where the first stands, the others keep
+  /// declaration order. Empty: declaration order.
+  void SetTabOrder(std::vector<Control*> order) { tab_order_ = std::move(order); }
+  const std::vector<Control*>& TabOrder() const { return tab_order_; }
 
   /// Keeps `attachment` with the window and returns it.
   template <typename T>
@@ -270,6 +275,7 @@ class Window {
   bool shown_ = false;
   bool modal_ = false;
   std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<Control*> tab_order_;
   std::map<std::string, Control*> by_name_;
   std::vector<DrawnLine> drawing_;
   std::unique_ptr<WindowAttachment> attachment_;
