@@ -20,10 +20,9 @@ namespace {
 // Literals of the preview windows.
 constexpr const char* kCaptions[] = {"印刷ｲﾒｰｼﾞ（1/4ページ）", "印刷ｲﾒｰｼﾞ（2/4ページ）",
                                      "印刷ｲﾒｰｼﾞ（3/4ページ）", "印刷ｲﾒｰｼﾞ（4/4ページ）"};
-constexpr const char* kNextHalfWidth = "次のﾍﾟｰｼﾞ";  // Form4
-constexpr const char* kNext = "次のページ";          // Form5, Form8
-constexpr const char* kPrevHalfWidth = "前のﾍﾟｰｼﾞ";  // Form5
-constexpr const char* kPrev = "前のページ";          // Form8, Form9
+// Every page's menu says the same (full-width ページ, as the window titles).
+constexpr const char* kNext = "次のページ";
+constexpr const char* kPrev = "前のページ";
 constexpr const char* kPrint = "印刷";
 constexpr const char* kPdf = "PDF出力";
 constexpr const char* kClose = "閉じる";
@@ -182,11 +181,11 @@ void Preview::Define(ui::Window& w, int page) {
   // is named Men_Pre, as the window has always had it.
   switch (page) {
     case 1:
-      AddMenu(w, "Men_Nex", kNextHalfWidth).on_click = [this] { ShowPage(2, true); };
+      AddMenu(w, "Men_Nex", kNext).on_click = [this] { ShowPage(2, true); };
       AddMenu(w, "Men_Pre", kPrint).on_click = [this] { PrintMenu(); };
       break;
     case 2:
-      AddMenu(w, "Men_Pre", kPrevHalfWidth).on_click = [this] { ShowPage(1, false); };
+      AddMenu(w, "Men_Pre", kPrev).on_click = [this] { ShowPage(1, false); };
       AddMenu(w, "Men_Nex", kNext).on_click = [this] { ShowPage(3, true); };
       AddMenu(w, "Men_Prn", kPrint).on_click = [this] { PrintMenu(); };
       break;
@@ -362,6 +361,7 @@ void Preview::PrintToPdf(const report::PrintJob& job) {
   std::optional<std::string> path = app_.platform().SaveFileDialog(request);
   if (!path || path->empty()) return;
   if (!EndsWithPdf(*path)) *path += ".pdf";
+  if (!ConfirmReplace(app_, *path)) return;
   std::string error;
   std::unique_ptr<ReportDocument> doc = devices_.OpenPdf(*path, error);
   if (doc == nullptr) {

@@ -28,6 +28,11 @@ inline constexpr const char* kForm5 = "Form5";  // preview, page 2
 inline constexpr const char* kForm8 = "Form8";  // preview, page 3
 inline constexpr const char* kForm9 = "Form9";  // preview, page 4 (the wall body)
 
+/// One of the preview pages.
+inline bool IsPreviewWindow(const std::string& name) {
+  return name == kForm4 || name == kForm5 || name == kForm8 || name == kForm9;
+}
+
 /// The paper of the preview pictures and the printable area on it, twips.
 /// The default is the report's A4 page.
 struct PageGeometry {

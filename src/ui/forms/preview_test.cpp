@@ -166,10 +166,10 @@ TEST_F(PreviewTest, MenusOfThePreviewWindows) {
     }
     return out;
   };
-  EXPECT_EQ(menus(kForm4), (std::vector<std::string>{"Men_Nex 次のﾍﾟｰｼﾞ", "Men_Pre 印刷",
+  EXPECT_EQ(menus(kForm4), (std::vector<std::string>{"Men_Nex 次のページ", "Men_Pre 印刷",
                                                      "Men_Pdf PDF出力", "Men_Cls 閉じる"}));
   EXPECT_EQ(menus(kForm5),
-            (std::vector<std::string>{"Men_Pre 前のﾍﾟｰｼﾞ", "Men_Nex 次のページ", "Men_Prn 印刷",
+            (std::vector<std::string>{"Men_Pre 前のページ", "Men_Nex 次のページ", "Men_Prn 印刷",
                                       "Men_Pdf PDF出力", "Men_Cls 閉じる"}));
   EXPECT_EQ(menus(kForm8),
             (std::vector<std::string>{"Men_Pre 前のページ", "Men_Nex 次のページ", "Men_Prn 印刷",

@@ -19,6 +19,7 @@
 
 #include "ui/forms/app.h"
 #include "ui/forms/handles.h"
+#include "ui/forms/preview.h"
 #include "ui/forms/windows.h"
 #include "ui/qt/desktop_session.h"
 #include "ui/qt/icons.h"
@@ -318,9 +319,12 @@ void MainWindow::Present(ui::Window& window) {
       child->setObjectName(QString::fromStdString(window.name()) + "_frame");
       child->setWidget(view);
       child->setWindowIcon(ProgramIcon());
-      child->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                            Qt::WindowCloseButtonHint);
+      Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint;
+      // A report page is read best as large as the main window allows.
+      if (forms::IsPreviewWindow(window.name())) flags |= Qt::WindowMaximizeButtonHint;
+      child->setWindowFlags(flags);
       mdi_->addSubWindow(child);
       // Escape closes what is only looked at (the reference tables, the
       // preview pages), as its close box does; the design windows keep it.
@@ -344,7 +348,17 @@ void MainWindow::Present(ui::Window& window) {
   } else if (p.child != nullptr) {
     p.child->show();
     p.child->raise();
-    if (p.placed_at == QPoint(-1, -1)) PlaceChild(p);
+    const std::optional<QPoint> left = p.placed_at == QPoint(-1, -1) && remembered_position
+                                           ? remembered_position(window.name())
+                                           : std::nullopt;
+    if (left) {
+      // Where the engineer left it counts as moved by them: it stays.
+      p.child->adjustSize();
+      p.child->move(std::max(0, left->x()), std::max(0, left->y()));
+      p.placed_at = QPoint(-2, -2);
+    } else if (p.placed_at == QPoint(-1, -1)) {
+      PlaceChild(p);
+    }
     Arrange();
   }
   // The control the window logic has given the focus, if it is in here.

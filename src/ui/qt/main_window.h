@@ -6,8 +6,10 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ui/qt/twips.h"
@@ -53,6 +55,9 @@ class MainWindow : public QMainWindow, public ui::WindowObserver {
   const TwipScale& scale() const { return scale_; }
   /// The status bar's note of soil constants outside their practical range.
   QLabel* warningsLabel() const { return warnings_; }
+  /// Where a child window was left in an earlier run, for its first
+  /// showing; none: where the design puts it.
+  std::function<std::optional<QPoint>(const std::string& window)> remembered_position;
 
  signals:
   /// The program has ended (through the exit confirmation or 終了).

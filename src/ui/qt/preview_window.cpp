@@ -27,11 +27,6 @@
 namespace varnholt::desktop {
 namespace {
 
-bool IsPreview(const std::string& name) {
-  return name == forms::kForm4 || name == forms::kForm5 || name == forms::kForm8 ||
-         name == forms::kForm9;
-}
-
 // The zoom as kept in the settings: "width", "page" or a percentage.
 constexpr const char* kKeyZoom = "preview/zoom";
 constexpr const char* kViewMenu = "表示(&V)";
@@ -58,7 +53,7 @@ PreviewPainter::~PreviewPainter() {
 }
 
 void PreviewPainter::WindowShown(ui::Window& window) {
-  if (IsPreview(window.name())) Attach(window.name());
+  if (forms::IsPreviewWindow(window.name())) Attach(window.name());
 }
 
 // The generic view has built the window's widgets: the page picture is
@@ -72,6 +67,8 @@ void PreviewPainter::Attach(const std::string& window) {
   a = Attached{};
   a.picture = picture;
   a.viewport = view->WidgetOf("Picture1");
+  // A maximised page has a larger viewport; the bars stay at its edges.
+  view->SetGrowing("Picture1", "VScroll1", "HScroll1");
   for (QWidget* w : {a.picture.data(), a.viewport.data()}) {
     if (w != nullptr) w->installEventFilter(this);
   }
@@ -274,6 +271,10 @@ bool PreviewPainter::eventFilter(QObject* watched, QEvent* event) {
       QPainter painter(a.picture);
       painter.drawPixmap(0, 0, a.cache);
       return true;
+    }
+    if (watched == a.viewport && event->type() == QEvent::Resize) {
+      Layout(window);
+      return false;
     }
     if ((watched == a.picture || watched == a.viewport) && event->type() == QEvent::Wheel) {
       // Ctrl+wheel zooms; the wheel scrolls the page as the vertical bar

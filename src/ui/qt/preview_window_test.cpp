@@ -103,7 +103,7 @@ class PreviewWindowTest : public QObject {
       QAction* a = Menu(forms::kForm4, item);
       items << (a != nullptr ? a->text() : QString("<none>"));
     }
-    QCOMPARE(items, (QStringList{"次のﾍﾟｰｼﾞ", "印刷", "PDF出力", "閉じる"}));
+    QCOMPARE(items, (QStringList{"次のページ", "印刷", "PDF出力", "閉じる"}));
 
     // The picture is the A4 paper at the screen's scale, the viewport a
     // part of it.
@@ -149,6 +149,7 @@ class PreviewWindowTest : public QObject {
   }
 
   void pagingAndClosingBringTheToolbarBack() {
+    const QSize before = main().size();
     StartPreview();
     Menu(forms::kForm4, "Men_Nex")->trigger();
     QVERIFY(FrameShown(forms::kForm5));
@@ -162,6 +163,7 @@ class PreviewWindowTest : public QObject {
       QVERIFY(main().FrameOf(w) == nullptr);
     }
     QVERIFY(main().toolbar()->isVisibleTo(&main()));
+    QCOMPARE(main().size(), before);
 
     // The close box of a preview window brings the toolbar back as well.
     StartPreview();
@@ -205,6 +207,26 @@ class PreviewWindowTest : public QObject {
     key(forms::kForm4, QKeyCombination(Qt::CTRL, Qt::Key_2));  // 幅に合わせる
     QVERIFY(qAbs(picture->width() - viewport->width()) <= 1);
     QCOMPARE(p_->session().settings().value("preview/zoom").toString(), QString("width"));
+
+    // Maximised, the page takes the room with the bars at its edges, still
+    // fitted to the width; restored, it is as before.
+    auto* frame = qobject_cast<QMdiSubWindow*>(main().FrameOf(forms::kForm4));
+    QVERIFY(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
+    const QSize normal = viewport->size();
+    QWidget* vbar = Widget(forms::kForm4, "VScroll1");
+    QWidget* hbar = Widget(forms::kForm4, "HScroll1");
+    const int right_gap = vbar->x() - viewport->geometry().right();
+    const int bottom_gap = hbar->y() - viewport->geometry().bottom();
+    frame->showMaximized();
+    QVERIFY(testing::WaitFor([&] { return viewport->width() > normal.width(); }));
+    QVERIFY(viewport->height() > normal.height());
+    QCOMPARE(vbar->x() - viewport->geometry().right(), right_gap);
+    QCOMPARE(hbar->y() - viewport->geometry().bottom(), bottom_gap);
+    QCOMPARE(vbar->height(), viewport->height());
+    QCOMPARE(hbar->width(), viewport->width());
+    QVERIFY(qAbs(picture->width() - viewport->width()) <= 1);
+    frame->showNormal();
+    QVERIFY(testing::WaitFor([&] { return viewport->size() == normal; }));
 
     // Escape closes the page as its close box does.
     key(forms::kForm4, QKeyCombination(Qt::Key_Escape));

@@ -299,6 +299,14 @@ void WindowView::Build() {
       }
     }
   }
+  // Tab goes where Enter goes.
+  QWidget* previous = nullptr;
+  for (const ui::Control* c : window.TabOrder()) {
+    QWidget* w = WidgetOf(c->name());
+    if (w == nullptr) continue;
+    if (previous != nullptr) QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
   for (const auto& c : window.controls()) SyncControl(*c);
   SyncWindow();
   UpdateClientSize();
@@ -382,7 +390,7 @@ QWidget* WindowView::CreateWidget(const ui::Control& control, QWidget* parent) {
 void WindowView::Place(const ui::Control& c) {
   QWidget* w = WidgetOf(c.name());
   if (w == nullptr) return;
-  const QRect r = scale_.Rect(c.left, c.top, c.width, c.height);
+  const QRect r = Grown(c.name(), scale_.Rect(c.left, c.top, c.width, c.height));
   switch (c.kind()) {
     case ControlKind::kLabel: {
       auto* l = static_cast<QLabel*>(w);
@@ -444,6 +452,38 @@ void WindowView::Place(const ui::Control& c) {
   }
 }
 
+void WindowView::SetGrowing(std::string viewport, std::string right_bar, std::string bottom_bar) {
+  growing_ = Growing{std::move(viewport), std::move(right_bar), std::move(bottom_bar)};
+  UpdateClientSize();
+}
+
+QRect WindowView::Grown(const std::string& control, QRect r) const {
+  if (!growing_ || surface_ == nullptr || !surface_size_.isValid()) return r;
+  const QSize extra = (surface_->size() - surface_size_).expandedTo(QSize(0, 0));
+  if (control == growing_->viewport) {
+    r.setSize(r.size() + extra);
+  } else if (control == growing_->right_bar) {
+    r.translate(extra.width(), 0);
+    r.setHeight(r.height() + extra.height());
+  } else if (control == growing_->bottom_bar) {
+    r.translate(0, extra.height());
+    r.setWidth(r.width() + extra.width());
+  }
+  return r;
+}
+
+void WindowView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (!growing_ || state_->window == nullptr) return;
+  const int menu_height = menu_bar_ != nullptr ? menu_bar_->height() : 0;
+  if (menu_bar_ != nullptr) menu_bar_->setGeometry(0, 0, width(), menu_height);
+  surface_->setGeometry(0, menu_height, width(), height() - menu_height);
+  for (const std::string* name :
+       {&growing_->viewport, &growing_->right_bar, &growing_->bottom_bar}) {
+    if (state_->window->Has(*name)) Place((*state_->window)[*name]);
+  }
+}
+
 void WindowView::UpdateClientSize() {
   const ui::Window* window = state_->window;
   if (window == nullptr) return;
@@ -464,12 +504,19 @@ void WindowView::UpdateClientSize() {
       std::max(scale_.Px(window->width - ui::kClassicFrameWidth), bounds.right() + 1 + margin),
       std::max(scale_.Px(window->height - ui::kClassicFrameHeight), bounds.bottom() + 1 + margin));
   // Never smaller than before: a window does not shrink under the user.
-  if (client_size_.isValid()) size = size.expandedTo(surface_->size());
+  if (client_size_.isValid()) size = size.expandedTo(surface_size_);
+  surface_size_ = size;
   const int menu_height = menu_bar_ != nullptr ? menu_bar_->sizeHint().height() : 0;
+  client_size_ = QSize(size.width(), size.height() + menu_height);
+  if (growing_) {
+    setMinimumSize(client_size_);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    size = this->size().expandedTo(client_size_) - QSize(0, menu_height);
+  } else {
+    setFixedSize(client_size_);
+  }
   if (menu_bar_ != nullptr) menu_bar_->setGeometry(0, 0, size.width(), menu_height);
   surface_->setGeometry(0, menu_height, size.width(), size.height());
-  client_size_ = QSize(size.width(), size.height() + menu_height);
-  setFixedSize(client_size_);
 }
 
 void WindowView::SyncControl(const ui::Control& c) {

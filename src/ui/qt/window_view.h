@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ui/qt/twips.h"
@@ -63,6 +64,11 @@ class WindowView : public QWidget {
   /// The control whose widget is or holds this widget; null for none.
   ui::Control* ControlAt(QWidget* widget) const;
 
+  /// Lets the window grow beyond its design size (a maximised preview
+  /// page): the viewport takes the extra room, the vertical bar keeps to
+  /// its right edge and the horizontal bar to its bottom edge.
+  void SetGrowing(std::string viewport, std::string right_bar, std::string bottom_bar);
+
   /// Paints the line shapes of a container ("" for the window itself) and,
   /// for the window, its run-time drawing.
   void PaintLines(QPainter& painter, const std::string& container) const;
@@ -72,8 +78,16 @@ class WindowView : public QWidget {
   /// The client area grew to hold a control whose caption grew.
   void ClientSizeChanged();
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  struct Growing {
+    std::string viewport, right_bar, bottom_bar;
+  };
   void Build();
+  // The rectangle of a control at the window's present size.
+  QRect Grown(const std::string& control, QRect r) const;
   QWidget* CreateWidget(const ui::Control& control, QWidget* parent);
   void Place(const ui::Control& control);
   void UpdateClientSize();
@@ -87,6 +101,8 @@ class WindowView : public QWidget {
   MenuBinder* menus_ = nullptr;
   std::map<std::string, QWidget*> widgets_;
   QSize client_size_;
+  QSize surface_size_;  // the design's, without the room a grown window adds
+  std::optional<Growing> growing_;
 };
 
 }  // namespace varnholt::desktop
