@@ -14,7 +14,7 @@
 namespace varnholt::forms {
 namespace {
 
-constexpr const char* kTitle = "Varnholt";
+constexpr const char* kTitle = "印刷範囲の指定";
 constexpr const char* kRangeFrame = "印刷範囲の指定";
 constexpr const char* kGeneral = "一般事項";
 constexpr const char* kStability = "安定計算";

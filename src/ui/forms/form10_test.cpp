@@ -33,7 +33,7 @@ class Form10Test : public ::testing::Test {
 };
 
 TEST_F(Form10Test, StartsWithNothingChosenAndTheNumberBoxOff) {
-  EXPECT_EQ(w->Caption(), "Varnholt");
+  EXPECT_EQ(w->Caption(), "印刷範囲の指定");
   EXPECT_EQ((*this)["Frame1"].Caption(), "印刷範囲の指定");
   EXPECT_EQ((*this)["opt1"].Caption(), "一般事項");
   EXPECT_EQ((*this)["opt2"].Caption(), "安定計算");

@@ -35,6 +35,24 @@ QDoubleSpinBox* Spin(double value, double low, double high, int decimals) {
   return box;
 }
 
+// What the boxes of each variable's row are, as the windows' input boxes
+// say it: the dimension, its symbol and unit, and what the bound does.
+struct RowGuide {
+  const char* quantity;
+  const char* unit;
+};
+constexpr RowGuide kRowGuides[] = {
+    {"底版幅 B", " (m)"}, {"天端幅 b", " (m)"}, {"前面勾配 1:n の n", ""}};
+constexpr const char* kBoundGuides[] = {" の下限%1：この値から探します",
+                                        " の上限%1：この値まで探します",
+                                        " の刻み%1：この間隔で試します"};
+
+void Guide(QWidget* box, const RowGuide& row, int bound) {
+  box->setToolTip(QString::fromUtf8(row.quantity) +
+                  QString::fromUtf8(kBoundGuides[bound]).arg(QString::fromUtf8(row.unit)));
+  box->setStatusTip(box->toolTip());
+}
+
 QTableWidgetItem* Cell(const std::string& text) {
   auto* item = new QTableWidgetItem(Q(text));
   item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -66,6 +84,9 @@ SizingDialog::SizingDialog(forms::App& app, sizing::DesignInput design, QWidget*
     r.min = Spin(range->min, 0, 100, 2);
     r.max = Spin(range->max, 0, 100, 2);
     r.step = Spin(range->step, 0.001, 10, 3);
+    Guide(r.min, kRowGuides[i], 0);
+    Guide(r.max, kRowGuides[i], 1);
+    Guide(r.step, kRowGuides[i], 2);
     const int row = static_cast<int>(i) + 1;
     grid->addWidget(r.vary, row, 0);
     grid->addWidget(r.min, row, 1);
