@@ -7,6 +7,7 @@
 #include "calc/earth_pressure.h"
 #include "calc/fence.h"
 #include "calc/keisan.h"
+#include "project/design_template.h"
 #include "project/document.h"
 #include "project/file_io.h"
 #include "project/vrh_reader.h"
@@ -17,6 +18,7 @@
 #include "ui/forms/form17.h"
 #include "ui/forms/form20.h"
 #include "ui/forms/handles.h"
+#include "ui/forms/output_files.h"
 #include "ui/forms/restore.h"
 #include "ui/forms/results.h"
 #include "ui/forms/windows.h"
@@ -37,8 +39,6 @@ constexpr const char* kExtension = "vrh";
 constexpr int kDialogFlags = 4;  // no read-only check box
 constexpr const char* kConfirmTitle = "確認";
 constexpr const char* kMsgOverwrite = "上書き保存してもよろしいですか？";
-constexpr const char* kMsgExisting = "同名ファイルがあります。上書き保存しますか？";
-constexpr const char* kExistingTitle = "上書き保存の確認";
 constexpr const char* kMsgNoCoefficient = "主働土圧係数を入力してください。";
 constexpr const char* kNoteNotCalculated = "計算していません：";
 constexpr const char* kNoteSaved = "保存しました：";
@@ -187,6 +187,7 @@ std::string ProjectFolder() {
 void FileNew(App& app) {
   if (!ConfirmDiscard(app)) return;
   CloseDesign(app);
+  ApplyTemplate(app);
   forms::ConditionsWindow& f2 = forms::Conditions(app);
   f2.window.Move(0, 0);
   f2.window.Show();
@@ -295,10 +296,7 @@ bool FileSaveAs(App& app) {
   if (!chosen || chosen->empty()) return false;
   const std::string path = WithExtension(*chosen);
   app.last_folder = std::filesystem::path(path).parent_path().string();
-  if (PathExists(path) && ui::MsgBox(app.platform(), kMsgExisting, MsgButtons::kYesNo,
-                                     MsgIcon::kQuestion, 2, kExistingTitle) != MsgResult::kYes) {
-    return false;
-  }
+  if (!forms::ConfirmReplace(app, path)) return false;
   if (!SaveProject(app, path)) return false;
   app.current_file = path;
   app.results().Saved();

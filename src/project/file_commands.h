@@ -32,8 +32,10 @@ struct OpenResult {
   std::string message;
 };
 
-/// FileNew: no question; every design window starts again from its
-/// defaults, Form2, Form3 and the results window are shown empty.
+/// FileNew: asks about unsaved changes; every design window starts again
+/// from its defaults (and the user's template, ApplyTemplate), Form2, Form3
+/// and the results window are shown with no dimensions. The new design has
+/// no file and no changes.
 void FileNew(forms::App& app);
 
 /// FileOpen: the Open dialog, then OpenProjectFile on the chosen file.

@@ -48,6 +48,9 @@ class App {
   std::string saved_inputs;
   /// The folder of the last file chosen in a file dialog.
   std::string last_folder;
+  /// The user's template for new designs (project::TemplateFile() in the
+  /// desktop program); empty: 新規作成 always starts empty.
+  std::string template_file;
   /// The print-range dialog's 躯体の照査 as last confirmed: the report's
   /// body-stress page. The engineer's habit, kept with the settings.
   bool print_body_stress = true;

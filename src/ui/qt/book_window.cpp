@@ -27,6 +27,7 @@
 #include "project/file_io.h"
 #include "project/report_output.h"
 #include "ui/forms/app.h"
+#include "ui/forms/output_files.h"
 #include "ui/qt/icons.h"
 #include "ui/qt/preview_window.h"
 #include "ui/qt/report_devices.h"
@@ -528,6 +529,7 @@ bool BookWindow::OnSave(bool ask_name) {
     if (!chosen || chosen->empty()) return false;
     path = *chosen;
     if (!EndsWith(path, ".vrhbook")) path += ".vrhbook";
+    if (!forms::ConfirmReplace(app_, path)) return false;
   }
   const std::string failed = SaveBook(path);
   Error(failed);
@@ -589,6 +591,7 @@ void BookWindow::OnPdf() {
   auto path = app_.platform().SaveFileDialog(request);
   if (!path || path->empty()) return;
   if (!EndsWith(*path, ".pdf")) *path += ".pdf";
+  if (!forms::ConfirmReplace(app_, *path)) return;
   Error(WritePdf(*path));
 }
 
@@ -599,6 +602,7 @@ void BookWindow::OnSheet() {
   auto path = app_.platform().SaveFileDialog(request);
   if (!path || path->empty()) return;
   if (!EndsWith(*path, ".xlsx") && !EndsWith(*path, ".csv")) *path += ".xlsx";
+  if (!forms::ConfirmReplace(app_, *path)) return;
   Error(WriteSheet(*path));
 }
 

@@ -20,11 +20,13 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "project/design_template.h"
 #include "project/document.h"
 #include "project/file_commands.h"
 #include "project/results_summary.h"
 #include "section/section.h"
 #include "ui/forms/app.h"
+#include "ui/forms/handles.h"
 #include "ui/forms/section_source.h"
 #include "ui/forms/summary_window.h"
 #include "ui/forms/windows.h"
@@ -48,6 +50,8 @@ constexpr const char* kBookCaption = "計算書一式";
 constexpr const char* kBookItem = "計算書一式(&B)…";
 constexpr const char* kCascade = "重ねて表示(&C)";
 constexpr const char* kTile = "並べて表示(&T)";
+constexpr const char* kSaveTemplate = "テンプレートとして保存(&T)";
+constexpr const char* kRemoveTemplate = "テンプレートを削除(&L)";
 constexpr const char* kRecentMenu = "最近使ったファイル(&R)";
 constexpr const char* kNoRecent = "（なし）";
 constexpr const char* kStateSaved = "保存済み";
@@ -64,6 +68,7 @@ constexpr const char* kKeyGeometry = "main_window/geometry";
 constexpr const char* kKeySection = "section_view/open";
 constexpr const char* kKeySectionGeometry = "section_view/geometry";
 constexpr const char* kKeyBodyPage = "print/body_stress";
+constexpr const char* kKeyPositions = "window_positions/";
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -85,6 +90,7 @@ SessionPaths SessionPaths::User() {
   p.settings_file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                     "/varnholt/varnholt.conf";
   p.recovery_folder = project::RecoveryFolder();
+  p.template_file = project::TemplateFile();
   return p;
 }
 
@@ -106,6 +112,7 @@ DesktopSession::DesktopSession(forms::App& app, MainWindow& window, SessionPaths
   window_.statusBar()->addPermanentWidget(verdict_);
   window_.statusBar()->addPermanentWidget(state_);
   app_.last_folder = FromQ(settings_->value(kKeyFolder).toString());
+  app_.template_file = paths.template_file;
   app_.print_body_stress = settings_->value(kKeyBodyPage, true).toBool();
   app_.commands.status_note = [this](const std::string& text) { Note(ToQ(text)); };
 
@@ -131,6 +138,11 @@ DesktopSession::~DesktopSession() {
 
 void DesktopSession::Start() {
   window_.restoreGeometry(settings_->value(kKeyGeometry).toByteArray());
+  window_.remembered_position = [this](const std::string& name) -> std::optional<QPoint> {
+    const QVariant at = settings_->value(kKeyPositions + ToQ(name));
+    if (!ListedWindow(name) || !at.isValid()) return std::nullopt;
+    return at.toPoint();
+  };
   BuildMenus();
   if (settings_->value(kKeySection, false).toBool()) ShowSection(true);
   Refresh();
@@ -145,6 +157,13 @@ void DesktopSession::End() {
   if (ended_) return;
   ended_ = true;
   settings_->setValue(kKeyGeometry, window_.saveGeometry());
+  // The design windows open next time where they were left.
+  for (const char* name : kListed) {
+    const QWidget* frame = window_.FrameOf(name);
+    if (frame != nullptr && frame->isVisible()) {
+      settings_->setValue(kKeyPositions + Q(name), frame->pos());
+    }
+  }
   settings_->setValue(kKeySection, section_frame_ != nullptr && section_frame_->isVisible());
   if (section_frame_ != nullptr) {
     settings_->setValue(kKeySectionGeometry, section_frame_->geometry());
@@ -229,6 +248,19 @@ void DesktopSession::BuildMenus() {
     book->setObjectName("book_item");
     file->insertAction(recent_menu_->menuAction(), book);
     connect(book, &QAction::triggered, this, &DesktopSession::ShowBook);
+    // The template of new designs, after the saving commands.
+    QAction* after_save = menus->ActionOf("Men_FL2");
+    save_template_ = new QAction(Q(kSaveTemplate), file);
+    save_template_->setObjectName("save_template");
+    remove_template_ = new QAction(Q(kRemoveTemplate), file);
+    remove_template_->setObjectName("remove_template");
+    file->insertActions(after_save, {save_template_, remove_template_});
+    connect(save_template_, &QAction::triggered, this, [this] { project::SaveTemplate(app_); });
+    connect(remove_template_, &QAction::triggered, this, [this] { project::RemoveTemplate(app_); });
+    connect(file, &QMenu::aboutToShow, this, [this] {
+      save_template_->setEnabled(project::DesignOpen(app_) && !app_.template_file.empty());
+      remove_template_->setEnabled(project::HasTemplate(app_));
+    });
   }
 
   window_menu_ = new QMenu(Q(kWindowMenu), &window_);
@@ -255,9 +287,15 @@ void DesktopSession::BuildMenus() {
 
 void DesktopSession::FillWindowMenu() {
   window_menu_->clear();
+  // The dimension window the ground shape does not use is not the design's.
+  const std::string unused = !app_.windows().IsLoaded(forms::kForm2) ? std::string()
+                             : forms::Conditions(app_).raised->Value()
+                                 ? std::string(forms::kForm3)
+                                 : std::string(forms::kForm16);
   for (const char* name : kListed) {
     if (!app_.windows().IsLoaded(name)) continue;
     ui::Window& w = app_.Form(name);
+    if (name == unused && !w.Shown()) continue;
     QAction* a = window_menu_->addAction(ToQ(w.Caption()));
     a->setCheckable(true);
     a->setChecked(w.Shown());
@@ -287,7 +325,9 @@ void DesktopSession::FillWindowMenu() {
   next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
   QAction* previous =
       window_menu_->addAction(Q("前のウィンドウ"), mdi, &QMdiArea::activatePreviousSubWindow);
-  previous->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab));
+  // Shown as Ctrl+Shift+Tab; Qt delivers Shift+Tab as Backtab.
+  previous->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
 }
 
 void DesktopSession::ShowSection(bool shown) {

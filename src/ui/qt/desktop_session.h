@@ -39,7 +39,10 @@ struct SessionPaths {
   QString settings_file;
   /// The folder of recovery files.
   std::string recovery_folder;
-  /// The user's: ~/.config/varnholt/varnholt.conf (XDG) and RecoveryFolder().
+  /// The template of new designs; empty: none (新規作成 starts empty).
+  std::string template_file;
+  /// The user's: ~/.config/varnholt/varnholt.conf (XDG), RecoveryFolder()
+  /// and TemplateFile().
   static SessionPaths User();
 };
 
@@ -124,6 +127,8 @@ class DesktopSession : public QObject, public ui::WindowObserver {
   QLabel* verdict_ = nullptr;
   QMenu* window_menu_ = nullptr;
   QMenu* recent_menu_ = nullptr;
+  QAction* save_template_ = nullptr;
+  QAction* remove_template_ = nullptr;
   QMdiSubWindow* section_frame_ = nullptr;  // owned by the MDI area
   SectionView* section_ = nullptr;
   QAction* section_button_ = nullptr;  // on the main window's toolbar

@@ -137,7 +137,8 @@ class DesktopTest : public QObject {
     QStringList items;
     for (QAction* a : file->actions()) items << (a->isSeparator() ? "-" : a->text());
     QCOMPARE(items, (QStringList{Q("新規作成(&N)"), Q("開く(&O)"), Q("閉じる(&C)"), "-",
-                                 Q("上書き保存(&S)"), Q("名前を付けて保存(&A)"), "-",
+                                 Q("上書き保存(&S)"), Q("名前を付けて保存(&A)"),
+                                 Q("テンプレートとして保存(&T)"), Q("テンプレートを削除(&L)"), "-",
                                  Q("印刷ｲﾒｰｼﾞ(&I)"), Q("印刷(&P)"), Q("断面図を印刷(&D)…"),
                                  Q("断面図のエクスポート(&E)…"), "-", Q("計算書一式(&B)…"),
                                  Q("最近使ったファイル(&R)"), "-", Q("終了(&X)")}));
@@ -280,6 +281,16 @@ class DesktopTest : public QObject {
     QVERIFY(WaitFor([this] {
       return QtFocusControl() != nullptr && QtFocusControl() == p_->app().windows().Focused();
     }));
+  }
+
+  // Tab goes down the drawing as Enter does, passing over β on level ground.
+  void tabFollowsTheEnterOrder() {
+    NewFromMenu();
+    QTest::mouseClick(Box("Form3", "txt1"), Qt::LeftButton);
+    for (const char* next : {"txt2", "txt8", "txt6", "txt9", "txt5", "txt3", "txt4", "txt7"}) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QVERIFY(WaitFor([&] { return QApplication::focusWidget() == Box("Form3", next); }));
+    }
   }
 
   void focusLeavesAControlThatIsHidden() {
@@ -492,12 +503,30 @@ class DesktopTest : public QObject {
         dialog.selectFile(target);
         static_cast<QDialog&>(dialog).accept();
       });
-      if (round == 1) save.Answer(QMessageBox::Yes);
+      // The question has the question icon and Japanese buttons, いいえ
+      // the default.
+      QMessageBox::Icon icon = QMessageBox::NoIcon;
+      QStringList buttons;
+      QString default_button;
+      if (round == 1) {
+        save.Answer(QMessageBox::Yes, [&](QMessageBox& box) {
+          icon = box.icon();
+          for (QAbstractButton* b : box.buttons()) buttons << b->text().remove('&');
+          default_button = box.defaultButton()->text().remove('&');
+        });
+      }
       file->popup(main().mapToGlobal(QPoint(0, 0)));
       QVERIFY(WaitFor([file] { return file->isVisible(); }));
       QTest::keyClick(file, Qt::Key_A);
       QVERIFY(WaitFor([&] { return save.Done(); }));
       QCOMPARE(save.texts.size(), size_t(round));
+      if (round == 1) {
+        QCOMPARE(save.texts[0], std::string("同名ファイルがあります。上書き保存しますか？"));
+        QCOMPARE(icon, QMessageBox::Question);
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{Q("いいえ(N)"), Q("はい(Y)")}));
+        QCOMPARE(default_button, Q("いいえ(N)"));
+      }
       QVERIFY(QFileInfo::exists(target + ".vrh"));
       QCOMPARE(p_->app().current_file, (target + ".vrh").toStdString());
     }

@@ -30,6 +30,7 @@ class ScratchSession {
     SessionPaths p;
     p.settings_file = dir_.filePath("varnholt.conf");
     p.recovery_folder = dir_.filePath("recovery").toStdString();
+    p.template_file = dir_.filePath("templates/template.vrh").toStdString();
     return p;
   }
 

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <memory>
@@ -446,6 +447,36 @@ class ScreenshotsTest : public QObject {
   void bookWindow() {
     p_->session().ShowBook();
     Save(p_->session().book_window(false), "book_window");
+  }
+
+  // The desktop at work: every design window, the summary and the section
+  // view open, the File and ウィンドウ menus dropped down, the status bar.
+  void desktopWithEveryWindow() {
+    main().resize(1366, 768);
+    NewDesign();
+    TypeDesign();
+    Calculate();
+    forms::BothCasesCommand(p_->app());
+    p_->session().ShowSection(true);
+    QVERIFY(p_->session().sectionFrame()->isVisible());
+    p_->session().Refresh();
+    Save(&main(), "MDIForm1_every_window");
+    Save(main().statusBar(), "MDIForm1_status_bar");
+    QVERIFY(!p_->session().stateLabel()->text().isEmpty());
+    for (QMenu* menu : {main().menus()->MenuOf("Men_F"), p_->session().windowMenu()}) {
+      menu->popup(main().mapToGlobal(QPoint(0, main().menuBar()->height())));
+      QVERIFY(testing::WaitFor([menu] { return menu->isVisible(); }));
+      Save(menu, menu == p_->session().windowMenu() ? "MDIForm1_window_menu"
+                                                    : "MDIForm1_file_menu_design");
+      // Every item's caption fits the menu.
+      for (QAction* a : menu->actions()) {
+        if (a->isSeparator() || a->text().isEmpty()) continue;
+        const QRect item = menu->actionGeometry(a);
+        QVERIFY2(menu->fontMetrics().horizontalAdvance(a->text()) < item.width(),
+                 qPrintable(a->text()));
+      }
+      menu->hide();
+    }
   }
 
   void everyWindowWasGrabbed() {

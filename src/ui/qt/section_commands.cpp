@@ -15,6 +15,7 @@
 #include "report/qt/pdf_document.h"
 #include "section/qt/section_painter.h"
 #include "ui/forms/app.h"
+#include "ui/forms/output_files.h"
 #include "ui/forms/section_source.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/report_devices.h"
@@ -142,7 +143,7 @@ void SectionCommands::Export() {
     request.file_name = project.stem().string() + "_断面図.svg";
   }
   const std::optional<std::string> path = app_.platform().SaveFileDialog(request);
-  if (!path || path->empty()) return;
+  if (!path || path->empty() || !forms::ConfirmReplace(app_, *path)) return;
   SectionFileOptions options;
   const std::string ext = Extension(*path);
   if (ext == ".png") {

@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -91,6 +89,15 @@ SectionTableDialog::SectionTableDialog(forms::App& app, QtPlatform& platform,
   from_ = Spin(std::max(0.5, h - 1));
   to_ = Spin(h + 1);
   step_ = Spin(0.5);
+  // Each box says what it is, as the windows' input boxes do.
+  const std::pair<QDoubleSpinBox*, const char*> guides[] = {
+      {from_, "高さ h (m) の最小：表はこの高さから始まります"},
+      {to_, "高さ h (m) の最大：表はこの高さまで作ります"},
+      {step_, "高さ h (m) の刻み"}};
+  for (const auto& [box, text] : guides) {
+    box->setToolTip(Q(text));
+    box->setStatusTip(box->toolTip());
+  }
   heights->addWidget(new QLabel("高さ h (m)"), 0, 0);
   heights->addWidget(new QLabel("から"), 0, 2);
   heights->addWidget(new QLabel("まで"), 0, 4);
@@ -122,9 +129,9 @@ SectionTableDialog::SectionTableDialog(forms::App& app, QtPlatform& platform,
   const std::pair<const char*, std::function<void()>> outputs[] = {
       {"プレビュー", [this] { Preview(); }},
       {"印刷", [this] { Print(); }},
-      {"PDF出力", [this] { Export("PDF (*.pdf)", ".pdf", &SectionTableDialog::WritePdf); }},
-      {"CSV出力", [this] { Export("CSV (*.csv)", ".csv", &SectionTableDialog::WriteCsv); }},
-      {"XLSX出力", [this] { Export("Excel (*.xlsx)", ".xlsx", &SectionTableDialog::WriteXlsx); }}};
+      {"PDF出力", [this] { Export("PDF|*.pdf", ".pdf", &SectionTableDialog::WritePdf); }},
+      {"CSV出力", [this] { Export("CSV|*.csv", ".csv", &SectionTableDialog::WriteCsv); }},
+      {"XLSX出力", [this] { Export("Excel|*.xlsx", ".xlsx", &SectionTableDialog::WriteXlsx); }}};
   for (const auto& [caption, act] : outputs) {
     QPushButton* b = buttons->addButton(caption, QDialogButtonBox::ActionRole);
     b->setEnabled(false);
@@ -263,10 +270,15 @@ void SectionTableDialog::Export(const char* filter, const char* extension,
   const std::string suffix = std::string("_標準断面表") + extension;
   const forms::OutputStart start =
       forms::OutputDialogStart(app_, suffix, "標準断面表" + std::string(extension));
-  const QString proposed = QDir(Q(start.folder)).filePath(Q(start.name));
-  const QString path = QFileDialog::getSaveFileName(this, "標準断面表の出力", proposed, filter);
-  if (path.isEmpty()) return;
-  const std::string chosen = path.toStdString();
+  ui::FileDialogRequest request;
+  request.title = "標準断面表の出力";
+  request.filter = filter;
+  request.default_ext = std::string(extension).substr(1);
+  request.initial_dir = start.folder;
+  request.file_name = start.name;
+  const std::optional<std::string> path = app_.platform().SaveFileDialog(request);
+  if (!path || path->empty() || !forms::ConfirmReplace(app_, *path)) return;
+  const std::string& chosen = *path;
   if (!(this->*write)(chosen).empty()) return;
   forms::NoteOutputWritten(app_, "標準断面表", chosen);
   message_->setText(Q("出力しました：" + chosen));

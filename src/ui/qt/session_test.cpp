@@ -108,6 +108,54 @@ class SessionTest : public QObject {
              Q("&1 01_residential_level_entered_ka.vrh"));
   }
 
+  // The main window keeps its size when the reference tables and the
+  // preview close, and its geometry and the design windows' places outlive
+  // the run.
+  void geometryAndWindowPlacesOutliveTheRun() {
+    main().resize(1100, 760);
+    Open(kLevel);
+    const QSize size = main().size();
+    QAction* reference = main().menus()->ActionOf("Men_S");
+    QVERIFY(reference != nullptr);
+    reference->trigger();
+    QVERIFY(main().FrameOf("Form7") != nullptr);
+    main().FrameOf("Form7")->close();
+    QVERIFY(testing::WaitFor([this] { return main().FrameOf("Form7") == nullptr; }));
+    QCOMPARE(main().size(), size);
+    main().FrameOf("Form11")->move(420, 230);
+    session().End();
+    p_.reset();
+
+    p_ = std::make_unique<DesktopProgram>(scratch_->paths());
+    p_->Start();
+    QCOMPARE(main().size(), size);
+    Open(kLevel);
+    QCOMPARE(main().FrameOf("Form11")->pos(), QPoint(420, 230));
+    QCOMPARE(main().FrameOf("Form2")->pos(), QPoint(0, 0));
+  }
+
+  // テンプレートとして保存 from the File menu; 新規作成 starts from it.
+  void newDesignsStartFromTheTemplate() {
+    Open(kLevel);
+    QMenu* file = main().menus()->MenuOf("Men_F");
+    emit file->aboutToShow();
+    QAction* save = file->findChild<QAction*>("save_template");
+    QAction* remove = file->findChild<QAction*>("remove_template");
+    QVERIFY(save != nullptr && remove != nullptr);
+    QVERIFY(save->isEnabled() && !remove->isEnabled());
+    save->trigger();
+    QVERIFY(std::filesystem::exists(p_->app().template_file));
+    QVERIFY(main().statusBar()->currentMessage().startsWith(Q("テンプレートを保存しました：")));
+    const std::string fe = p_->app().Form("Form2")["txt3"].Text();
+    main().menus()->ActionOf("Men_FNew")->trigger();
+    QCOMPARE(p_->app().Form("Form2")["txt3"].Text(), fe);
+    QCOMPARE(p_->app().Form("Form3")["txt3"].Text(), std::string());
+    session().Refresh();
+    QCOMPARE(main().windowTitle(), Q("無題 - Varnholt"));
+    emit file->aboutToShow();
+    QVERIFY(remove->isEnabled());
+  }
+
   void aWallStableButOverstressedIsNgInTheStatusBar() {
     Open(std::string(VARNHOLT_EXAMPLES_DIR) + "/07_road_thin_crest_body_ng.vrh");
     QCOMPARE(session().verdictLabel()->text(), Q("判定：NG あり"));
@@ -120,6 +168,7 @@ class SessionTest : public QObject {
     QVERIFY(p_->app().windows().IsLoaded("Form3"));
     QVERIFY(!p_->app().Form("Form3").Shown());
     QMenu* menu = session().windowMenu();
+    const std::string unused = p_->app().Form("Form16").Caption();  // loaded, not in use
     emit menu->aboutToShow();
     QStringList items;
     for (QAction* a : menu->actions()) items << (a->isSeparator() ? "-" : a->text());
@@ -136,6 +185,10 @@ class SessionTest : public QObject {
     // Ctrl+Tab reaches every child window.
     QCOMPARE(menu->actions()[items.indexOf(Q("次のウィンドウ"))]->shortcut(),
              QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    QCOMPARE(menu->actions()[items.indexOf(Q("前のウィンドウ"))]->shortcut().toString(),
+             QString("Ctrl+Shift+Tab"));
+    // Only the dimension window of the ground shape is listed.
+    QVERIFY(!items.contains(QString::fromStdString(unused)));
   }
 
   void sectionViewRedrawsOnEveryEditAndInvalidation() {

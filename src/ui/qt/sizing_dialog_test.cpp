@@ -80,6 +80,11 @@ class SizingDialogTest : public QObject {
     Open("06_residential_cohesion_eccentricity_deduction.vrh");
     std::unique_ptr<SizingDialog> d = Dialog();
     QVERIFY(d != nullptr);
+    // Every bound says what it is, in the tooltip and the status bar.
+    const auto bounds = d->findChildren<QDoubleSpinBox*>();
+    QCOMPARE(bounds.size(), 9);
+    QCOMPARE(bounds.front()->toolTip(), QString("底版幅 B の下限 (m)：この値から探します"));
+    for (const QDoubleSpinBox* box : bounds) QCOMPARE(box->statusTip(), box->toolTip());
     d->calculateButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(!d->searching(), 20000);
     QCOMPARE(d->table()->rowCount(), 5);
@@ -155,6 +160,9 @@ class SizingDialogTest : public QObject {
     QVERIFY(design.has_value());
     SectionTableDialog d(app(), p_->platform(), {*design}, sizing::Variables{}, &p_->window());
     d.show();
+    for (QDoubleSpinBox* box : {d.fromBox(), d.toBox(), d.stepBox()}) {
+      QVERIFY(box->toolTip().startsWith("高さ h (m) の"));
+    }
     d.fromBox()->setValue(2);
     d.toBox()->setValue(5);
     d.stepBox()->setValue(1);
