@@ -81,6 +81,8 @@ TEST(DesignTemplate, NewStartsFromTheSavedConditionsUnnamedAndUnmodified) {
   FileNew(app);
   EXPECT_EQ(forms::Conditions(app).fc_text->Text(), "");
   EXPECT_TRUE(forms::Conditions(app).residential->Value());
+  // No template is no note: saved and removed are the only two.
+  EXPECT_EQ(a.notes.size(), 2u);
   EXPECT_FALSE(RemoveTemplate(app));  // nothing left to remove
 }
 

@@ -143,7 +143,7 @@ void SectionCommands::Export() {
     request.file_name = project.stem().string() + "_断面図.svg";
   }
   const std::optional<std::string> path = app_.platform().SaveFileDialog(request);
-  if (!path || path->empty() || !forms::ConfirmReplace(app_, *path)) return;
+  if (!path || path->empty()) return;
   SectionFileOptions options;
   const std::string ext = Extension(*path);
   if (ext == ".png") {
@@ -166,6 +166,7 @@ void SectionCommands::Export() {
     app_.ErrorMessage(error);
     return;
   }
+  if (!forms::ConfirmReplace(app_, *path)) return;
   const QByteArray bytes =
       SectionFileBytes(drawing, *path, options, report::qt::FindReportFont(), error);
   if (bytes.isEmpty()) {

@@ -277,7 +277,14 @@ void SectionTableDialog::Export(const char* filter, const char* extension,
   request.initial_dir = start.folder;
   request.file_name = start.name;
   const std::optional<std::string> path = app_.platform().SaveFileDialog(request);
-  if (!path || path->empty() || !forms::ConfirmReplace(app_, *path)) return;
+  if (!path || path->empty()) return;
+  // A target that is refused anyway is not offered for replacing.
+  const std::string problem = project::ReportTargetProblem(*path, app_.current_file, "標準断面表");
+  if (!problem.empty()) {
+    Refused(problem);
+    return;
+  }
+  if (!forms::ConfirmReplace(app_, *path)) return;
   const std::string& chosen = *path;
   if (!(this->*write)(chosen).empty()) return;
   forms::NoteOutputWritten(app_, "標準断面表", chosen);
