@@ -361,8 +361,13 @@ void Preview::PrintToPdf(const report::PrintJob& job) {
   std::optional<std::string> path = app_.platform().SaveFileDialog(request);
   if (!path || path->empty()) return;
   if (!EndsWithPdf(*path)) *path += ".pdf";
+  // A target that is refused anyway is not offered for replacing.
+  std::string error = devices_.PdfTargetProblem(*path);
+  if (!error.empty()) {
+    app_.ErrorMessage(error);
+    return;
+  }
   if (!ConfirmReplace(app_, *path)) return;
-  std::string error;
   std::unique_ptr<ReportDocument> doc = devices_.OpenPdf(*path, error);
   if (doc == nullptr) {
     if (!error.empty()) app_.ErrorMessage(error);

@@ -68,6 +68,9 @@ class ReportDevices {
   /// The job on the printer chosen in the printer dialog; null with a
   /// message in `error` when the printer cannot start.
   virtual std::unique_ptr<ReportDocument> OpenPrinter(std::string& error) = 0;
+  /// Empty when a PDF may be written at `path`, otherwise why it may not
+  /// (it would replace the design's project file).
+  virtual std::string PdfTargetProblem(const std::string& path) const = 0;
   /// A PDF file at `path`; null with a message when it cannot be made.
   virtual std::unique_ptr<ReportDocument> OpenPdf(const std::string& path, std::string& error) = 0;
 };

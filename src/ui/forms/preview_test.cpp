@@ -5,8 +5,11 @@
 #include "ui/forms/preview.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -36,6 +39,10 @@ class FakeDevices final : public ReportDevices {
   PageGeometry Page() const override { return {}; }
   double LineTwipsPerPoint() const override { return line_twips_per_point; }
   std::string FontProblem() const override { return font_problem; }
+  std::string PdfTargetProblem(const std::string& path) const override {
+    return path == refused_target ? "出力先「" + path + "」は読み込んだプロジェクトファイルです。"
+                                  : std::string();
+  }
   std::unique_ptr<ReportDocument> OpenPrinter(std::string& error) override {
     if (!open_error.empty()) {
       error = open_error;
@@ -53,6 +60,7 @@ class FakeDevices final : public ReportDevices {
 
   double line_twips_per_point = report::kTwipsPerPoint;
   std::string font_problem;
+  std::string refused_target;
   std::string open_error;
   std::string finish_error;
   std::vector<std::string> opened;
@@ -474,6 +482,22 @@ TEST_F(PreviewTest, PdfOutputAsksForAFileAndWritesTheChosenRange) {
   t.Form(kForm4)["Men_Pdf"].Click();
   EXPECT_EQ(t.platform.calls.back().file.initial_dir, "/tmp/report");
   EXPECT_EQ(t.platform.calls.back().file.file_name, "計算書.pdf");
+
+  // A file that is refused anyway (the project file under another name) is
+  // refused at once, not first offered for replacing.
+  const std::filesystem::path refused = std::filesystem::temp_directory_path() /
+                                        ("varnholt-refused-" + std::to_string(::getpid()) + ".pdf");
+  std::ofstream(refused) << "project";
+  devices.refused_target = refused.string();
+  t.platform.Clear();
+  AnswerPrintRange("opt1");
+  t.platform.save_answers.push_back(refused.string());
+  t.Form(kForm4)["Men_Pdf"].Click();
+  EXPECT_EQ(t.platform.MessageTexts(),
+            std::vector<std::string>{"出力先「" + refused.string() +
+                                     "」は読み込んだプロジェクトファイルです。"});
+  EXPECT_EQ(devices.opened.size(), 2u);
+  std::filesystem::remove(refused);
 
   // After PDF出力, 印刷 goes to the printer again.
   AnswerPrintRange("opt1");

@@ -453,6 +453,12 @@ std::vector<report::RecordedPage> BookWindow::BookPages(std::string& error) {
   return pages.pages();
 }
 
+// A target that is refused anyway is not offered for replacing.
+std::string BookWindow::TargetProblem(const std::string& path) const {
+  const book::BookLoad load = Load();
+  return load.ok ? book::BookTargetProblem(path, load.book) : load.error;
+}
+
 std::string BookWindow::WritePdf(const std::string& path) {
   const book::BookLoad load = Load();
   if (!load.ok) return load.error;
@@ -591,6 +597,7 @@ void BookWindow::OnPdf() {
   auto path = app_.platform().SaveFileDialog(request);
   if (!path || path->empty()) return;
   if (!EndsWith(*path, ".pdf")) *path += ".pdf";
+  if (const std::string problem = TargetProblem(*path); !problem.empty()) return Error(problem);
   if (!forms::ConfirmReplace(app_, *path)) return;
   Error(WritePdf(*path));
 }
@@ -602,6 +609,7 @@ void BookWindow::OnSheet() {
   auto path = app_.platform().SaveFileDialog(request);
   if (!path || path->empty()) return;
   if (!EndsWith(*path, ".xlsx") && !EndsWith(*path, ".csv")) *path += ".xlsx";
+  if (const std::string problem = TargetProblem(*path); !problem.empty()) return Error(problem);
   if (!forms::ConfirmReplace(app_, *path)) return;
   Error(WriteSheet(*path));
 }

@@ -88,6 +88,9 @@ class BookWindow : public QWidget {
   int CurrentRow() const;
   /// The book loaded with its members, or the message refusing it.
   book::BookLoad Load() const;
+  /// Why `path` may not take the book's PDF or spreadsheet (a wall's or
+  /// the book's file, a book that cannot be read); empty when it may.
+  std::string TargetProblem(const std::string& path) const;
   /// Calculates a loaded book, showing its progress when it takes long;
   /// `cancelled` is set when the engineer stopped it.
   book::BookResult Calculate(const book::LoadedBook& loaded, const book::BookOptions& options,

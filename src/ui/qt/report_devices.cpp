@@ -112,6 +112,10 @@ std::string QtReportDevices::FontProblem() const {
   return font_ ? std::string() : std::string(report::qt::kMsgNoReportFont);
 }
 
+std::string QtReportDevices::PdfTargetProblem(const std::string& path) const {
+  return project::ReportTargetProblem(path, app_.current_file);
+}
+
 std::unique_ptr<forms::ReportDocument> QtReportDevices::OpenPrinter(std::string& error) {
   if (!font_) {
     error = report::qt::kMsgNoReportFont;
@@ -133,7 +137,7 @@ std::unique_ptr<forms::ReportDocument> QtReportDevices::OpenPdf(const std::strin
     error = report::qt::kMsgNoReportFont;
     return nullptr;
   }
-  error = project::ReportTargetProblem(path, app_.current_file);
+  error = PdfTargetProblem(path);
   if (!error.empty()) return nullptr;
   return std::make_unique<PdfFile>(path, *font_);
 }

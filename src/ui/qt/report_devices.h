@@ -30,6 +30,7 @@ class QtReportDevices final : public forms::ReportDevices {
   forms::PageGeometry Page() const override;
   double LineTwipsPerPoint() const override;
   std::string FontProblem() const override;
+  std::string PdfTargetProblem(const std::string& path) const override;
   std::unique_ptr<forms::ReportDocument> OpenPrinter(std::string& error) override;
   std::unique_ptr<forms::ReportDocument> OpenPdf(const std::string& path,
                                                  std::string& error) override;
