@@ -31,6 +31,7 @@
 #include "ui/forms/summary_window.h"
 #include "ui/forms/windows.h"
 #include "ui/qt/book_window.h"
+#include "ui/qt/child_places.h"
 #include "ui/qt/icons.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/menu_binder.h"
@@ -331,6 +332,7 @@ void DesktopSession::FillWindowMenu() {
 }
 
 void DesktopSession::ShowSection(bool shown) {
+  bool first_place = false;
   if (section_frame_ == nullptr) {
     if (!shown) return;
     auto* frame = new QMdiSubWindow;
@@ -348,9 +350,15 @@ void DesktopSession::ShowSection(bool shown) {
     frame->installEventFilter(this);
     const QRect remembered = settings_->value(kKeySectionGeometry).toRect();
     if (remembered.isValid()) frame->setGeometry(remembered);
+    first_place = !remembered.isValid();
     section_frame_ = frame;
   }
   section_frame_->setVisible(shown);
+  // The work area places a new view; it is kept inside, close box and all.
+  const QWidget* room = window_.mdiArea()->viewport();
+  if (first_place && room->isVisible()) {
+    section_frame_->setGeometry(KeptInside(section_frame_->geometry(), room->size()));
+  }
   if (shown) {
     window_.mdiArea()->setActiveSubWindow(section_frame_);
     section_frame_->raise();

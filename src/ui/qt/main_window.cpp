@@ -20,7 +20,9 @@
 #include "ui/forms/app.h"
 #include "ui/forms/handles.h"
 #include "ui/forms/preview.h"
+#include "ui/forms/summary_window.h"
 #include "ui/forms/windows.h"
+#include "ui/qt/child_places.h"
 #include "ui/qt/desktop_session.h"
 #include "ui/qt/icons.h"
 #include "ui/qt/menu_binder.h"
@@ -358,6 +360,7 @@ void MainWindow::Present(ui::Window& window) {
       p.placed_at = QPoint(-2, -2);
     } else if (p.placed_at == QPoint(-1, -1)) {
       PlaceChild(p);
+      if (window.name() == forms::kForm21) PlaceWhereFree(p);
     }
     Arrange();
   }
@@ -415,6 +418,29 @@ void MainWindow::Arrange() {
     if (p->child->pos() == p->placed_at) PlaceChild(*p);
   }
   for (Presented* p : children) GrowToShow(p->child);
+  // A place the main window cannot grow to show (a small screen, a
+  // maximized main window) is moved in, so that its title bar and close box
+  // can be reached.
+  const QSize room = mdi_->viewport()->size();
+  for (Presented* p : children) {
+    if (p->child->pos() != p->placed_at) continue;
+    const QPoint inside = KeptInside(p->child->geometry(), room).topLeft();
+    if (inside == p->placed_at) continue;
+    p->child->move(inside);
+    p->placed_at = inside;
+  }
+}
+
+// The summary has no place among the design windows: it opens where it
+// hides the least of the windows shown, beside them when the main window is
+// wide enough, and stays there as if the engineer had put it there.
+void MainWindow::PlaceWhereFree(Presented& p) {
+  std::vector<QRect> others;
+  for (const QMdiSubWindow* s : mdi_->subWindowList()) {
+    if (s != p.child && s->isVisible() && !s->isMinimized()) others.push_back(s->geometry());
+  }
+  p.child->move(LeastCovering(p.child->size(), mdi_->viewport()->size(), others));
+  p.placed_at = QPoint(-2, -2);
 }
 
 void MainWindow::GrowToShow(const QMdiSubWindow* child) {

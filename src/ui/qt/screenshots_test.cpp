@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -461,6 +462,12 @@ class ScreenshotsTest : public QObject {
     QVERIFY(p_->session().sectionFrame()->isVisible());
     p_->session().Refresh();
     Save(&main(), "MDIForm1_every_window");
+    // Every window opens inside the work area, its close box included.
+    const QRect area = main().mdiArea()->viewport()->rect();
+    for (const QMdiSubWindow* child : main().mdiArea()->subWindowList()) {
+      if (child->isVisible())
+        QVERIFY2(area.contains(child->geometry()), qPrintable(child->objectName()));
+    }
     Save(main().statusBar(), "MDIForm1_status_bar");
     QVERIFY(!p_->session().stateLabel()->text().isEmpty());
     for (QMenu* menu : {main().menus()->MenuOf("Men_F"), p_->session().windowMenu()}) {
