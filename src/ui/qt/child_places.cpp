@@ -1,5 +1,7 @@
 #include "ui/qt/child_places.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <algorithm>
 #include <tuple>
 
@@ -50,6 +52,15 @@ QPoint LeastCovering(const QSize& size, const QSize& room, const std::vector<QRe
     }
   }
   return best;
+}
+
+void PlaceWhereFree(const QMdiArea& area, QMdiSubWindow& child) {
+  const QSize room = area.viewport()->size();
+  std::vector<QRect> others;
+  for (const QMdiSubWindow* s : area.subWindowList()) {
+    if (s != &child && s->isVisible() && !s->isMinimized()) others.push_back(s->geometry());
+  }
+  child.move(LeastCovering(child.size(), room, others));
 }
 
 }  // namespace varnholt::desktop

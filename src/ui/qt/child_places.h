@@ -8,6 +8,9 @@
 #include <QSize>
 #include <vector>
 
+class QMdiArea;
+class QMdiSubWindow;
+
 namespace varnholt::desktop {
 
 /// `frame` moved, and made smaller where it is larger than `room`, so that
@@ -20,5 +23,10 @@ QRect KeptInside(const QRect& frame, const QSize& room);
 /// room, otherwise over as little of them as can be. Of equally good places
 /// the highest, then the leftmost, is taken.
 QPoint LeastCovering(const QSize& size, const QSize& room, const std::vector<QRect>& others);
+
+/// `child` moved within the work area of `area` to where it covers the
+/// least of the other sub-windows shown (to the top left when it is larger
+/// than the work area).
+void PlaceWhereFree(const QMdiArea& area, QMdiSubWindow& child);
 
 }  // namespace varnholt::desktop

@@ -354,10 +354,12 @@ void DesktopSession::ShowSection(bool shown) {
     section_frame_ = frame;
   }
   section_frame_->setVisible(shown);
-  // The work area places a new view; it is kept inside, close box and all.
+  // A new view opens inside the work area, over as little of the design
+  // windows as it can; the drawing fits any size.
   const QWidget* room = window_.mdiArea()->viewport();
   if (first_place && room->isVisible()) {
-    section_frame_->setGeometry(KeptInside(section_frame_->geometry(), room->size()));
+    section_frame_->resize(section_frame_->size().boundedTo(room->size()));
+    PlaceWhereFree(*window_.mdiArea(), *section_frame_);
   }
   if (shown) {
     window_.mdiArea()->setActiveSubWindow(section_frame_);

@@ -360,7 +360,7 @@ void MainWindow::Present(ui::Window& window) {
       p.placed_at = QPoint(-2, -2);
     } else if (p.placed_at == QPoint(-1, -1)) {
       PlaceChild(p);
-      if (window.name() == forms::kForm21) PlaceWhereFree(p);
+      if (window.name() == forms::kForm21) PlaceSummary(p);
     }
     Arrange();
   }
@@ -434,12 +434,8 @@ void MainWindow::Arrange() {
 // The summary has no place among the design windows: it opens where it
 // hides the least of the windows shown, beside them when the main window is
 // wide enough, and stays there as if the engineer had put it there.
-void MainWindow::PlaceWhereFree(Presented& p) {
-  std::vector<QRect> others;
-  for (const QMdiSubWindow* s : mdi_->subWindowList()) {
-    if (s != p.child && s->isVisible() && !s->isMinimized()) others.push_back(s->geometry());
-  }
-  p.child->move(LeastCovering(p.child->size(), mdi_->viewport()->size(), others));
+void MainWindow::PlaceSummary(Presented& p) {
+  desktop::PlaceWhereFree(*mdi_, *p.child);
   p.placed_at = QPoint(-2, -2);
 }
 

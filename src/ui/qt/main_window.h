@@ -93,7 +93,7 @@ class MainWindow : public QMainWindow, public ui::WindowObserver {
   /// Places again the sub-windows the user has not moved.
   void Arrange();
   void GrowToShow(const QMdiSubWindow* child);
-  void PlaceWhereFree(Presented& presented);
+  void PlaceSummary(Presented& presented);
 
   /// Counts the changes of the windows being presented. Qt moves its focus
   /// when a window is shown, hidden or closed, or the focused control is
