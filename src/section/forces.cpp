@@ -82,7 +82,39 @@ std::optional<Point> RayMeets(Point from, double degrees, const std::vector<Poin
   return std::nullopt;
 }
 
+// Places the first of `candidates` whose text, with a margin, crosses no
+// arrow and covers no label already placed; the first when none is clear.
+void PlaceClear(SectionDrawing& out, const std::vector<Label>& candidates, double margin) {
+  for (const Label& c : candidates) {
+    LabelBox box = BoxOf(c);
+    box.left -= margin;
+    box.bottom -= margin;
+    box.width += 2 * margin;
+    box.height += 2 * margin;
+    const bool crossed = std::any_of(out.arrows.begin(), out.arrows.end(),
+                                     [&](const Arrow& a) { return Crosses(box, a.tail, a.head); });
+    const bool covers = std::any_of(out.labels.begin(), out.labels.end(), [&](const Label& l) {
+      const LabelBox o = BoxOf(l);
+      return o.left < box.left + box.width && box.left < o.left + o.width &&
+             o.bottom < box.bottom + box.height && box.bottom < o.bottom + o.height;
+    });
+    if (!crossed && !covers) {
+      out.labels.push_back(c);
+      return;
+    }
+  }
+  if (!candidates.empty()) out.labels.push_back(candidates.front());
+}
+
 }  // namespace
+
+std::vector<double> BaseMarks(const DesignCase& dc) {
+  const double B = dc.Calc[calc::kBaseWidth];
+  std::vector<double> marks{B / 2 - B / 4, B / 2 - B / 6, B / 2,
+                            B / 2 + B / 6, B / 2 + B / 4, dc.Calc[calc::kD]};
+  std::sort(marks.begin(), marks.end());
+  return marks;
+}
 
 double ReactionDepth(const DesignCase& dc) {
   const double depth = std::fabs(dc.Calc[calc::kSigmaMax]) / KpaPerMetre(dc);
@@ -141,13 +173,6 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
   const std::string w_tip =
       "自重 W = " + Kn(weight) + "（重心 x = " + Metres(g.x) + "、y = " + Metres(g.y) + "）";
   out.arrows.push_back({g, {g.x, g.y - weight / k}, Tone::kForce, w_tip});
-  out.labels.push_back({{g.x + 0.3 * th, g.y - 0.5 * weight / k},
-                        "W",
-                        th,
-                        Anchor::kLeft,
-                        Layer::kForce,
-                        Tone::kForce,
-                        w_tip});
 
   // Earth pressure on the back face, pushing towards the front and down.
   for (const Pressure& p : pressures) {
@@ -208,8 +233,29 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
     const Point head{d, 0};
     const Point tail{d + sum_h / k, sum_v / k};
     out.arrows.push_back({tail, head, resultant_tone, tip});
-    out.labels.push_back(
-        {{tail.x + 0.2 * th, tail.y}, "R", th, Anchor::kLeft, Layer::kForce, resultant_tone, tip});
+    // W beside its shaft and R at its tail, each where no other arrow runs
+    // through it: R often crosses W near the centroid.
+    std::vector<Label> w_places;
+    for (double share : {0.5, 0.3, 0.7}) {
+      const double y = g.y - share * weight / k;
+      w_places.push_back(
+          {{g.x + 0.3 * th, y}, "W", th, Anchor::kLeft, Layer::kForce, Tone::kForce, w_tip});
+      w_places.push_back(
+          {{g.x - 0.3 * th, y}, "W", th, Anchor::kRight, Layer::kForce, Tone::kForce, w_tip});
+    }
+    PlaceClear(out, w_places, 0.15 * th);
+    PlaceClear(
+        out,
+        {{{tail.x + 0.2 * th, tail.y}, "R", th, Anchor::kLeft, Layer::kForce, resultant_tone, tip},
+         {{tail.x - 0.2 * th, tail.y}, "R", th, Anchor::kRight, Layer::kForce, resultant_tone, tip},
+         {{tail.x, tail.y + 0.2 * th},
+          "R",
+          th,
+          Anchor::kAbove,
+          Layer::kForce,
+          resultant_tone,
+          tip}},
+        0.15 * th);
   }
 
   // The middle third (e ≦ B/6) and middle half (e ≦ B/4) on the base, their
@@ -254,7 +300,14 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
         {{B / 2, y}, {d, y}, Layer::kForce, resultant_tone, Stroke::kSolid, tip});
     out.segments.push_back(
         {{d, 0}, {d, y + 0.3 * th}, Layer::kForce, resultant_tone, Stroke::kSolid, tip});
-    out.labels.push_back({{d - away * 0.2 * th, y},
+    // Beyond R as well where R leans to the same side.
+    const double lean = sum_v != 0 ? sum_h / sum_v : 0;
+    double x = d - away * 0.2 * th;
+    for (double edge : {y - 0.4 * th, y + 0.4 * th}) {
+      const double past_r = d + lean * edge - away * 0.2 * th;
+      x = away > 0 ? std::min(x, past_r) : std::max(x, past_r);
+    }
+    out.labels.push_back({{x, y},
                           "e=" + report::FormatNumber(e, "0.000"),
                           0.8 * th,
                           away > 0 ? Anchor::kRight : Anchor::kLeft,
@@ -287,7 +340,7 @@ void AddForces(Builder& bd, const DesignCase& dc, const Selections& sel) {
     };
     const auto beside = [&](double x, double sigma) {
       const double outward = x < B / 2 ? -1 : 1;
-      return Point{x + outward * 0.3 * th, std::min(y0 - sigma / kpa, y0 - 0.5 * th)};
+      return Point{x + outward * 0.3 * th, std::min(y0 - sigma / kpa, y0 - 0.65 * th)};
     };
     const auto side = [&](double x) { return x < B / 2 ? Anchor::kRight : Anchor::kLeft; };
     std::vector<Value> values{

@@ -291,8 +291,12 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
 
   // β of the slope.
   if (beta.ok && beta.v > 0 && (shape == GroundShape::kUniformSlope || raised)) {
-    // The level reference ends short of the value written after it.
+    // The level reference ends short of the value written after it. The
+    // value stands between the reference and the slope where the slope has
+    // risen clear of it there, under the reference on a flat slope.
     const Point at{x_back_ground + 4 * text_h, H};
+    const double rise = std::min(5 * text_h * t, raised ? h0.v : Hw);
+    const double value_y = rise >= 0.8 * text_h ? H + 0.1 * text_h : H - 0.6 * text_h;
     out.segments.push_back({{x_back_ground, H},
                             {at.x + 0.6 * text_h, H},
                             Layer::kGround,
@@ -300,7 +304,7 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
                             Stroke::kDashDot,
                             {}});
     out.labels.push_back(
-        {{at.x + text_h, at.y + 0.1 * text_h},
+        {{at.x + text_h, value_y},
          "β=" + report::FormatNumber(beta.v, "0.0#") + "°",
          text_h,
          Anchor::kLeft,
@@ -342,8 +346,12 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
     const Point mid = raised
                           ? Point{(ground[1].x + ground[2].x) / 2, ground[1].y}
                           : Point{(ground[0].x + ground[1].x) / 2, (ground[0].y + ground[1].y) / 2};
-    out.labels.push_back({{mid.x, mid.y + gap + 0.4 * text_h},
-                          "q=" + report::FormatNumber(q.v, "0.0#") + "kN/m2",
+    // On a slope the value is lifted by what the line rises under its
+    // upper half.
+    const double slope = raised ? 0 : (ground[1].y - ground[0].y) / (ground[1].x - ground[0].x);
+    const std::string text = "q=" + report::FormatNumber(q.v, "0.0#") + "kN/m2";
+    out.labels.push_back({{mid.x, mid.y + gap + 0.4 * text_h + TextWidth(text, text_h) / 2 * slope},
+                          text,
                           text_h,
                           Anchor::kAbove,
                           Layer::kText,
@@ -441,11 +449,16 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
 
   // Left: h and the embedment next to the wall, H and the crest height
   // further out, the fence height on top.
+  // The outer column stands clear of the inner column's values.
+  const std::string h_text = value_text(h.v, h.ok, in.height_h);
+  const std::string emb_text = value_text(emb.v, emb.ok, in.embedment);
+  const double inner_width =
+      std::max(TextWidth(h_text, 0.9 * text_h), TextWidth(emb_text, 0.9 * text_h));
   const double x_inner = x_left + 0.5 * step;
-  const double x_outer = x_inner - step;
-  VerticalDim(emb.v, H, x_inner, value_text(h.v, h.ok, in.height_h), Field::kHeightH,
+  const double x_outer = x_inner - std::max(step, inner_width + 0.6 * text_h);
+  VerticalDim(emb.v, H, x_inner, h_text, Field::kHeightH,
               std::string(kNameHeightH) + " = " + Metres(h.v), x_front_ground);
-  VerticalDim(0, emb.v, x_inner, value_text(emb.v, emb.ok, in.embedment), Field::kEmbedment,
+  VerticalDim(0, emb.v, x_inner, emb_text, Field::kEmbedment,
               std::string(kNameEmbedment) + " = " + Metres(emb.v), 0);
   VerticalDim(0, H, x_outer, Millimetres(H), Field::kNone, std::string(kNameH) + " = " + Metres(H),
               0);
@@ -493,12 +506,18 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
          true,
          "突起 高さ " + Metres(kh.v) + "、幅 " + Metres(kw.v) + "、位置 " + Metres(kp.v)});
     key_polygon = out.polygons.size() - 1;
-    y_bottom = -kh.v - reserve_below - step;
-    VerticalDim(-kh.v, 0, kp.v + kw.v + 0.6 * step, value_text(kh.v, kh.ok, in.key_height),
-                Field::kKeyHeight, std::string(kNameKeyHeight) + " = " + Metres(kh.v), kp.v + kw.v,
-                Anchor::kLeft);
-    // The key's position and width below the base width.
-    const double y_key = y_bottom - step;
+    // The key's height behind the key, its ticks clear of the marks the
+    // forces put on the base.
+    const double clear = 0.9 * text_h;
+    double x_height = kp.v + kw.v + 0.6 * step;
+    for (double m : base_marks)
+      if (std::fabs(m - x_height) < clear) x_height = m + clear;
+    VerticalDim(-kh.v, 0, x_height, value_text(kh.v, kh.ok, in.key_height), Field::kKeyHeight,
+                std::string(kNameKeyHeight) + " = " + Metres(kh.v), kp.v + kw.v, Anchor::kLeft);
+    // The key's position and width under the ground reaction, the base
+    // width outermost, so that no extension line crosses its value.
+    const double y_key = -kh.v - reserve_below - step;
+    y_bottom = y_key - step;
     HorizontalDim(0, kp.v, -kh.v, y_key, value_text(kp.v, kp.ok, in.key_position),
                   Field::kKeyPosition, std::string(pos_name) + " = " + Metres(kp.v));
     HorizontalDim(kp.v, kp.v + kw.v, -kh.v, y_key, value_text(kw.v, kw.ok, in.key_width),
@@ -556,7 +575,10 @@ void Builder::DimensionLine(bool vertical, double s1, double s2, double from, do
 SectionDrawing BuildSection(const SectionInputs& in, const DesignCase* results) {
   Builder builder;
   double reserve = 0;
-  if (results != nullptr) reserve = ReactionDepth(*results);
+  if (results != nullptr) {
+    reserve = ReactionDepth(*results);
+    builder.base_marks = BaseMarks(*results);
+  }
   builder.Build(in, reserve);
   if (results != nullptr && builder.out.drawable) AddForces(builder, *results, in.sel);
   return std::move(builder.out);
@@ -604,6 +626,28 @@ LabelBox BoxOf(const Label& l) {
       break;
   }
   return {left, bottom, w, h};
+}
+
+bool Crosses(const LabelBox& box, Point a, Point b) {
+  // Clips the segment to the box (Liang-Barsky).
+  double t0 = 0, t1 = 1;
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {a.x - box.left, box.left + box.width - a.x, a.y - box.bottom,
+                      box.bottom + box.height - a.y};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double r = q[i] / p[i];
+    if (p[i] < 0)
+      t0 = std::max(t0, r);
+    else
+      t1 = std::min(t1, r);
+    if (t0 > t1) return false;
+  }
+  return true;
 }
 
 std::string TipAt(const SectionDrawing& d, Point p, double tolerance) {

@@ -26,6 +26,8 @@ struct LabelBox {
   double left = 0, bottom = 0, width = 0, height = 0;
 };
 LabelBox BoxOf(const Label& label);
+/// Whether the segment from a to b enters the box.
+bool Crosses(const LabelBox& box, Point a, Point b);
 
 /// Builds one drawing; the forces read what the section placed.
 struct Builder {
@@ -40,6 +42,9 @@ struct Builder {
   double fence_offset = 0;
   std::optional<std::size_t> key_polygon;
   double key_depth = 0;  // the shear key's height under the base, m
+  /// Where the forces mark the base (see BaseMarks); the dimensions under
+  /// the base keep their ticks off them.
+  std::vector<double> base_marks;
 
   void Build(const SectionInputs& in, double reserve_below);
   /// A dimension along x at height y, its extension lines from y_from.
@@ -56,6 +61,10 @@ struct Builder {
 /// Depth that the ground reaction diagram and its labels take under the
 /// base (under the shear key, when there is one), m.
 double ReactionDepth(const DesignCase& dc);
+
+/// The x of every mark the forces put on the base: the middle, the middle
+/// third and middle half, and d, in ascending order.
+std::vector<double> BaseMarks(const DesignCase& dc);
 
 /// Adds the forces of a valid calculation to a drawable section.
 void AddForces(Builder& builder, const DesignCase& dc, const Selections& sel);

@@ -281,12 +281,16 @@ struct Calculated {
   SectionInputs in;
   DesignCase dc;
 };
-Calculated Calculate(Selections sel) {
+// A slope other than the standard 15° is given as `slope_beta`.
+Calculated Calculate(Selections sel, double slope_beta = 15) {
   Calculated c;
   c.in = StandardInputs(sel.shape);
   c.in.sel = sel;
   c.dc = testing::StandardWall();
-  if (sel.shape == GroundShape::kUniformSlope) c.dc.Cond[cond::kBeta] = 15;
+  if (sel.shape == GroundShape::kUniformSlope) {
+    c.dc.Cond[cond::kBeta] = slope_beta;
+    c.in.beta = std::to_string(slope_beta);
+  }
   if (sel.shape == GroundShape::kRaisedSoil) {
     c.dc.Cond[cond::kBeta] = 30;
     c.dc.Calc[calc::kH0] = 1.0;
@@ -397,18 +401,35 @@ TEST(SectionForces, ValuesLeaveTheMarksAndLinesRoom) {
       Calculate(testing::Options(Standard::kResidential, GroundShape::kLevel, LoadCase::kNormal));
   const Calculated raised = Calculate(testing::Options(
       Standard::kResidential, GroundShape::kRaisedSoil, LoadCase::kSeismic, SeismicMethod::kK2));
+  const Calculated slope = Calculate(
+      testing::Options(Standard::kResidential, GroundShape::kUniformSlope, LoadCase::kNormal));
+  const Calculated flat_slope = Calculate(
+      testing::Options(Standard::kResidential, GroundShape::kUniformSlope, LoadCase::kNormal), 5);
   Calculated behind_middle = level;  // d beyond the middle: e < 0
   behind_middle.dc.Calc[calc::kD] = 1.25;
   behind_middle.dc.Calc[calc::kE] = -0.25;
-  for (const Calculated* c :
-       std::initializer_list<const Calculated*>{&level, &raised, &behind_middle}) {
-    const SectionDrawing d = BuildSection(c->in, &c->dc);
+  Calculated key = level;  // the key's height dimension just behind the middle third
+  key.in.sel.shear_key = ShearKeyOption::kWith;
+  key.in.key_height = "0.3";
+  key.in.key_position = "0.9";
+  key.in.key_width = "0.3";
+  const struct {
+    const char* name;
+    const Calculated& c;
+  } rows[] = {{"level", level},     {"raised", raised},       {"slope", slope},
+              {"β=5°", flat_slope}, {"e < 0", behind_middle}, {"key", key}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const SectionDrawing d = BuildSection(row.c.in, &row.c.dc);
+    const double th = d.text_height;
     std::vector<const Label*> values;
     for (const Label& l : d.labels)
-      if (l.layer == Layer::kForce || l.text.starts_with("β")) values.push_back(&l);
+      if (l.layer == Layer::kForce || l.text.starts_with("β") || l.text.starts_with("q="))
+        values.push_back(&l);
     for (const Label* l : values) {
       if (!l->text.starts_with("e=") && !l->text.starts_with("σ") && !l->text.starts_with("F") &&
-          !l->text.starts_with("β"))
+          !l->text.starts_with("β") && !l->text.starts_with("q=") && l->text != "W" &&
+          l->text != "R")
         continue;
       SCOPED_TRACE(l->text);
       const Bounds box = BoxBounds(*l);
@@ -418,6 +439,11 @@ TEST(SectionForces, ValuesLeaveTheMarksAndLinesRoom) {
           EXPECT_FALSE(Crosses(box, s)) << s.tip;
         }
       }
+      for (const Arrow& a : d.arrows) {
+        EXPECT_FALSE(
+            Crosses(box, {a.tail, a.head, Layer::kForce, Tone::kForce, Stroke::kSolid, {}}))
+            << a.tip;
+      }
       for (const Label* other : values) {
         if (other == l) continue;
         const Bounds o = BoxBounds(*other);
@@ -425,6 +451,26 @@ TEST(SectionForces, ValuesLeaveTheMarksAndLinesRoom) {
                      box.min_y < o.max_y)
             << other->text;
       }
+    }
+    // No dimension line runs through a dimension's value.
+    for (const Label& l : d.labels)
+      if (l.layer == Layer::kDimension) {
+        for (const Segment& s : d.segments)
+          if (s.layer == Layer::kDimension) {
+            EXPECT_FALSE(Crosses(BoxBounds(l), s)) << l.text << " by " << s.tip;
+          }
+      }
+    // The oblique ticks of the dimensions keep half a text height off the
+    // marks on the base.
+    for (const Segment& tick : d.segments) {
+      if (tick.layer != Layer::kDimension || tick.a.x == tick.b.x || tick.a.y == tick.b.y) continue;
+      const Bounds near{
+          std::min(tick.a.x, tick.b.x) - th / 2, std::min(tick.a.y, tick.b.y) - th / 2,
+          std::max(tick.a.x, tick.b.x) + th / 2, std::max(tick.a.y, tick.b.y) + th / 2};
+      for (const Segment& s : d.segments)
+        if (s.tip.starts_with("中央") || s.tip.starts_with("偏心距離")) {
+          EXPECT_FALSE(Crosses(near, s)) << s.tip << " at x = " << tick.a.x;
+        }
     }
   }
 }
