@@ -407,12 +407,24 @@ void Builder::Build(const SectionInputs& in, double reserve_below) {
       }
       // The load pushes the fence towards the front.
       for (double y : heights) out.arrows.push_back({{xp + len, y}, {xp, y}, Tone::kForce, tip});
+      // The value follows the arrow unless the extension line up from the
+      // crest's back edge would run through it; then it ends short of that
+      // line (over the topmost arrow where it reaches back over the arrows)
+      // or, with no room before it, starts beyond it.
+      const std::string text = sym + "=" + report::FormatNumber(load.v, "0.0##") + unit;
+      const double width = TextWidth(text, text_h);
+      Point at{xp + len + 0.3 * text_h, label_y};
+      const double back_edge = f.v + b.v;
+      if (at.x < back_edge + 0.2 * text_h && at.x + width > back_edge - 0.2 * text_h) {
+        const double short_of = back_edge - 0.2 * text_h - width;
+        if (short_of >= xp + 0.3 * text_h) {
+          at = {short_of, short_of < at.x ? heights.back() + 0.7 * text_h : label_y};
+        } else {
+          at.x = back_edge + 0.3 * text_h;
+        }
+      }
       out.labels.push_back(
-          {{xp + len + 0.3 * text_h, label_y},
-           sym + "=" + report::FormatNumber(load.v, "0.0##") + unit,
-           text_h,
-           Anchor::kLeft,
-           Layer::kText,
+          {at, text, text_h, Anchor::kLeft, Layer::kText,
            Flagged(problems, Field::kFenceLoad) ? Tone::kFlagged : Tone::kForce,
            Flagged(problems, Field::kFenceLoad) ? ReasonFor(problems, Field::kFenceLoad) : tip});
     }
@@ -566,7 +578,16 @@ void Builder::DimensionLine(bool vertical, double s1, double s2, double from, do
                             {}});
   }
   if (text.empty()) return;
-  const double mid = (s1 + s2) / 2;
+  double mid = (s1 + s2) / 2;
+  const double along = vertical ? 0.9 * text_h : TextWidth(text, 0.9 * text_h);
+  if (along + 2 * (over / 1.5 + 0.1 * text_h) > std::fabs(s2 - s1)) {
+    // Too narrow between its ticks: the value goes beyond the end away from
+    // the middle of the wall, where the neighbouring dimensions are not.
+    const double middle = vertical ? hw / 2 : bw / 2;
+    const double lo = std::min(s1, s2), hi = std::max(s1, s2);
+    const double beyond = over / 1.5 + 0.2 * text_h + along / 2;
+    mid = std::fabs(lo - middle) > std::fabs(hi - middle) ? lo - beyond : hi + beyond;
+  }
   Point label = pt(mid, at + 0.25 * text_h);
   if (vertical) label = pt(mid, at + (side == Anchor::kRight ? -0.3 : 0.3) * text_h);
   out.labels.push_back({label, text, text_h * 0.9, side, Layer::kDimension, tone, hover});

@@ -411,13 +411,20 @@ TEST(SectionForces, ValuesLeaveTheMarksAndLinesRoom) {
   Calculated key = level;  // the key's height dimension just behind the middle third
   key.in.sel.shear_key = ShearKeyOption::kWith;
   key.in.key_height = "0.3";
-  key.in.key_position = "0.9";
-  key.in.key_width = "0.3";
+  key.in.key_position = "0.95";
+  key.in.key_width = "0.25";
+  Calculated fence = level;  // the load's value where the crest's back edge is dimensioned
+  fence.in.sel.fence = FenceOption::kWith;
+  fence.in.sel.fence_load = FenceLoadOption::kConcentrated;
+  fence.in.fence_height = "1.1";
+  fence.in.fence_x = "0.02";
+  fence.in.fence_load = "30";
+  fence.in.fence_load_y = "1.1";
   const struct {
     const char* name;
     const Calculated& c;
-  } rows[] = {{"level", level},     {"raised", raised},       {"slope", slope},
-              {"β=5°", flat_slope}, {"e < 0", behind_middle}, {"key", key}};
+  } rows[] = {{"level", level},         {"raised", raised}, {"slope", slope}, {"β=5°", flat_slope},
+              {"e < 0", behind_middle}, {"key", key},       {"fence", fence}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     const SectionDrawing d = BuildSection(row.c.in, &row.c.dc);
@@ -452,9 +459,9 @@ TEST(SectionForces, ValuesLeaveTheMarksAndLinesRoom) {
             << other->text;
       }
     }
-    // No dimension line runs through a dimension's value.
+    // No dimension line runs through a dimension's value or the fence's load.
     for (const Label& l : d.labels)
-      if (l.layer == Layer::kDimension) {
+      if (l.layer == Layer::kDimension || l.tip.starts_with("柵の水平荷重")) {
         for (const Segment& s : d.segments)
           if (s.layer == Layer::kDimension) {
             EXPECT_FALSE(Crosses(BoxBounds(l), s)) << l.text << " by " << s.tip;
