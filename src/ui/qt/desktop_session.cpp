@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -70,6 +71,9 @@ constexpr const char* kKeySection = "section_view/open";
 constexpr const char* kKeySectionGeometry = "section_view/geometry";
 constexpr const char* kKeyBodyPage = "print/body_stress";
 constexpr const char* kKeyPositions = "window_positions/";
+// How much of a window at its remembered place must lie on the screen: its
+// title bar with the close box, below the main window's menu and toolbar.
+constexpr QSize kReachable(160, 200);
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -142,7 +146,15 @@ void DesktopSession::Start() {
   window_.remembered_position = [this](const std::string& name) -> std::optional<QPoint> {
     const QVariant at = settings_->value(kKeyPositions + ToQ(name));
     if (!ListedWindow(name) || !at.isValid()) return std::nullopt;
-    return at.toPoint();
+    // A place left on a larger screen is brought back far enough for the
+    // title bar to be reached on this one.
+    QPoint place = at.toPoint();
+    if (const QScreen* screen = window_.screen()) {
+      const QSize room = screen->availableGeometry().size();
+      place.setX(std::min(place.x(), room.width() - kReachable.width()));
+      place.setY(std::min(place.y(), room.height() - kReachable.height()));
+    }
+    return place;
   };
   BuildMenus();
   if (settings_->value(kKeySection, false).toBool()) ShowSection(true);

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -123,6 +124,7 @@ class SessionTest : public QObject {
     QVERIFY(testing::WaitFor([this] { return main().FrameOf("Form7") == nullptr; }));
     QCOMPARE(main().size(), size);
     main().FrameOf("Form11")->move(420, 230);
+    main().FrameOf("Form3")->move(9000, 9000);  // as if left on a far larger screen
     session().End();
     p_.reset();
 
@@ -132,6 +134,9 @@ class SessionTest : public QObject {
     Open(kLevel);
     QCOMPARE(main().FrameOf("Form11")->pos(), QPoint(420, 230));
     QCOMPARE(main().FrameOf("Form2")->pos(), QPoint(0, 0));
+    const QSize screen = main().screen()->availableGeometry().size();
+    QVERIFY(main().FrameOf("Form3")->x() < screen.width() - 100);
+    QVERIFY(main().FrameOf("Form3")->y() < screen.height() - 100);
   }
 
   // テンプレートとして保存 from the File menu; 新規作成 starts from it.
